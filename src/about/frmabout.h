@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/Geometry.h"
+
+// The About box: a static window that names the program and its version.
+class frmabout {
+ public:
+  static constexpr const char* kCaption = "About...";
+  static constexpr float kClientWidth = 3930;
+  static constexpr float kClientHeight = 2970;
+
+  struct Label {
+    const char* Text;
+    Rect Position;
+    bool Centred;  // otherwise right-aligned
+    std::uint32_t ForeColor;
+  };
+
+  // The banner picture box: 244 x 67 pixels of artwork plus its border.
+  static constexpr Rect kPicture1{120, 120, 3720, 1065};
+
+  static constexpr std::uint32_t kWindowText = 0x80000008;
+  // Label1(0) to Label1(3), by index.
+  static constexpr Label kLabel1[4] = {
+      {"Vell CommandLine For 32 bit Windows", {120, 1320, 3735, 255}, false, kWindowText},
+      {"Version 2.2", {120, 1800, 3735, 255}, false, kWindowText},
+      {"This program is free to use and to pass on unchanged. It comes with no warranty of "
+       "any kind.",
+       {120, 2160, 3735, 855},
+       true,
+       0x00C00000},
+      {"Copyright (C) 2026 the Vell Command Line developers", {120, 1560, 3735, 255}, false,
+       kWindowText},
+  };
+};

@@ -1,0 +1,182 @@
+#include "commandwindow/CmdLine.h"
+
+#include <algorithm>
+
+#include "commandwindow/Dispatch.h"
+#include "data/Application.h"
+#include "data/Conversions.h"
+#include "data/TextLines.h"
+
+CmdLine::CmdLine(CmdLineView& view, MenuView& menuView, const Services& services)
+    : Text1(view),
+      view_(view),
+      services_(services),
+      settings_(services.store),
+      menu_(*this, menuView, services) {}
+
+void CmdLine::Form_Load() {
+  Instance& instance = services_.instance;
+  if (instance.IsAnotherRunning()) {
+    const std::string title = instance.Title();
+    instance.SetTitle(kDuplicateTitle);
+    instance.ActivateByTitle(title);
+    End();
+    return;
+  }
+
+  if (const auto onTop = TextToBoolean(settings_.ReadSetting("Ontop", 0)))
+    menu_.SetOnTopChecked(*onTop);
+  view_.SetTopmost(menu_.OnTopChecked());
+
+  RestoreGeometry();
+
+  if (const auto history = TextToInteger(settings_.ReadSetting("History", "0")))
+    HistorySetting = *history;
+  if (const auto permanent = TextToInteger(settings_.ReadSetting("PHistory", "0")))
+    PHistorySetting = *permanent;
+
+  if (!LoadAliases(aliases_, services_.files, services_.msgbox)) return;
+
+  Text1.LoadList([this](History& list) {
+    if (HistorySetting != 1) historyLoaded_ = LoadHistory(list, services_.files);
+    if (PHistorySetting != 1) LoadPermanentHistory(list, services_.files);
+  });
+}
+
+// Position, colours and size; each value that does not convert leaves its target as it was.
+void CmdLine::RestoreGeometry() {
+  Screen& screen = services_.screen;
+  Rect window = view_.WindowRect();  // the designed size until the saved one is applied below
+
+  const std::string top = settings_.ReadSetting("Top", -1);
+  if (const auto number = TextToNumber(top)) {
+    if (*number == -1) {
+      window.Top = (screen.Height() - window.Height) / 2;
+    } else if (const auto value = TextToInteger(TrimSpaces(top))) {
+      window.Top = *value;
+    }
+  }
+  // Left is compared as text: a stored -1.0 is a position, not the centre.
+  const std::string left = settings_.ReadSetting("Left", "-1");
+  if (left == "-1") {
+    window.Left = (screen.Width() - window.Width) / 2;
+  } else if (const auto value = TextToInteger(TrimSpaces(left))) {
+    window.Left = *value;
+  }
+
+  const std::string fore = settings_.ReadSetting("Fore", "?");
+  if (fore != "?")
+    if (const auto color = TextToColor(TrimSpaces(fore))) Text1.SetForeColor(*color);
+  const std::string back = settings_.ReadSetting("Back", "?");
+  if (back != "?")
+    if (const auto color = TextToColor(TrimSpaces(back))) Text1.SetBackColor(*color);
+
+  const std::string height = settings_.ReadSetting("Height", "0");
+  const std::string width = settings_.ReadSetting("Width", "0");
+  if (height != "0" && width != "0") {
+    const auto h = TextToSingle(height);
+    const auto w = TextToSingle(width);
+    if (h && w && *h > 0 && *w > 0) {
+      window.Height = *h;
+      window.Width = *w;
+    }
+  }
+
+  // A strip without title bar or task-bar button that lies off every screen (one removed since
+  // the last run) could never be reached again: centre it instead.
+  const auto monitors = screen.Monitors();
+  if (!monitors.empty() && std::none_of(monitors.begin(), monitors.end(), [&](const Rect& m) {
+        return Intersects(window, m);
+      })) {
+    window.Left = (screen.Width() - window.Width) / 2;
+    window.Top = (screen.Height() - window.Height) / 2;
+  }
+  view_.Move(window);
+}
+
+void CmdLine::Command1_Click() { ExecuteCommand(); }
+
+void CmdLine::ExecuteCommand() {
+  const std::string typed(TrimSpaces(Text1.Text()));
+  const std::string command(aliases_.ResolveAlias(typed));
+  if (command.empty()) return;
+  if (EqualsUpper(command, "EXIT")) {
+    Form_QueryUnload();
+    return;
+  }
+  if (EqualsUpper(command, "BROWSE")) {
+    menu_.mnuBrowse_Click();
+    return;
+  }
+
+  const int result = services_.shell.Execute(FormShellRequest(command));
+  if (result <= 32) {
+    // The line stays in the box for correcting and joins no history.
+    services_.msgbox.Show(ShellFailureMessage(result), kApplicationTitle, MsgBoxButtons::OK);
+    return;
+  }
+  if (!Text1.List().Contains(typed)) Text1.AddItem(typed);
+  Text1.SetText(std::string());
+}
+
+void CmdLine::Form_Resize() {
+  const float width = std::max(0.0f, view_.ScaleWidth());
+  const float height = std::max(0.0f, view_.ScaleHeight());
+  view_.Layout(Rect{kText1.Left, kText1.Top, std::max(0.0f, width - kText1.Left), height},
+               Rect{kCommand2.Left, kCommand2.Top, kCommand2.Width, height});
+  WriteGeometry(true);
+}
+
+void CmdLine::WriteGeometry(bool withSize) {
+  const Rect window = view_.WindowRect();
+  if (withSize) {
+    settings_.WriteSetting("Height", NumberToText(window.Height));
+    settings_.WriteSetting("Width", NumberToText(window.Width));
+  }
+  settings_.WriteSetting("Top", NumberToText(window.Top));
+  settings_.WriteSetting("Left", NumberToText(window.Left));
+}
+
+void CmdLine::Command2_Click() { view_.PopupMenu(); }
+
+void CmdLine::Command2_MouseDown(int Button) {
+  if (Button != vbRightButton) return;
+  if (view_.SystemMove()) MoveEnded();
+}
+
+void CmdLine::MoveEnded() { WriteGeometry(false); }
+
+void CmdLine::Form_MouseDown(int Button) {
+  if (Button == vbRightButton) view_.PopupMenu();
+}
+
+void CmdLine::Form_QueryUnload() {
+  if (ended_) return;  // a close request that arrives while the program is ending
+  if (HistorySetting != 1) SaveHistory();
+  End();
+}
+
+void CmdLine::End() {
+  ended_ = true;
+  services_.instance.EndNow();
+}
+
+void CmdLine::SaveHistory() {
+  Files& files = services_.files;
+  const std::string path = files.PathOf(kHistoryFile);
+  bool saved = false;
+  if (historyLoaded_) {
+    saved = files.Replace(path, HistoryText(Text1.List()));
+  } else {
+    // Start-up never read the stored history: keep it, and add this run's commands after it.
+    History merged;
+    if (LoadHistory(merged, files)) {
+      for (const std::string& entry : Text1.List())
+        if (!merged.Contains(entry)) merged.Append(entry);
+      saved = files.Replace(path, HistoryText(merged));
+    }
+  }
+  if (!saved)
+    services_.msgbox.Show("The command history could not be saved to " + path + ".",
+                          kApplicationTitle, MsgBoxButtons::OK);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+
+#include "commandwindow/CommandBox.h"
+#include "data/AliasTable.h"
+#include "data/Settings.h"
+#include "menu/menuholder.h"
+#include "platform/CmdLineView.h"
+#include "platform/MenuView.h"
+#include "platform/Services.h"
+
+// The command window: start-up, the dispatcher, the layout and the close path.
+class CmdLine {
+ public:
+  // The designed window: a strip without title bar, client area 3900 x 1170 twips.
+  static constexpr float kClientWidth = 3900;
+  static constexpr float kClientHeight = 1170;
+  static constexpr Rect kCommand2{0, 0, 135, 300};   // the blank menu button, tab index 2
+  static constexpr Rect kText1{100, 0, 1815, 315};   // the command box, tab index 1
+  static constexpr Rect kCommand1{3990, 0, 210, 315};  // ">", the default button, tab index 0
+
+  CmdLine(CmdLineView& view, MenuView& menuView, const Services& services);
+
+  CommandBox Text1;
+  // Read at start-up; 1 switches history.cfg or permhist.cfg off.
+  std::int16_t HistorySetting = 0;
+  std::int16_t PHistorySetting = 0;
+
+  menuholder& Menu() { return menu_; }
+  AliasTable& Aliases() { return aliases_; }
+  void SetTopmost(bool topmost) { view_.SetTopmost(topmost); }
+
+  void Form_Load();
+  void Command1_Click();
+  void Form_Resize();
+  void Command2_Click();
+  void Command2_MouseDown(int Button);
+  void Form_MouseDown(int Button);
+  // The close path of every way the program ends: saves the history and ends the program.
+  void Form_QueryUnload();
+  // A system move that went on after Command2_MouseDown returned has ended.
+  void MoveEnded();
+
+ private:
+  void ExecuteCommand();
+  void SaveHistory();
+  void RestoreGeometry();
+  void WriteGeometry(bool withSize);
+  void End();
+
+  CmdLineView& view_;
+  Services services_;
+  Settings settings_;
+  AliasTable aliases_;
+  menuholder menu_;
+  // False when start-up did not read history.cfg: the close must not drop what it holds.
+  bool historyLoaded_ = false;
+  bool ended_ = false;
+};

@@ -1,0 +1,78 @@
+#include "data/AliasTable.h"
+
+#include "data/Application.h"
+#include "data/TextLines.h"
+
+namespace {
+constexpr char kSeparator = '`';
+const std::string kBadLineMessage =
+    "There was a problem with one of your aliases.  Please fix the file or remove it.";
+}  // namespace
+
+void AliasTable::Reset(int rows) {
+  AliasNames.assign(static_cast<std::size_t>(rows) + 1, std::string());
+  AliasTargets.assign(static_cast<std::size_t>(rows) + 1, std::string());
+}
+
+std::string_view AliasTable::ResolveAlias(std::string_view text) const {
+  for (std::size_t i = 1; i < AliasNames.size(); ++i)
+    if (AliasNames[i] == text) return AliasTargets[i];
+  return text;
+}
+
+bool LoadAliases(AliasTable& table, Files& files, MsgBox& msgbox) {
+  const std::string path = files.PathOf(kAliasesFile);
+  table.Unloaded = std::string();
+  if (!files.IsFile(path)) {
+    table.Reset(1);
+    return true;
+  }
+  table.Reset(0);
+  const std::optional<std::string> bytes = files.Read(path);
+  if (!bytes) {
+    table.Unloaded.reset();
+    msgbox.Show(kBadLineMessage, kApplicationTitle, MsgBoxButtons::OK);
+    return false;
+  }
+  for (const std::string_view line : SplitLines(*bytes)) {
+    const auto separator = line.find(kSeparator);
+    if (separator == std::string_view::npos || table.Count() == AliasTable::kMaxRows) {
+      table.Unloaded = bytes->substr(static_cast<std::size_t>(line.data() - bytes->data()));
+      if (separator != std::string_view::npos) return true;  // the rest is beyond the limit
+      msgbox.Show(kBadLineMessage, kApplicationTitle, MsgBoxButtons::OK);
+      return false;
+    }
+    table.AliasNames.emplace_back(line.substr(0, separator));
+    table.AliasTargets.emplace_back(line.substr(separator + 1));
+  }
+  return true;
+}
+
+bool SaveAliases(const AliasTable& table, Files& files, MsgBox& msgbox) {
+  const std::string path = files.PathOf(kAliasesFile);
+  bool saved = false;
+  if (table.Unloaded) {
+    std::string text;
+    for (int i = 1; i <= table.Count(); ++i) {
+      text += table.AliasNames[i];
+      text += kSeparator;
+      text += table.AliasTargets[i];
+      text += "\r\n";
+    }
+    text += *table.Unloaded;
+    saved = files.Replace(path, text);
+  }
+  if (!saved)
+    msgbox.Show("The aliases could not be saved to " + path + ".", kApplicationTitle,
+                MsgBoxButtons::OK);
+  return saved;
+}
+
+std::optional<std::string> AliasRowProblem(std::string_view name, std::string_view target) {
+  if (name.find(kSeparator) != std::string_view::npos)
+    return "An alias name cannot contain the character `.";
+  if (name.find_first_of("\r\n") != std::string_view::npos ||
+      target.find_first_of("\r\n") != std::string_view::npos)
+    return "An alias cannot contain a line break.";
+  return std::nullopt;
+}

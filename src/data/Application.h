@@ -1,0 +1,9 @@
+#pragma once
+
+// The caption of every message box, and the title by which a second start finds the first.
+inline constexpr const char* kApplicationTitle = "Vell Command Line";
+inline constexpr const char* kDuplicateTitle = "... duplicate instance.";
+
+inline constexpr const char* kAliasesFile = "aliases.cfg";
+inline constexpr const char* kHistoryFile = "history.cfg";
+inline constexpr const char* kPermanentHistoryFile = "permhist.cfg";

@@ -1,0 +1,80 @@
+#include "menu/menuholder.h"
+
+#include "about/frmabout.h"
+#include "aliaseditor/Associations.h"
+#include "commandwindow/CmdLine.h"
+#include "data/Conversions.h"
+
+const MenuItem menuholder::kMenu[] = {
+    {"mnuBrowse", "Browse...", 0, &menuholder::mnuBrowse_Click, false},
+    {"sep", "-", 0, nullptr, false},
+    {"mnualias", "Define aliases...", 0, &menuholder::mnualias_Click, false},
+    {"s5", "-", 0, nullptr, false},
+    {"mnuontop", "On Top", 0, &menuholder::mnuontop_Click, true},
+    {"mnuHist", "Clear Command History", 0, &menuholder::mnuHist_Click, false},
+    {"mnuColors", "Colors", 0, nullptr, false},
+    {"ChgTxtColor", "Change Text Color...", 1, &menuholder::ChgTxtColor_Click, false},
+    {"ChgBkgColro", "Change Background Color", 1, &menuholder::ChgBkgColro_Click, false},
+    {"mnudefaultclr", "Use Windows' Default Colors", 1, &menuholder::mnudefaultclr_Click, false},
+    {"sep2", "-", 0, nullptr, false},
+    {"mnuAbout", "About this application...", 0, &menuholder::mnuAbout_Click, false},
+    {"mnuExit", "Exit", 0, &menuholder::mnuExit_Click, false},
+};
+const int menuholder::kMenuCount = sizeof kMenu / sizeof kMenu[0];
+
+menuholder::menuholder(CmdLine& form, MenuView& view, const Services& services)
+    : dlg1(services.dialog),
+      form_(form),
+      view_(view),
+      services_(services),
+      settings_(services.store) {}
+
+void menuholder::SetOnTopChecked(bool checked) {
+  onTop_ = checked;
+  view_.SetOnTopChecked(checked);
+}
+
+void menuholder::mnuBrowse_Click() {
+  dlg1.ShowOpen();
+  // Put in the box as chosen, without quotes: the user reviews it and presses Enter.
+  if (!dlg1.FileName.empty()) form_.Text1.SetText(dlg1.FileName);
+}
+
+void menuholder::mnualias_Click() {
+  const auto view = view_.CreateAssociations();
+  Associations editor(*view, form_.Aliases(), dlg1, services_);
+  editor.Form_Load();
+  view->ShowModal(editor);
+  editor.Form_QueryUnload();
+}
+
+void menuholder::mnuontop_Click() {
+  form_.SetTopmost(!onTop_);
+  SetOnTopChecked(!onTop_);
+  settings_.WriteSetting("Ontop", BooleanToText(onTop_));
+}
+
+void menuholder::mnuHist_Click() { form_.Text1.Clear(); }
+
+void menuholder::ChgTxtColor_Click() {
+  if (!dlg1.ShowColor()) return;
+  form_.Text1.SetForeColor(dlg1.Color);
+  settings_.WriteSetting("Fore", ColorToText(dlg1.Color));
+}
+
+void menuholder::ChgBkgColro_Click() {
+  if (!dlg1.ShowColor()) return;
+  form_.Text1.SetBackColor(dlg1.Color);
+  settings_.WriteSetting("Back", ColorToText(dlg1.Color));
+}
+
+void menuholder::mnudefaultclr_Click() {
+  form_.Text1.SetForeColor(CommandBox::kWindowText);
+  form_.Text1.SetBackColor(CommandBox::kWindowBackground);
+  settings_.WriteSetting("Fore", "?");
+  settings_.WriteSetting("Back", "?");
+}
+
+void menuholder::mnuAbout_Click() { view_.ShowAbout(frmabout()); }
+
+void menuholder::mnuExit_Click() { form_.Form_QueryUnload(); }

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/Geometry.h"
+
+class History;
+
+// The command window as its handlers see it. Lengths are twips.
+class CmdLineView {
+ public:
+  virtual ~CmdLineView() = default;
+
+  // Text1: the edit field of the command box.
+  virtual std::string Text() = 0;
+  virtual void SetText(const std::string& text) = 0;
+  // Text1's list shows the history, which the core owns: the view reads the entries from it.
+  virtual void ListReset(const History& list) = 0;
+  virtual void ListAppended() = 0;
+  virtual void ListFrontRemoved() = 0;
+  // Colours as 0x00BBGGRR, or 0x80000000 plus a system colour index.
+  virtual void SetColors(std::uint32_t fore, std::uint32_t back) = 0;
+
+  // The window's outer rectangle on the desktop, and its client area.
+  virtual Rect WindowRect() = 0;
+  virtual void Move(const Rect& outer) = 0;
+  virtual float ScaleWidth() = 0;
+  virtual float ScaleHeight() = 0;
+  // Places Text1 and Command2 inside the client area.
+  virtual void Layout(const Rect& text1, const Rect& command2) = 0;
+
+  virtual void SetTopmost(bool topmost) = 0;
+  // Moves the window with the pointer as if its title bar were dragged. True when the move has
+  // ended on return; false when it goes on and the port calls CmdLine::MoveEnded afterwards.
+  virtual bool SystemMove() = 0;
+  // Pops up menuholder's menu at the pointer; the chosen command runs before this returns.
+  virtual void PopupMenu() = 0;
+};

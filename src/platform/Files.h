@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The file system as the program uses it: whole files of bytes in the program directory.
+class Files {
+ public:
+  virtual ~Files() = default;
+  // The full path of a file in the program directory, in the platform's own form.
+  virtual std::string PathOf(std::string_view name) const = 0;
+  // True when the path names an ordinary file (not a directory, not hidden or system).
+  virtual bool IsFile(const std::string& path) = 0;
+  // The file's bytes, or nothing when it cannot be opened or read.
+  virtual std::optional<std::string> Read(const std::string& path) = 0;
+  // Replaces the file atomically: a temporary file beside it is written and flushed, then
+  // renamed over it. On false the old file is still there, whole.
+  virtual bool Replace(const std::string& path, std::string_view contents) = 0;
+};

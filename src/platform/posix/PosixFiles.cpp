@@ -1,0 +1,105 @@
+#include "platform/posix/PosixFiles.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace {
+
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+  // Closes now, so that a failing close is seen.
+  bool Close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+std::string DirectoryOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+mode_t NewFileMode(const std::string& path) {
+  struct stat old;
+  if (::stat(path.c_str(), &old) == 0) return old.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+std::string PosixFiles::PathOf(std::string_view name) const {
+  std::string path = directory_;
+  if (path.empty() || path.back() != '/') path += '/';
+  path += name;
+  return path;
+}
+
+bool PosixFiles::IsFile(const std::string& path) {
+  struct stat info;
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::optional<std::string> PosixFiles::Read(const std::string& path) {
+  Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (file.get() < 0) return std::nullopt;
+  std::string bytes;
+  struct stat info;
+  if (::fstat(file.get(), &info) == 0 && info.st_size > 0)
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
+  char buffer[65536];
+  for (;;) {
+    const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+    if (got == 0) return bytes;
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return std::nullopt;
+    }
+    bytes.append(buffer, static_cast<std::size_t>(got));
+  }
+}
+
+bool PosixFiles::Replace(const std::string& path, std::string_view contents) {
+  std::string temporary = path + ".XXXXXX";
+  Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
+  if (file.get() < 0) return false;
+  const bool written = ::fchmod(file.get(), NewFileMode(path)) == 0 &&
+                       WriteAll(file.get(), contents) && ::fsync(file.get()) == 0 &&
+                       file.Close() && ::rename(temporary.c_str(), path.c_str()) == 0;
+  if (!written) {
+    ::unlink(temporary.c_str());
+    return false;
+  }
+  // The rename itself reaches the disk only with its directory.
+  Descriptor directory(::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (directory.get() >= 0) ::fsync(directory.get());
+  return true;
+}
