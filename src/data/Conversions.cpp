@@ -100,8 +100,8 @@ std::optional<std::uint32_t> TextToColor(std::string_view text) {
 std::string NumberToText(float value) {
   if (!std::isfinite(value) || value == 0) return "0";
   char buffer[64];
-  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                          std::chars_format::fixed);
+  const auto [end, error] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
   if (error != std::errc()) return "0";
   return std::string(buffer, end);
 }

@@ -92,8 +92,8 @@ bool PosixFiles::Replace(const std::string& path, std::string_view contents) {
   Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
   if (file.get() < 0) return false;
   const bool written = ::fchmod(file.get(), NewFileMode(path)) == 0 &&
-                       WriteAll(file.get(), contents) && ::fsync(file.get()) == 0 &&
-                       file.Close() && ::rename(temporary.c_str(), path.c_str()) == 0;
+                       WriteAll(file.get(), contents) && ::fsync(file.get()) == 0 && file.Close() &&
+                       ::rename(temporary.c_str(), path.c_str()) == 0;
   if (!written) {
     ::unlink(temporary.c_str());
     return false;
