@@ -263,8 +263,11 @@ class FakeMenuView : public MenuView {
   std::function<void(Associations&, FakeAssociationsView&)> editorUser;
 };
 
-// The whole program over fakes.
+// The whole program over fakes; the files may be a real file service instead.
 struct FakeProgram {
+  FakeProgram() = default;
+  explicit FakeProgram(Files& realFiles) : fileService(&realFiles) {}
+
   FakeShell shell;
   FakeSettingsStore store;
   FakeFiles files;
@@ -274,7 +277,8 @@ struct FakeProgram {
   FakeScreen screen;
   FakeCmdLineView view;
   FakeMenuView menuView;
-  Services services{shell, store, files, msgbox, dialog, instance, screen};
+  Files* fileService = &files;
+  Services services{shell, store, *fileService, msgbox, dialog, instance, screen};
   CmdLine form{view, menuView, services};
 
   // Types a line into the command box and presses Enter.
