@@ -39,22 +39,7 @@ fuzz:
 	done
 
 run:
-	@echo "make # Each target runs FUZZ_SECONDS on the seeds in fuzz/corpus; what it finds goes to build-fuzz.
-fuzz:
-	@scripts/install-deps $(CORE_PACKAGES) $(FUZZ_PACKAGES)
-	cmake --preset fuzz
-	cmake --build --preset fuzz
-	@for target in $(FUZZ_TARGETS); do \
-	  mkdir -p build-fuzz/corpus/$$target build-fuzz/crashes; \
-	  echo "fuzz_$$target: $(FUZZ_SECONDS) s"; \
-	  build-fuzz/fuzz/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-	    -artifact_prefix=build-fuzz/crashes/$$target- \
-	    build-fuzz/corpus/$$target fuzz/corpus/$$target 2>build-fuzz/$$target.log || \
-	    { tail -n 40 build-fuzz/$$target.log; exit 1; }; \
-	  grep -h "stat::number_of_executed_units" build-fuzz/$$target.log; \
-	done
-
-run: the desktop program arrives with the Linux port; only the core is built so far." >&2
+	@echo "make run: the desktop program arrives with the Linux port; only the core is built so far." >&2
 	@exit 1
 
 clean:

@@ -34,18 +34,21 @@ bool LoadAliases(AliasTable& table, Files& files, MsgBox& msgbox) {
     msgbox.Show(kBadLineMessage, kApplicationTitle, MsgBoxButtons::OK);
     return false;
   }
-  for (const std::string_view line : SplitLines(*bytes)) {
+  bool good = true;
+  ForEachLine(*bytes, [&](std::string_view line) {
     const auto separator = line.find(kSeparator);
     if (separator == std::string_view::npos || table.Count() == AliasTable::kMaxRows) {
+      // Lines from here on are not loaded; a save keeps them as they are.
       table.Unloaded = bytes->substr(static_cast<std::size_t>(line.data() - bytes->data()));
-      if (separator != std::string_view::npos) return true;  // the rest is beyond the limit
-      msgbox.Show(kBadLineMessage, kApplicationTitle, MsgBoxButtons::OK);
+      good = separator != std::string_view::npos;  // past the limit, the load still succeeds
       return false;
     }
     table.AliasNames.emplace_back(line.substr(0, separator));
     table.AliasTargets.emplace_back(line.substr(separator + 1));
-  }
-  return true;
+    return true;
+  });
+  if (!good) msgbox.Show(kBadLineMessage, kApplicationTitle, MsgBoxButtons::OK);
+  return good;
 }
 
 bool SaveAliases(const AliasTable& table, Files& files, MsgBox& msgbox) {

@@ -6,10 +6,12 @@
 #include "data/TextLines.h"
 
 namespace {
-std::size_t HashOf(std::string_view text) { return std::hash<std::string_view>()(text); }
+std::uint32_t HashOf(std::string_view text) {
+  return static_cast<std::uint32_t>(std::hash<std::string_view>()(text));
+}
 }  // namespace
 
-std::size_t History::Find(std::string_view entry, std::size_t hash) const {
+std::size_t History::Find(std::string_view entry, std::uint32_t hash) const {
   const std::size_t mask = slots_.size() - 1;
   std::size_t slot = hash & mask;
   while (slots_[slot].serial != 0 &&
@@ -29,13 +31,16 @@ bool History::Append(std::string_view entry) {
     const std::size_t slot = Find(entries_.front(), HashOf(entries_.front()));
     if (slots_[slot].serial == firstSerial_) EraseSlot(slot);
     entries_.pop_front();
-    ++firstSerial_;
+    if (++firstSerial_ > UINT32_MAX - kMaxEntries) {  // serial numbers would wrap: renumber
+      firstSerial_ = 1;
+      Reindex(slots_.size());
+    }
     dropped = true;
   }
-  const std::size_t hash = HashOf(entry);
+  const std::uint32_t hash = HashOf(entry);
   const std::size_t slot = Find(entry, hash);
   entries_.emplace_back(entry);
-  slots_[slot] = {firstSerial_ + entries_.size() - 1, hash};
+  slots_[slot] = {static_cast<std::uint32_t>(firstSerial_ + entries_.size() - 1), hash};
   return dropped;
 }
 
@@ -50,8 +55,8 @@ void History::Reindex(std::size_t slots) {
   slots_.assign(slots, Slot());
   // Later copies overwrite earlier ones, so each text ends up at its newest copy.
   for (std::size_t i = 0; i < entries_.size(); ++i) {
-    const std::size_t hash = HashOf(entries_[i]);
-    slots_[Find(entries_[i], hash)] = {firstSerial_ + i, hash};
+    const std::uint32_t hash = HashOf(entries_[i]);
+    slots_[Find(entries_[i], hash)] = {static_cast<std::uint32_t>(firstSerial_ + i), hash};
   }
 }
 
@@ -88,9 +93,11 @@ bool LoadLines(History& list, Files& files, const char* name, AddLine addLine) {
   if (!files.IsFile(path)) return true;
   const auto bytes = files.Read(path);
   if (!bytes) return false;
-  const auto lines = SplitLines(*bytes);
-  list.Reserve(list.size() + lines.size());
-  for (const std::string_view line : lines) addLine(TrimSpaces(line));
+  list.Reserve(list.size() + MostLines(*bytes));
+  ForEachLine(*bytes, [&addLine](std::string_view line) {
+    addLine(TrimSpaces(line));
+    return true;
+  });
   return true;
 }
 

@@ -33,19 +33,19 @@ class History {
   // An open-addressing index from each distinct text to its newest copy, so that the duplicate
   // test costs one hash. When the oldest entry goes, its slot goes only if no newer copy exists.
   struct Slot {
-    std::uint64_t serial = 0;  // the entry's serial number; 0 marks an empty slot
-    std::size_t hash = 0;
+    std::uint32_t serial = 0;  // the entry's serial number; 0 marks an empty slot
+    std::uint32_t hash = 0;
   };
 
   // The slot holding the text, or the empty slot where it would go.
-  std::size_t Find(std::string_view entry, std::size_t hash) const;
+  std::size_t Find(std::string_view entry, std::uint32_t hash) const;
   void EraseSlot(std::size_t slot);
   // Rebuilds the index with a number of slots that is a power of two.
   void Reindex(std::size_t slots);
-  const std::string& Entry(std::uint64_t serial) const { return entries_[serial - firstSerial_]; }
+  const std::string& Entry(std::uint32_t serial) const { return entries_[serial - firstSerial_]; }
 
   std::deque<std::string> entries_;
-  std::uint64_t firstSerial_ = 1;  // the serial number of entries_.front()
+  std::uint32_t firstSerial_ = 1;  // the serial number of entries_.front()
   std::vector<Slot> slots_;        // grows with the list, to twice kMaxEntries at most
 };
 

@@ -1,5 +1,7 @@
 #include "data/TextLines.h"
 
+#include <algorithm>
+
 std::string_view TrimSpaces(std::string_view text) {
   const auto first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};
@@ -7,20 +9,8 @@ std::string_view TrimSpaces(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
-std::vector<std::string_view> SplitLines(std::string_view bytes) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    const auto cr = bytes.find('\r', start);
-    if (cr == std::string_view::npos) {
-      lines.push_back(bytes.substr(start));
-      break;
-    }
-    lines.push_back(bytes.substr(start, cr - start));
-    start = cr + 1;
-    if (start < bytes.size() && bytes[start] == '\n') ++start;
-  }
-  return lines;
+std::size_t MostLines(std::string_view bytes) {
+  return static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\r')) + 1;
 }
 
 bool EqualsUpper(std::string_view text, std::string_view upperWord) {

@@ -7,9 +7,26 @@
 // Removes the space character (32) only, at both ends; tabs stay.
 std::string_view TrimSpaces(std::string_view text);
 
-// The lines of a file's bytes: CR LF or a lone CR ends a line, a lone LF does not, and a last
-// line without an end counts. The views point into the bytes.
-std::vector<std::string_view> SplitLines(std::string_view bytes);
+// Calls visit(line) for each line of a file's bytes, in order, until it returns false. CR LF or
+// a lone CR ends a line, a lone LF does not, and a last line without an end counts. The views
+// point into the bytes; no line is copied.
+template <typename Visit>
+void ForEachLine(std::string_view bytes, Visit visit) {
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    const auto cr = bytes.find('\r', start);
+    if (cr == std::string_view::npos) {
+      visit(bytes.substr(start));
+      return;
+    }
+    if (!visit(bytes.substr(start, cr - start))) return;
+    start = cr + 1;
+    if (start < bytes.size() && bytes[start] == '\n') ++start;
+  }
+}
+
+// How many lines ForEachLine finds, at most.
+std::size_t MostLines(std::string_view bytes);
 
 // Each line followed by CR LF.
 template <typename Lines>

@@ -4,32 +4,50 @@
 
 namespace {
 
-struct SplitCase {
+std::vector<std::string> Lines(std::string_view bytes) {
+  std::vector<std::string> lines;
+  ForEachLine(bytes, [&lines](std::string_view line) {
+    lines.emplace_back(line);
+    return true;
+  });
+  EXPECT_LE(lines.size(), MostLines(bytes));
+  return lines;
+}
+
+struct LineCase {
   const char* name;
-  friend void PrintTo(const SplitCase& c, std::ostream* os) { *os << c.name; }
+  friend void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
   std::string bytes;
   std::vector<std::string> lines;
 };
 
-class SplitLinesTest : public testing::TestWithParam<SplitCase> {};
+class ForEachLineTest : public testing::TestWithParam<LineCase> {};
 
-TEST_P(SplitLinesTest, endsLinesAtCrLfOrLoneCrOnly) {
+TEST_P(ForEachLineTest, endsLinesAtCrLfOrLoneCrOnly) {
   const auto& c = GetParam();
-  const auto views = SplitLines(c.bytes);
-  EXPECT_EQ(std::vector<std::string>(views.begin(), views.end()), c.lines);
+  EXPECT_EQ(Lines(c.bytes), c.lines);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Endings, SplitLinesTest,
-    testing::Values(SplitCase{"empty", "", {}}, SplitCase{"crlf", "a\r\nb\r\n", {"a", "b"}},
-                    SplitCase{"loneCr", "a\rb\r", {"a", "b"}},
-                    SplitCase{"loneLfStaysInLine", "a\nb\nc", {"a\nb\nc"}},
-                    SplitCase{"lastLineWithoutEnd", "a\r\nb", {"a", "b"}},
-                    SplitCase{"blankLines", "\r\n\r\n", {"", ""}},
-                    SplitCase{"crCrLf", "a\r\r\nb", {"a", "", "b"}},
-                    SplitCase{"lfCr", "a\n\rb", {"a\n", "b"}}, SplitCase{"onlyCr", "\r", {""}},
-                    SplitCase{"nulKept", std::string("a\0b\r\n", 5), {std::string("a\0b", 3)}}),
+    Endings, ForEachLineTest,
+    testing::Values(LineCase{"empty", "", {}}, LineCase{"crlf", "a\r\nb\r\n", {"a", "b"}},
+                    LineCase{"loneCr", "a\rb\r", {"a", "b"}},
+                    LineCase{"loneLfStaysInLine", "a\nb\nc", {"a\nb\nc"}},
+                    LineCase{"lastLineWithoutEnd", "a\r\nb", {"a", "b"}},
+                    LineCase{"blankLines", "\r\n\r\n", {"", ""}},
+                    LineCase{"crCrLf", "a\r\r\nb", {"a", "", "b"}},
+                    LineCase{"lfCr", "a\n\rb", {"a\n", "b"}}, LineCase{"onlyCr", "\r", {""}},
+                    LineCase{"nulKept", std::string("a\0b\r\n", 5), {std::string("a\0b", 3)}}),
     [](const auto& info) { return info.param.name; });
+
+TEST(ForEachLine, stopsWhenTheVisitSaysSo) {
+  std::vector<std::string_view> seen;
+  ForEachLine("a\r\nb\r\nc", [&seen](std::string_view line) {
+    seen.push_back(line);
+    return line != "b";
+  });
+  EXPECT_EQ(seen, (std::vector<std::string_view>{"a", "b"}));
+}
 
 TEST(TrimSpaces, removesSpacesOnlyAtBothEnds) {
   EXPECT_EQ(TrimSpaces("  a b  "), "a b");
@@ -42,8 +60,7 @@ TEST(JoinLines, endsEveryLineWithCrLfAndRoundTrips) {
   const std::vector<std::string> lines{"a", "", " b\n"};
   const std::string joined = JoinLines(lines);
   EXPECT_EQ(joined, "a\r\n\r\n b\n\r\n");
-  const auto back = SplitLines(joined);
-  EXPECT_EQ(std::vector<std::string>(back.begin(), back.end()), lines);
+  EXPECT_EQ(Lines(joined), lines);
 }
 
 TEST(EqualsUpper, upperCasesAsciiLettersOnly) {
