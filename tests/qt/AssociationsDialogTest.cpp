@@ -7,6 +7,7 @@
 
 #include "Answers.h"
 #include "Harness.h"
+#include "TestMain.h"
 #include "platform/qt/AssociationsDialog.h"
 
 namespace {
@@ -50,7 +51,6 @@ class AssociationsDialogTest : public QObject {
  private slots:
   void init() {
     h = std::make_unique<Harness>();
-    qputenv("HOME", h->box.Path("home").toLocal8Bit());
   }
   void cleanup() { h.reset(); }
 
@@ -90,8 +90,10 @@ class AssociationsDialogTest : public QObject {
       QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                         list->visualItemRect(list->item(1)).center());
       label = dialog->findChild<QLabel*>("Label2")->text();
-      QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
-                         list->visualItemRect(list->item(0)).center());
+      // A double-click: press and release, then the second press.
+      const QPoint first = list->visualItemRect(list->item(0)).center();
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
+      QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
       afterRemove = Entries(dialog);
       QTest::mouseClick(Button(dialog, "Command2"), Qt::LeftButton);
       browsed = Box(dialog, 1)->text();
@@ -102,7 +104,7 @@ class AssociationsDialogTest : public QObject {
       });
       answers.Modal<QFileDialog>([&](QFileDialog* dialog) {
         dialog->selectFile(h->box.Path("home/big tool"));
-        dialog->accept();
+        static_cast<QDialog*>(dialog)->accept();
       });
     });
     QCOMPARE(afterAdd, (QStringList{"np", "ed", "ls"}));
@@ -131,5 +133,5 @@ class AssociationsDialogTest : public QObject {
   }
 };
 
-QTEST_MAIN(AssociationsDialogTest)
+VELL_QTEST_MAIN(AssociationsDialogTest)
 #include "AssociationsDialogTest.moc"

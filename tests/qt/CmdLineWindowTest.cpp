@@ -5,6 +5,7 @@
 
 #include "Answers.h"
 #include "Harness.h"
+#include "TestMain.h"
 #include "platform/qt/Twips.h"
 
 namespace {
@@ -33,7 +34,6 @@ class CmdLineWindowTest : public QObject {
     h = std::make_unique<Harness>();
     marker = h->box.Path("home/marker");
     qputenv("MARKER", marker.toLocal8Bit());
-    qputenv("HOME", h->box.Path("home").toLocal8Bit());
     MakeMarkerScript(h->box.Path("program/mark"));
   }
   void cleanup() { h.reset(); }
@@ -181,5 +181,5 @@ class CmdLineWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(CmdLineWindowTest)
+VELL_QTEST_MAIN(CmdLineWindowTest)
 #include "CmdLineWindowTest.moc"

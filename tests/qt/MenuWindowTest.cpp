@@ -1,18 +1,23 @@
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QTest>
 
 #include "Answers.h"
 #include "Harness.h"
+#include "TestMain.h"
 
 class MenuWindowTest : public QObject {
   Q_OBJECT
   std::unique_ptr<Harness> h;
 
-  // A left click on the blank button pops the menu up; the answers choose in it.
-  void Choose(const QStringList& path, Answers& answers) {
+  // A left click on the blank button pops the menu up and the item is chosen in it; `inside`
+  // answers the windows that the command opens.
+  void Choose(const QStringList& path, std::function<void(Answers&)> inside = {}) {
+    Answers answers;
     answers.Menu(path);
+    if (inside) inside(answers);
     QTest::mouseClick(h->Command2(), Qt::LeftButton);
     QVERIFY(answers.Done());
   }
@@ -20,7 +25,6 @@ class MenuWindowTest : public QObject {
  private slots:
   void init() {
     h = std::make_unique<Harness>();
-    qputenv("HOME", h->box.Path("home").toLocal8Bit());
     h->Start();
   }
   void cleanup() { h.reset(); }
@@ -44,8 +48,7 @@ class MenuWindowTest : public QObject {
     const QRect position = h->window.geometry();
     QAction* onTop = h->window.findChild<QAction*>("mnuontop");
     for (const bool expected : {true, false}) {
-      Answers answers;
-      Choose({"mnuontop"}, answers);
+      Choose({"mnuontop"});
       QCOMPARE(h->window.windowFlags().testFlag(Qt::WindowStaysOnTopHint), expected);
       QCOMPARE(onTop->isChecked(), expected);
       QCOMPARE(h->Setting("Ontop"), expected ? "True" : "False");
@@ -62,17 +65,16 @@ class MenuWindowTest : public QObject {
     };
     for (const Case& c : {Case{"ChgTxtColor", "Fore", QPalette::Text},
                           Case{"ChgBkgColro", "Back", QPalette::Base}}) {
-      Answers answers;
-      answers.Modal<QColorDialog>([](QColorDialog* dialog) {
-        dialog->setCurrentColor(QColor(0, 0, 255));
-        dialog->accept();
+      Choose({"mnuColors", c.item}, [](Answers& answers) {
+        answers.Modal<QColorDialog>([](QColorDialog* dialog) {
+          dialog->setCurrentColor(QColor(0, 0, 255));
+          dialog->accept();
+        });
       });
-      Choose({"mnuColors", c.item}, answers);
       QCOMPARE(h->Setting(c.key), "16711680");
       QCOMPARE(h->Edit()->palette().color(c.role), QColor(0, 0, 255));
     }
-    Answers answers;
-    Choose({"mnuColors", "mnudefaultclr"}, answers);
+    Choose({"mnuColors", "mnudefaultclr"});
     QCOMPARE(h->Setting("Fore"), "?");
     QCOMPARE(h->Setting("Back"), "?");
     QCOMPARE(h->Edit()->palette().color(QPalette::Base), QPalette().color(QPalette::Base));
@@ -81,7 +83,7 @@ class MenuWindowTest : public QObject {
 
   void colours_restoredAtTheNextStart() {
     h = std::make_unique<Harness>();
-    WriteFile(h->box.Path("config/VellCmdLine/VellCmdLine.ini"), "[Defaults]\nFore=255\n");
+    h->SetSetting("Fore", "255");
     h->Start();
     QCOMPARE(h->Edit()->palette().color(QPalette::Text), QColor(255, 0, 0));
   }
@@ -89,41 +91,39 @@ class MenuWindowTest : public QObject {
   void clear_emptiesListAndBox() {
     h->Run("%true");
     h->Edit()->setText("half typed");
-    Answers answers;
-    Choose({"mnuHist"}, answers);
+    Choose({"mnuHist"});
     QCOMPARE(h->List()->model()->rowCount(), 0);
     QCOMPARE(h->Edit()->text(), QString());
   }
 
   void browse_putsTheChosenPathUnquoted() {
     WriteFile(h->box.Path("home/my tool"), "");
-    Answers answers;
-    answers.Modal<QFileDialog>([this](QFileDialog* dialog) {
-      dialog->selectFile(h->box.Path("home/my tool"));
-      dialog->accept();
+    Choose({"mnuBrowse"}, [this](Answers& answers) {
+      answers.Modal<QFileDialog>([this](QFileDialog* dialog) {
+        dialog->selectFile(h->box.Path("home/my tool"));
+        static_cast<QDialog*>(dialog)->accept();
+      });
     });
-    Choose({"mnuBrowse"}, answers);
     QCOMPARE(h->Edit()->text(), h->box.Path("home/my tool"));
     QCOMPARE(h->List()->model()->rowCount(), 0);
   }
 
   void about_showsTheBoxModally() {
-    Answers answers;
     QString caption, version;
-    answers.Modal<QDialog>([&](QDialog* about) {
-      caption = about->windowTitle();
-      version = about->findChild<QLabel*>("Label1(1)")->text();
-      about->close();
+    Choose({"mnuAbout"}, [&](Answers& answers) {
+      answers.Modal<QDialog>([&](QDialog* about) {
+        caption = about->windowTitle();
+        version = about->findChild<QLabel*>("Label1(1)")->text();
+        about->close();
+      });
     });
-    Choose({"mnuAbout"}, answers);
     QCOMPARE(caption, "About...");
     QCOMPARE(version, "Version 2.2");
   }
 
   void exit_takesTheClosePath() {
     h->Run("%true");
-    Answers answers;
-    Choose({"mnuExit"}, answers);
+    Choose({"mnuExit"});
     QCOMPARE(h->ends, 1);
     QCOMPARE(ReadFile(h->ProgramFile("history.cfg")), QByteArray("%true\r\n"));
   }
@@ -159,5 +159,5 @@ class MenuWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(MenuWindowTest)
+VELL_QTEST_MAIN(MenuWindowTest)
 #include "MenuWindowTest.moc"

@@ -7,6 +7,7 @@
 
 #include "Answers.h"
 #include "Harness.h"
+#include "TestMain.h"
 #include "platform/qt/Colors.h"
 #include "platform/qt/ProgramDirectory.h"
 #include "menu/SharedDialog.h"
@@ -90,7 +91,7 @@ class QtServicesTest : public QObject {
     Answers answers;
     answers.Modal<QFileDialog>([&](QFileDialog* dialog) {
       dialog->selectFile(box.Path("home/a tool.sh"));
-      dialog->accept();
+      static_cast<QDialog*>(dialog)->accept();
     });
     QStringList filters;
     QString startedAt;
@@ -130,5 +131,5 @@ class QtServicesTest : public QObject {
   }
 };
 
-QTEST_MAIN(QtServicesTest)
+VELL_QTEST_MAIN(QtServicesTest)
 #include "QtServicesTest.moc"

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "Harness.h"
+#include "TestMain.h"
 
 class SingleInstanceTest : public QObject {
   Q_OBJECT
@@ -73,5 +74,5 @@ class SingleInstanceTest : public QObject {
   }
 };
 
-QTEST_MAIN(SingleInstanceTest)
+VELL_QTEST_MAIN(SingleInstanceTest)
 #include "SingleInstanceTest.moc"

@@ -11,16 +11,16 @@ class WordSplitTest : public QObject {
     QTest::newRow("empty") << "" << QStringList{};
     QTest::newRow("blanks only") << " \t " << QStringList{};
     QTest::newRow("blanks separate") << "  -v \tx.txt " << QStringList{"-v", "x.txt"};
-    QTest::newRow("double quotes keep spaces") << R"("a b" c)" << QStringList{"a b", "c"};
-    QTest::newRow("single quotes keep everything") << R"('a "b" \c')" << QStringList{R"(a "b" \c)"};
-    QTest::newRow("quotes join a word") << R"(pre"mid dle"'post')" << QStringList{"premid dlepost"};
-    QTest::newRow("empty quotes make a word") << R"("" '')" << QStringList{"", ""};
-    QTest::newRow("escapes inside double quotes") << R"("\" \\ \$ \` \n")"
-                                                  << QStringList{R"(" \ $ ` \n)"};
-    QTest::newRow("backslash outside quotes") << R"(a\ b \'c)" << QStringList{"a b", "'c"};
+    QTest::newRow("double quotes keep spaces") << "\"a b\" c" << QStringList{"a b", "c"};
+    QTest::newRow("single quotes keep everything") << "'a \"b\" \\c'" << QStringList{"a \"b\" \\c"};
+    QTest::newRow("quotes join a word") << "pre\"mid dle\"'post'" << QStringList{"premid dlepost"};
+    QTest::newRow("empty quotes make a word") << "\"\" ''" << QStringList{"", ""};
+    QTest::newRow("escapes inside double quotes") << "\"\\\" \\\\ \\$ \\` \\n\""
+                                                  << QStringList{"\" \\ $ ` \\n"};
+    QTest::newRow("backslash outside quotes") << "a\\ b \\'c" << QStringList{"a b", "'c"};
     QTest::newRow("nothing is expanded") << "$HOME ~ *.txt `id`"
                                          << QStringList{"$HOME", "~", "*.txt", "`id`"};
-    QTest::newRow("unclosed quote runs to the end") << R"(a "b c)" << QStringList{"a", "b c"};
+    QTest::newRow("unclosed quote runs to the end") << "a \"b c" << QStringList{"a", "b c"};
   }
   void split() {
     QFETCH(QString, text);
