@@ -46,7 +46,8 @@ class SingleInstanceTest : public QObject {
   // A second start touches no file or setting and ends; SIGTERM closes the first, which saves.
   void secondStart_exitsAndTheFirstSavesOnSigterm() {
     QProcess* first = Start();
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(Ini()), 20000);
+    // Up once the first show has written the whole geometry, "Left" last.
+    QTRY_VERIFY_WITH_TIMEOUT(ReadFile(Ini()).contains("Left="), 20000);
     const QByteArray settings = ReadFile(Ini());
     QProcess* second = Start();
     QVERIFY(second->waitForFinished(20000));

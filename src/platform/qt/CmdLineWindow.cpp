@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QWindow>
 
@@ -116,11 +117,14 @@ void CmdLineWindow::SetTopmost(bool topmost) {
 
 bool CmdLineWindow::SystemMove() {
   startGeometry_ = geometry();
-  if (windowHandle() && windowHandle()->startSystemMove()) {
+  // On X11 Qt hands the window manager a left-button move, which the release of the right
+  // button does not end: there, as without a window manager, the strip follows the pointer
+  // itself while Command2 holds it. On Wayland only the compositor can move a window.
+  if (QGuiApplication::platformName() == "wayland" && windowHandle() &&
+      windowHandle()->startSystemMove()) {
     drag_ = Drag::SystemMove;
     return false;
   }
-  // No window manager: Command2 holds the pointer until the button comes up.
   drag_ = Drag::Move;
   return false;
 }
