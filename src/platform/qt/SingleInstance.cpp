@@ -2,32 +2,42 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
-#include <QLocalSocket>
-#include <QThread>
+#include <cerrno>
+#include <cstring>
+#include <thread>
 
 #include "data/Application.h"
+
+namespace {
+// False when the path does not fit a socket address.
+bool AddressOf(const std::string& path, sockaddr_un& address) {
+  address = {};
+  address.sun_family = AF_UNIX;
+  if (path.size() >= sizeof address.sun_path) return false;
+  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+  return true;
+}
+}  // namespace
 
 SingleInstance::SingleInstance(std::string runtimeDirectory, std::function<void()> activate,
                                std::function<void()> end)
     : directory_(std::move(runtimeDirectory)),
       activate_(std::move(activate)),
       end_(std::move(end)),
-      title_(kApplicationTitle) {
-  connect(&server_, &QLocalServer::newConnection, this, [this] {
-    while (QLocalSocket* client = server_.nextPendingConnection()) client->deleteLater();
-    activate_();
-  });
-}
+      title_(kApplicationTitle) {}
 
 SingleInstance::~SingleInstance() {
-  server_.close();
+  requests_.reset();
+  if (server_ >= 0) ::close(server_);
   if (lock_ >= 0) ::close(lock_);
 }
 
-QString SingleInstance::SocketPath(const std::string& title) const {
-  return QString::fromLocal8Bit(directory_) + '/' + QString::fromLocal8Bit(title) + ".socket";
+std::string SingleInstance::SocketPath(const std::string& title) const {
+  return directory_ + '/' + title + ".socket";
 }
 
 bool SingleInstance::IsAnotherRunning() {
@@ -36,27 +46,52 @@ bool SingleInstance::IsAnotherRunning() {
   const int lock = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
   if (lock < 0) return false;  // no way to tell: run
   if (::flock(lock, LOCK_EX | LOCK_NB) != 0) {
+    const bool taken = errno == EWOULDBLOCK;
     ::close(lock);
-    return errno == EWOULDBLOCK;
+    return taken;
   }
   lock_ = lock;
-  // A socket left by an instance that crashed is stale: the lock proves no one listens.
-  const QString socket = SocketPath(title_);
-  QLocalServer::removeServer(socket);
-  server_.listen(socket);
+  Listen();
   return false;
 }
 
-bool SingleInstance::ActivateByTitle(const std::string& title) {
-  // The first start may have taken the lock an instant ago and not be listening yet.
-  for (int attempt = 0; attempt < 20; ++attempt) {
-    QLocalSocket socket;
-    socket.connectToServer(SocketPath(title));
-    if (socket.waitForConnected(100)) {
-      socket.disconnectFromServer();
-      return true;
+void SingleInstance::Listen() {
+  sockaddr_un address;
+  const std::string path = SocketPath(title_);
+  if (!AddressOf(path, address)) return;
+  // A socket left by an instance that crashed is stale: the lock proves no one listens.
+  ::unlink(path.c_str());
+  server_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+  if (server_ < 0) return;
+  if (::bind(server_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+      ::listen(server_, 4) != 0) {
+    ::close(server_);
+    server_ = -1;
+    return;
+  }
+  requests_ = std::make_unique<QSocketNotifier>(server_, QSocketNotifier::Read);
+  connect(requests_.get(), &QSocketNotifier::activated, this, [this] {
+    bool asked = false;
+    for (int client; (client = ::accept4(server_, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+      ::close(client);
+      asked = true;
     }
-    QThread::msleep(50);
+    if (asked) activate_();
+  });
+}
+
+bool SingleInstance::ActivateByTitle(const std::string& title) {
+  sockaddr_un address;
+  if (!AddressOf(SocketPath(title), address)) return false;
+  // The first start may have taken the lock an instant ago and not be listening yet.
+  for (int attempt = 0; attempt < 40; ++attempt) {
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socket < 0) return false;
+    const bool connected =
+        ::connect(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    ::close(socket);
+    if (connected) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
   return false;
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QLocalServer>
 #include <QObject>
+#include <QSocketNotifier>
 #include <functional>
+#include <memory>
 
 #include "platform/Instance.h"
 
@@ -23,12 +24,14 @@ class SingleInstance : public QObject, public Instance {
   void EndNow() override { end_(); }
 
  private:
-  QString SocketPath(const std::string& title) const;
+  std::string SocketPath(const std::string& title) const;
+  void Listen();
 
   std::string directory_;
   std::function<void()> activate_;
   std::function<void()> end_;
   std::string title_;
   int lock_ = -1;
-  QLocalServer server_;
+  int server_ = -1;
+  std::unique_ptr<QSocketNotifier> requests_;
 };
