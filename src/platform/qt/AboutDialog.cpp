@@ -1,5 +1,6 @@
 #include "platform/qt/AboutDialog.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 
 #include "about/frmabout.h"
@@ -28,6 +29,14 @@ AboutDialog::AboutDialog(const frmabout&, QWidget* owner)
     label->setObjectName(QString("Label1(%1)").arg(i));
     label->setGeometry(ToPixels(designed.Position));
     label->setWordWrap(designed.Centred);
+    // A one-line label keeps its designed box: a font wider than the designed one is
+    // narrowed until the line fits instead of being cut off.
+    QFont font = label->font();
+    while (!designed.Centred && font.pointSizeF() > 6 &&
+           QFontMetrics(font).horizontalAdvance(label->text()) > label->width()) {
+      font.setPointSizeF(font.pointSizeF() - 0.5);
+      label->setFont(font);
+    }
     label->setAlignment((designed.Centred ? Qt::AlignHCenter : Qt::AlignRight) | Qt::AlignTop);
     if (const QColor color = ToQColor(designed.ForeColor); color.isValid()) {
       QPalette palette = label->palette();
