@@ -26,6 +26,8 @@ class History {
   // Appends at the end. When the list is full the oldest entry makes room; returns true then.
   bool Append(std::string_view entry);
   void Clear();
+  // Prepares for a list of that many entries, so that a long load indexes only once.
+  void Reserve(std::size_t entries);
 
  private:
   // An open-addressing index from each distinct text to its newest copy, so that the duplicate
@@ -34,16 +36,17 @@ class History {
     std::uint64_t serial = 0;  // the entry's serial number; 0 marks an empty slot
     std::size_t hash = 0;
   };
-  static constexpr std::size_t kSlots = 65536;  // a power of two, at least twice kMaxEntries
 
   // The slot holding the text, or the empty slot where it would go.
   std::size_t Find(std::string_view entry, std::size_t hash) const;
   void EraseSlot(std::size_t slot);
+  // Rebuilds the index with a number of slots that is a power of two.
+  void Reindex(std::size_t slots);
   const std::string& Entry(std::uint64_t serial) const { return entries_[serial - firstSerial_]; }
 
   std::deque<std::string> entries_;
   std::uint64_t firstSerial_ = 1;  // the serial number of entries_.front()
-  std::vector<Slot> slots_;
+  std::vector<Slot> slots_;        // grows with the list, to twice kMaxEntries at most
 };
 
 // Appends every line of history.cfg, trimmed, duplicates included. False when the file is
