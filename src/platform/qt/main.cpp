@@ -1,6 +1,4 @@
 // Vell Command Line on a Linux desktop: wires the core to the Qt windows and the services.
-#include <unistd.h>
-
 #include <QApplication>
 #include <QDir>
 #include <QSessionManager>
