@@ -81,13 +81,6 @@ class MenuWindowTest : public QObject {
     QCOMPARE(h->Edit()->palette().color(QPalette::Text), QPalette().color(QPalette::Text));
   }
 
-  void colours_restoredAtTheNextStart() {
-    h = std::make_unique<Harness>();
-    h->SetSetting("Fore", "255");
-    h->Start();
-    QCOMPARE(h->Edit()->palette().color(QPalette::Text), QColor(255, 0, 0));
-  }
-
   void clear_emptiesListAndBox() {
     h->Run("%true");
     h->Edit()->setText("half typed");
