@@ -40,8 +40,8 @@ fuzz:
 	done
 
 run:
-	@[ -n "$${DISPLAY:-}$${WAYLAND_DISPLAY:-}" ] || { echo "make run: no display to show the strip on (DISPLAY is not set); run it from a desktop session." >&2; exit 1; }
-	@scripts/install-deps $(CORE_PACKAGES) $(QT_PACKAGES) $(if $(WAYLAND_DISPLAY),qt6-wayland)
+	@[ -n "$${DISPLAY:-}" ] || { echo "make run: no display to show the strip on (DISPLAY is not set); run it from a desktop session." >&2; exit 1; }
+	@scripts/install-deps $(CORE_PACKAGES) $(QT_PACKAGES)
 	cmake --preset dev
 	cmake --build --preset dev --target vellcmdline
 	build/vellcmdline

@@ -20,6 +20,10 @@
 #include "platform/qt/SingleInstance.h"
 
 int main(int argc, char** argv) {
+  // The strip places itself where it was left; under Wayland a window cannot, so X (XWayland
+  // on a Wayland desktop) is preferred wherever it is there.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+    qputenv("QT_QPA_PLATFORM", "xcb");
   QApplication app(argc, argv);
   app.setQuitOnLastWindowClosed(false);
 
