@@ -1,5 +1,6 @@
 # The two commands of the README: `make run` and `make test`. Each installs what is missing.
 CORE_PACKAGES := cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
+QT_PACKAGES := qt6-base-dev
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZ_TARGETS := aliases_load history_load settings dispatch alias_editor
 FUZZ_SECONDS ?= 60
@@ -7,7 +8,7 @@ FUZZ_SECONDS ?= 60
 .PHONY: test run bench fuzz deps clean
 
 deps:
-	@scripts/install-deps $(CORE_PACKAGES)
+	@scripts/install-deps $(CORE_PACKAGES) $(QT_PACKAGES)
 
 test: deps
 	cmake --preset dev
@@ -39,8 +40,11 @@ fuzz:
 	done
 
 run:
-	@echo "make run: the desktop program arrives with the Linux port; only the core is built so far." >&2
-	@exit 1
+	@[ -n "$${DISPLAY:-}" ] || { echo "make run: no display to show the strip on (DISPLAY is not set); run it from a desktop session." >&2; exit 1; }
+	@scripts/install-deps $(CORE_PACKAGES) $(QT_PACKAGES)
+	cmake --preset dev
+	cmake --build --preset dev --target vellcmdline
+	build/vellcmdline
 
 clean:
 	rm -rf build build-asan build-fuzz

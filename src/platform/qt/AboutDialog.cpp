@@ -1,0 +1,47 @@
+#include "platform/qt/AboutDialog.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+
+#include "about/frmabout.h"
+#include "platform/qt/Banner.h"
+#include "platform/qt/Colors.h"
+#include "platform/qt/Twips.h"
+
+AboutDialog::AboutDialog(const frmabout&, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint) {
+  setObjectName("frmabout");
+  setWindowTitle(frmabout::kCaption);
+  setFixedSize(ToPixels(frmabout::kClientWidth), ToPixels(frmabout::kClientHeight));
+
+  auto* picture = new QLabel(this);
+  picture->setObjectName("Picture1");
+  picture->setGeometry(ToPixels(frmabout::kPicture1));
+  picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  picture->setLineWidth(2);
+  picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  picture->setPixmap(AboutBanner());
+
+  for (int i = 0; i < 4; ++i) {
+    const frmabout::Label& designed = frmabout::kLabel1[i];
+    auto* label = new QLabel(QString::fromLocal8Bit(designed.Text), this);
+    label->setObjectName(QString("Label1(%1)").arg(i));
+    label->setGeometry(ToPixels(designed.Position));
+    label->setWordWrap(designed.Centred);
+    // A one-line label keeps its designed box: a font wider than the designed one is
+    // narrowed until the line fits instead of being cut off.
+    QFont font = label->font();
+    while (!designed.Centred && font.pointSizeF() > 6 &&
+           QFontMetrics(font).horizontalAdvance(label->text()) > label->width()) {
+      font.setPointSizeF(font.pointSizeF() - 0.5);
+      label->setFont(font);
+    }
+    label->setAlignment((designed.Centred ? Qt::AlignHCenter : Qt::AlignRight) | Qt::AlignTop);
+    if (const QColor color = ToQColor(designed.ForeColor); color.isValid()) {
+      QPalette palette = label->palette();
+      palette.setColor(QPalette::WindowText, color);
+      label->setPalette(palette);
+    }
+  }
+}

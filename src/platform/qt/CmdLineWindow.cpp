@@ -1,0 +1,250 @@
+#include "platform/qt/CmdLineWindow.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QWindow>
+
+#include "commandwindow/CmdLine.h"
+#include "platform/qt/Colors.h"
+#include "platform/qt/MenuWindow.h"
+#include "platform/qt/Twips.h"
+
+namespace {
+int ButtonCode(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton: return vbLeftButton;
+    case Qt::RightButton: return vbRightButton;
+    case Qt::MiddleButton: return vbMiddleButton;
+    default: return 0;
+  }
+}
+}  // namespace
+
+CmdLineWindow::CmdLineWindow()
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
+      client_(new QWidget(this)),
+      command1_(new QPushButton(">", client_)),
+      text1_(new SimpleCombo(history_, client_)),
+      command2_(new QPushButton(client_)) {
+  setObjectName("CmdLine");
+  setWindowTitle(QString());
+  setMouseTracking(true);
+  // The sizable border shows the window's frame colour; the client area its background.
+  setAutoFillBackground(true);
+  QPalette frame = palette();
+  frame.setColor(QPalette::Window, frame.color(QPalette::Mid));
+  setPalette(frame);
+  client_->setAutoFillBackground(true);
+  client_->setPalette(QPalette());
+  client_->setMouseTracking(true);
+
+  // Stacking order from the top: Command2, Text1, Command1.
+  command1_->setObjectName("Command1");
+  command1_->setGeometry(ToPixels(CmdLine::kCommand1));
+  text1_->setObjectName("Text1");
+  text1_->setGeometry(ToPixels(CmdLine::kText1));
+  command2_->setObjectName("Command2");
+  command2_->setGeometry(ToPixels(CmdLine::kCommand2));
+  command2_->setFocusPolicy(Qt::NoFocus);
+  command2_->raise();
+  setTabOrder(command1_, text1_->Edit());
+
+  resize(ToPixels(CmdLine::kClientWidth) + 2 * kBorder,
+         ToPixels(CmdLine::kClientHeight) + 2 * kBorder);
+
+  client_->installEventFilter(this);
+  command2_->installEventFilter(this);
+  moveSettled_.setSingleShot(true);
+  moveSettled_.setInterval(300);
+  connect(&moveSettled_, &QTimer::timeout, this, [this] {
+    if (form_) form_->MoveEnded();
+  });
+}
+
+void CmdLineWindow::Attach(CmdLine& form, MenuWindow& menu) {
+  form_ = &form;
+  menu_ = &menu;
+  // Enter in the command box clicks the default button.
+  connect(text1_, &SimpleCombo::returnPressed, command1_, &QPushButton::click);
+  connect(command1_, &QPushButton::clicked, this, [this] { form_->Command1_Click(); });
+  connect(command2_, &QPushButton::clicked, this, [this] { form_->Command2_Click(); });
+}
+
+void CmdLineWindow::Activate() {
+  show();
+  raise();
+  activateWindow();
+}
+
+std::string CmdLineWindow::Text() { return text1_->Text(); }
+
+void CmdLineWindow::SetText(const std::string& text) { text1_->SetText(text); }
+
+void CmdLineWindow::ListReset(const History& list) { history_.Reset(list); }
+
+void CmdLineWindow::ListAppended() { history_.Appended(); }
+
+void CmdLineWindow::ListFrontRemoved() { history_.FrontRemoved(); }
+
+void CmdLineWindow::SetColors(std::uint32_t fore, std::uint32_t back) {
+  text1_->SetColors(ToQColor(fore), ToQColor(back));
+}
+
+Rect CmdLineWindow::WindowRect() { return ToTwips(frameGeometry()); }
+
+void CmdLineWindow::Move(const Rect& outer) { setGeometry(ToPixels(outer)); }
+
+float CmdLineWindow::ScaleWidth() { return ToTwips(width() - 2 * kBorder); }
+
+float CmdLineWindow::ScaleHeight() { return ToTwips(height() - 2 * kBorder); }
+
+void CmdLineWindow::Layout(const Rect& text1, const Rect& command2) {
+  text1_->setGeometry(ToPixels(text1));
+  command2_->setGeometry(ToPixels(command2));
+}
+
+void CmdLineWindow::SetTopmost(bool topmost) {
+  if (topmost == windowFlags().testFlag(Qt::WindowStaysOnTopHint)) return;
+  // Changing a flag recreates the native window, which a window manager may place anew.
+  const QRect geometry = this->geometry();
+  const bool visible = isVisible();
+  setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+  setGeometry(geometry);
+  if (visible) show();
+}
+
+bool CmdLineWindow::SystemMove() {
+  startGeometry_ = geometry();
+  // On X11 Qt hands the window manager a left-button move, which the release of the right
+  // button does not end: there, as without a window manager, the strip follows the pointer
+  // itself while Command2 holds it. On Wayland only the compositor can move a window.
+  if (QGuiApplication::platformName() == "wayland" && windowHandle() &&
+      windowHandle()->startSystemMove()) {
+    drag_ = Drag::SystemMove;
+    return false;
+  }
+  drag_ = Drag::Move;
+  return false;
+}
+
+void CmdLineWindow::PopupMenu() { menu_->Exec(QCursor::pos()); }
+
+void CmdLineWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  client_->setGeometry(kBorder, kBorder, std::max(0, width() - 2 * kBorder),
+                       std::max(0, height() - 2 * kBorder));
+  if (form_) form_->Form_Resize();
+}
+
+void CmdLineWindow::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  if (drag_ == Drag::SystemMove) moveSettled_.start();
+}
+
+// Every close request takes the close path, which ends the program.
+void CmdLineWindow::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  if (form_) form_->Form_QueryUnload();
+}
+
+Qt::Edges CmdLineWindow::EdgesAt(const QPoint& position) const {
+  Qt::Edges edges;
+  if (position.x() < kBorder) edges |= Qt::LeftEdge;
+  if (position.x() >= width() - kBorder) edges |= Qt::RightEdge;
+  if (position.y() < kBorder) edges |= Qt::TopEdge;
+  if (position.y() >= height() - kBorder) edges |= Qt::BottomEdge;
+  return edges;
+}
+
+void CmdLineWindow::mousePressEvent(QMouseEvent* event) {
+  if (drag_ == Drag::SystemMove) EndDrag();
+  const Qt::Edges edges = EdgesAt(event->position().toPoint());
+  if (event->button() != Qt::LeftButton || !edges) return;
+  if (windowHandle() && windowHandle()->startSystemResize(edges)) return;
+  drag_ = Drag::Resize;
+  edges_ = edges;
+  pressed_ = event->globalPosition().toPoint();
+  startGeometry_ = geometry();
+}
+
+void CmdLineWindow::mouseMoveEvent(QMouseEvent* event) {
+  if (drag_ == Drag::Resize) return DragTo(event->globalPosition().toPoint());
+  const Qt::Edges edges = EdgesAt(event->position().toPoint());
+  const bool horizontal = edges & (Qt::LeftEdge | Qt::RightEdge);
+  const bool vertical = edges & (Qt::TopEdge | Qt::BottomEdge);
+  if (horizontal && vertical)
+    setCursor(edges == (Qt::LeftEdge | Qt::TopEdge) || edges == (Qt::RightEdge | Qt::BottomEdge)
+                  ? Qt::SizeFDiagCursor
+                  : Qt::SizeBDiagCursor);
+  else if (horizontal)
+    setCursor(Qt::SizeHorCursor);
+  else if (vertical)
+    setCursor(Qt::SizeVerCursor);
+  else
+    unsetCursor();
+}
+
+void CmdLineWindow::mouseReleaseEvent(QMouseEvent*) {
+  if (drag_ != Drag::None) EndDrag();
+}
+
+void CmdLineWindow::DragTo(const QPoint& global) {
+  const QPoint delta = global - pressed_;
+  QRect target = startGeometry_;
+  if (drag_ == Drag::Move) {
+    target.moveTopLeft(startGeometry_.topLeft() + delta);
+  } else {
+    const int least = 2 * kBorder;
+    if (edges_ & Qt::LeftEdge)
+      target.setLeft(std::min(startGeometry_.left() + delta.x(), target.right() - least));
+    if (edges_ & Qt::RightEdge)
+      target.setRight(std::max(startGeometry_.right() + delta.x(), target.left() + least));
+    if (edges_ & Qt::TopEdge)
+      target.setTop(std::min(startGeometry_.top() + delta.y(), target.bottom() - least));
+    if (edges_ & Qt::BottomEdge)
+      target.setBottom(std::max(startGeometry_.bottom() + delta.y(), target.top() + least));
+  }
+  setGeometry(target);
+}
+
+void CmdLineWindow::EndDrag() {
+  const Drag ended = drag_;
+  drag_ = Drag::None;
+  if (ended == Drag::Move || ended == Drag::SystemMove) {
+    moveSettled_.stop();
+    form_->MoveEnded();
+  }
+}
+
+bool CmdLineWindow::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+      type != QEvent::MouseButtonRelease)
+    return QWidget::eventFilter(watched, event);
+  auto* mouse = static_cast<QMouseEvent*>(event);
+
+  if (watched == client_) {
+    if (type == QEvent::MouseButtonPress && form_) form_->Form_MouseDown(ButtonCode(mouse->button()));
+    return type == QEvent::MouseButtonPress;
+  }
+  if (watched == command2_ && form_) {
+    if (type == QEvent::MouseButtonPress) {
+      if (drag_ == Drag::SystemMove) EndDrag();
+      pressed_ = mouse->globalPosition().toPoint();
+      form_->Command2_MouseDown(ButtonCode(mouse->button()));
+      // Only the left button belongs to the button itself; the others go no further.
+      return mouse->button() != Qt::LeftButton;
+    }
+    if (type == QEvent::MouseMove && drag_ == Drag::Move) {
+      DragTo(mouse->globalPosition().toPoint());
+      return true;
+    }
+    if (type == QEvent::MouseButtonRelease && drag_ != Drag::None) {
+      EndDrag();
+      return mouse->button() != Qt::LeftButton;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,170 @@
+#include "platform/qt/PosixShell.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "platform/qt/WordSplit.h"
+
+namespace {
+
+constexpr int kStarted = 42;
+constexpr int kNotFound = 2;
+constexpr int kPathNotFound = 3;
+constexpr int kAccessDenied = 5;
+constexpr int kNoAssociation = 31;
+
+int CodeOf(int error) {
+  switch (error) {
+    case ENOENT: return kNotFound;
+    case ENOTDIR: return kPathNotFound;
+    case EACCES:
+    case EPERM: return kAccessDenied;
+    case ENOMEM:
+    case E2BIG: return 8;
+    case ENOEXEC:
+    case ELIBBAD: return 11;
+    case ETXTBSY: return 26;
+    default: return 0;
+  }
+}
+
+// "scheme:" with a scheme of two letters or more, so that a drive-like "c:" stays a file.
+bool IsUrl(const std::string& text) {
+  const auto colon = text.find(':');
+  if (colon == std::string::npos || colon < 2) return false;
+  for (std::size_t i = 0; i < colon; ++i) {
+    const char c = text[i];
+    const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    if (!letter && (i == 0 || !((c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.')))
+      return false;
+  }
+  return true;
+}
+
+// The program file of that name in a directory of PATH, or nothing.
+std::string FindOnPath(const std::string& name) {
+  const char* path = std::getenv("PATH");
+  std::string_view dirs = path ? path : "/usr/local/bin:/usr/bin:/bin";
+  while (true) {
+    const auto colon = dirs.find(':');
+    const std::string_view dir = dirs.substr(0, colon);
+    std::string candidate(dir.empty() ? std::string_view(".") : dir);
+    candidate += '/';
+    candidate += name;
+    struct stat info;
+    if (::stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+        ::access(candidate.c_str(), X_OK) == 0)
+      return candidate;
+    if (colon == std::string_view::npos) return std::string();
+    dirs.remove_prefix(colon + 1);
+  }
+}
+
+std::string ParentOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  return slash == 0 || slash == std::string::npos ? "/" : path.substr(0, slash);
+}
+
+}  // namespace
+
+int PosixShell::Execute(const ShellRequest& request) {
+  if (request.Interpreter) {
+    // Parameters are " /C " and the rest of the line: the rest goes to the shell as it is.
+    const std::string& parameters = request.Parameters;
+    const std::string command = parameters.rfind(" /C ", 0) == 0 ? parameters.substr(4) : parameters;
+    return Spawn({"/bin/sh", "-c", command});
+  }
+  const std::string& file = request.File;
+  if (file.empty()) return kNotFound;
+  if (IsUrl(file)) return Open(file);
+
+  std::string path;
+  if (file.find('/') != std::string::npos) {
+    path = file.front() == '/' ? file : home_ + '/' + file;
+  } else if (std::string program = FindOnPath(file); !program.empty()) {
+    path = std::move(program);
+  } else {
+    path = home_ + '/' + file;
+  }
+
+  struct stat info;
+  if (::stat(path.c_str(), &info) != 0) {
+    const int error = errno;
+    if (error == ENOENT && ::access(ParentOf(path).c_str(), F_OK) != 0) return kPathNotFound;
+    return CodeOf(error);
+  }
+  if (S_ISREG(info.st_mode) && ::access(path.c_str(), X_OK) == 0) {
+    std::vector<std::string> argv{path};
+    for (std::string& word : SplitWords(request.Parameters)) argv.push_back(std::move(word));
+    return Spawn(argv);
+  }
+  return Open(path);
+}
+
+int PosixShell::Open(const std::string& target) {
+  const std::string opener = FindOnPath("xdg-open");
+  if (opener.empty()) return kNoAssociation;
+  return Spawn({opener, target});
+}
+
+// Forks twice so that the program belongs to no one here (no zombie is left, and it outlives
+// the strip); a close-on-exec pipe brings back exec's error, or nothing once it has started.
+int PosixShell::Spawn(const std::vector<std::string>& argv) {
+  std::vector<char*> args;
+  for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+  args.push_back(nullptr);
+  const char* home = home_.c_str();
+
+  int report[2];
+  if (::pipe2(report, O_CLOEXEC) != 0) return CodeOf(errno);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    // Only async-signal-safe calls from here on: the parent has threads.
+    ::setsid();
+    const pid_t program = ::fork();
+    if (program != 0) {
+      if (program < 0) {
+        const int error = errno;
+        (void)!::write(report[1], &error, sizeof error);
+      }
+      ::_exit(0);
+    }
+    (void)!::chdir(home);
+    const int null = ::open("/dev/null", O_RDWR);
+    if (null >= 0) {
+      ::dup2(null, 0);
+      ::dup2(null, 1);
+      ::dup2(null, 2);
+      if (null > 2) ::close(null);
+    }
+    ::close_range(3, ~0u, CLOSE_RANGE_CLOEXEC);
+    sigset_t none;
+    sigemptyset(&none);
+    ::sigprocmask(SIG_SETMASK, &none, nullptr);
+    ::signal(SIGPIPE, SIG_DFL);
+    ::execv(args[0], args.data());
+    const int error = errno;
+    (void)!::write(report[1], &error, sizeof error);
+    ::_exit(127);
+  }
+  ::close(report[1]);
+  if (child < 0) {
+    const int error = errno;
+    ::close(report[0]);
+    return CodeOf(error);
+  }
+  while (::waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
+  }
+  int error = 0;
+  ssize_t got;
+  while ((got = ::read(report[0], &error, sizeof error)) < 0 && errno == EINTR) {
+  }
+  ::close(report[0]);
+  return got == sizeof error ? CodeOf(error) : kStarted;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/Shell.h"
+
+// The shell on a Linux desktop. Documents, folders and URLs go to the desktop's default
+// application (xdg-open); programs, by path or found on PATH, start directly with their
+// parameters split into words; the "%" form runs /bin/sh -c. Everything starts in its own
+// session, in the home directory, with standard input, output and error on /dev/null, and is
+// never waited for.
+class PosixShell : public Shell {
+ public:
+  // home: the working directory of everything started.
+  explicit PosixShell(std::string home) : home_(std::move(home)) {}
+
+  int Execute(const ShellRequest& request) override;
+
+ private:
+  int Open(const std::string& target);
+  int Spawn(const std::vector<std::string>& argv);
+
+  std::string home_;
+};

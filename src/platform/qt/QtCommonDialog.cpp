@@ -1,0 +1,36 @@
+#include "platform/qt/QtCommonDialog.h"
+
+#include <QColorDialog>
+#include <QFile>
+#include <QFileDialog>
+
+#include "menu/SharedDialog.h"
+#include "platform/qt/Colors.h"
+
+QStringList NameFilters(std::string_view filter) {
+  QStringList filters;
+  for (const FileFilter& entry : ParseFilter(filter)) {
+    QStringList patterns;
+    // "*.*" is every file where it comes from; here it would miss names without a dot.
+    for (const std::string& pattern : entry.Patterns)
+      patterns << (pattern == "*.*" ? QStringLiteral("*") : QString::fromLocal8Bit(pattern));
+    filters << QString::fromLocal8Bit(entry.Description) + " (" + patterns.join(' ') + ')';
+  }
+  return filters;
+}
+
+std::optional<std::string> QtCommonDialog::ShowOpen(const std::string& filter,
+                                                    const std::string& initialFile) {
+  QFileDialog dialog;
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters(NameFilters(filter));
+  if (!initialFile.empty()) dialog.selectFile(QFile::decodeName(initialFile.c_str()));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+}
+
+std::optional<std::uint32_t> QtCommonDialog::ShowColor(std::uint32_t initial) {
+  QColorDialog dialog(ToQColor(initial));
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return FromQColor(dialog.selectedColor());
+}

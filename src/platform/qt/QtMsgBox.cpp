@@ -1,0 +1,15 @@
+#include "platform/qt/QtMsgBox.h"
+
+#include <QMessageBox>
+
+MsgBoxResult QtMsgBox::Show(const std::string& text, const std::string& caption,
+                            MsgBoxButtons buttons) {
+  QString body = QString::fromLocal8Bit(text);
+  body.replace("\r\n", "\n");
+  QMessageBox box(QMessageBox::NoIcon, QString::fromLocal8Bit(caption), body,
+                  buttons == MsgBoxButtons::OK ? QMessageBox::Ok
+                                               : QMessageBox::Ok | QMessageBox::Cancel);
+  box.setTextFormat(Qt::PlainText);
+  box.setDefaultButton(QMessageBox::Ok);
+  return box.exec() == QMessageBox::Ok ? MsgBoxResult::OK : MsgBoxResult::Cancel;
+}

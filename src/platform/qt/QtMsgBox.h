@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/MsgBox.h"
+
+// QMessageBox without an icon; the text is shown as plain text, never as markup.
+class QtMsgBox : public MsgBox {
+ public:
+  MsgBoxResult Show(const std::string& text, const std::string& caption,
+                    MsgBoxButtons buttons) override;
+};

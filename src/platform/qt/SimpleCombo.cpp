@@ -1,0 +1,79 @@
+#include "platform/qt/SimpleCombo.h"
+
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+#include "platform/qt/HistoryModel.h"
+
+SimpleCombo::SimpleCombo(HistoryModel& model, QWidget* parent)
+    : QWidget(parent), model_(model), edit_(new QLineEdit(this)), list_(new QListView(this)) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(edit_);
+  layout->addWidget(list_, 1);
+  edit_->setObjectName("Text1Edit");
+  list_->setObjectName("Text1List");
+  // Uniform rows: the view sizes one row, not 32,767 of them.
+  list_->setUniformItemSizes(true);
+  list_->setModel(&model_);
+  list_->setFocusPolicy(Qt::NoFocus);
+  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setFocusProxy(edit_);
+  edit_->installEventFilter(this);
+  connect(edit_, &QLineEdit::returnPressed, this, &SimpleCombo::returnPressed);
+  connect(list_, &QListView::clicked, this, [this](const QModelIndex& index) {
+    Recall(index.row());
+  });
+}
+
+std::string SimpleCombo::Text() const {
+  const QString text = edit_->text();
+  return text == shown_ ? bytes_ : text.toLocal8Bit().toStdString();
+}
+
+void SimpleCombo::SetText(const std::string& text) {
+  bytes_ = text;
+  shown_ = QString::fromLocal8Bit(text);
+  edit_->setText(shown_);
+  list_->clearSelection();
+  list_->setCurrentIndex(QModelIndex());
+}
+
+void SimpleCombo::Recall(int row) {
+  if (row < 0 || row >= model_.rowCount()) return;
+  const QModelIndex index = model_.index(row);
+  list_->setCurrentIndex(index);
+  list_->scrollTo(index);
+  bytes_ = model_.Entry(row);
+  shown_ = QString::fromLocal8Bit(bytes_);
+  edit_->setText(shown_);
+  edit_->selectAll();
+}
+
+void SimpleCombo::SetColors(const QColor& fore, const QColor& back) {
+  for (QWidget* widget : {static_cast<QWidget*>(edit_), static_cast<QWidget*>(list_)}) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, fore.isValid() ? fore : QPalette().color(QPalette::Text));
+    palette.setColor(QPalette::Base, back.isValid() ? back : QPalette().color(QPalette::Base));
+    widget->setPalette(palette);
+  }
+}
+
+void SimpleCombo::mousePressEvent(QMouseEvent* event) { event->accept(); }
+
+bool SimpleCombo::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == edit_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Up || key == Qt::Key_Down) {
+      const int current = list_->currentIndex().isValid() ? list_->currentIndex().row() : -1;
+      if (current < 0)
+        Recall(0);
+      else
+        Recall(key == Qt::Key_Up ? std::max(current - 1, 0)
+                                 : std::min(current + 1, model_.rowCount() - 1));
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}

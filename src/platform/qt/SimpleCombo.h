@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QListView>
+#include <QWidget>
+#include <string>
+
+class HistoryModel;
+
+// A combo box of the simple style: an edit line with its list always shown below it. A click
+// on an entry, or Up and Down in the edit line, puts that entry into the edit line.
+class SimpleCombo : public QWidget {
+  Q_OBJECT
+ public:
+  explicit SimpleCombo(HistoryModel& model, QWidget* parent = nullptr);
+
+  // The edit line's text as bytes: a recalled or set text the user has not edited comes back
+  // exactly as it went in.
+  std::string Text() const;
+  void SetText(const std::string& text);
+  // Invalid colours leave the palette's own.
+  void SetColors(const QColor& fore, const QColor& back);
+
+  QLineEdit* Edit() { return edit_; }
+
+ signals:
+  void returnPressed();
+
+ protected:
+  // Presses end here, so that a right click on the box never reaches the window below it.
+  void mousePressEvent(QMouseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Recall(int row);
+
+  HistoryModel& model_;
+  QLineEdit* edit_;
+  QListView* list_;
+  std::string bytes_;
+  QString shown_;
+};

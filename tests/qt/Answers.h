@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <functional>
+
+// Answers the menus and modal windows that a test's action opens and then waits in. Each step
+// waits until its widget is up, then acts on it. The next poll is armed before a step acts, so a
+// step whose act opens another modal window is followed inside that window's loop.
+class Answers : public QObject {
+ public:
+  Answers() { Arm(); }
+
+  // Chooses the items of the popup menu by object name, opening sub-menus on the way.
+  void Menu(const QStringList& path) {
+    for (const QString& name : path)
+      steps_.push_back([name]() -> std::function<void()> {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return {};
+        QAction* action = menu->findChild<QAction*>(name);
+        if (!action || !menu->actions().contains(action)) return {};
+        return [menu, action] {
+          menu->setActiveAction(action);
+          QTest::keyClick(menu, action->menu() ? Qt::Key_Right : Qt::Key_Return);
+        };
+      });
+  }
+
+  // Acts on the active modal window once it is a W.
+  template <typename W>
+  void Modal(std::function<void(W*)> act) {
+    steps_.push_back([act]() -> std::function<void()> {
+      auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
+      if (!window || !window->isVisible()) return {};
+      return [act, window] { act(window); };
+    });
+  }
+
+  bool Done() const { return steps_.empty(); }
+
+ private:
+  void Arm() { QTimer::singleShot(10, this, [this] { Poll(); }); }
+  void Poll() {
+    Arm();
+    if (steps_.empty()) return;
+    if (auto act = steps_.front()()) {
+      steps_.pop_front();
+      act();
+    }
+  }
+
+  std::deque<std::function<std::function<void()>()>> steps_;
+};

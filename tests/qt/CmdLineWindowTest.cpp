@@ -1,0 +1,185 @@
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+
+#include "Answers.h"
+#include "Harness.h"
+#include "TestMain.h"
+#include "platform/qt/Twips.h"
+
+namespace {
+const char kMarkerScript[] = "#!/bin/sh\necho \"$@\" > \"$MARKER\"\n";
+
+void SendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, QPoint local) {
+  const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+  QMouseEvent event(type, local, widget->mapToGlobal(local),
+                    type == QEvent::MouseMove ? Qt::NoButton : button, held, Qt::NoModifier);
+  QApplication::sendEvent(widget, &event);
+}
+}  // namespace
+
+class CmdLineWindowTest : public QObject {
+  Q_OBJECT
+  std::unique_ptr<Harness> h;
+  QString marker;
+
+  void MakeMarkerScript(const QString& path) {
+    WriteFile(path, kMarkerScript);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  }
+
+ private slots:
+  void init() {
+    h = std::make_unique<Harness>();
+    marker = h->box.Path("home/marker");
+    qputenv("MARKER", marker.toLocal8Bit());
+    MakeMarkerScript(h->box.Path("program/mark"));
+  }
+  void cleanup() { h.reset(); }
+
+  void enter_startsTheProgramAndRecordsTheLine() {
+    h->Start();
+    h->Run("\"" + h->box.Path("program/mark") + "\" one 'two three'");
+    QTRY_COMPARE(ReadFile(marker), QByteArray("one two three\n"));
+    QCOMPARE(h->Edit()->text(), QString());
+    QCOMPARE(h->List()->model()->rowCount(), 1);
+    QCOMPARE(h->List()->model()->index(0, 0).data().toString(),
+             "\"" + h->box.Path("program/mark") + "\" one 'two three'");
+  }
+
+  void missingProgram_showsNotFoundAndKeepsTheText() {
+    h->Start();
+    Answers answers;
+    QString text, title;
+    answers.Modal<QMessageBox>([&](QMessageBox* box) {
+      text = box->text();
+      title = box->windowTitle();
+      box->button(QMessageBox::Ok)->click();
+    });
+    h->Run("no-such-program --now");
+    QVERIFY(answers.Done());
+    QCOMPARE(text, "This command was not found\n\nIf you wish to run a DOS system command, "
+                   "preclude it with COMMAND /C or the symbol %");
+    QCOMPARE(title, "Vell Command Line");
+    QCOMPARE(h->Edit()->text(), "no-such-program --now");
+    QCOMPARE(h->List()->model()->rowCount(), 0);
+  }
+
+  void percentForm_runsThroughSh() {
+    h->Start();
+    h->Run("%echo $((40+2)) > \"$MARKER\"");
+    QTRY_COMPARE(ReadFile(marker), QByteArray("42\n"));
+    QCOMPARE(h->List()->model()->rowCount(), 1);
+  }
+
+  void alias_resolvesAndTheNameIsRecorded() {
+    WriteFile(h->ProgramFile("aliases.cfg"),
+              ("mk`\"" + h->box.Path("program/mark") + "\" via alias\r\n").toLocal8Bit());
+    h->Start();
+    h->Run("mk");
+    QTRY_COMPARE(ReadFile(marker), QByteArray("via alias\n"));
+    QCOMPARE(h->List()->model()->index(0, 0).data().toString(), "mk");
+  }
+
+  // Lines go back to disk as they came, bytes that are not UTF-8 included.
+  void exit_writesHistoryByteForByte() {
+    const QByteArray history("first\r\ncaf\xe9 \xff\r\n%echo x\r\n");
+    WriteFile(h->ProgramFile("history.cfg"), history);
+    h->Start();
+    QCOMPARE(h->List()->model()->rowCount(), 3);
+    QTest::keyClick(h->Edit(), Qt::Key_Down);
+    QTest::keyClick(h->Edit(), Qt::Key_Down);
+    QCOMPARE(h->window.Text(), std::string("caf\xe9 \xff"));
+    QTest::keyClick(h->Edit(), Qt::Key_Up);
+    QCOMPARE(h->Edit()->text(), "first");
+    h->Run("  exit ");
+    QCOMPARE(h->ends, 1);
+    QCOMPARE(ReadFile(h->ProgramFile("history.cfg")), history);
+  }
+
+  void clickOnEntry_putsItIntoTheBox() {
+    WriteFile(h->ProgramFile("history.cfg"), "alpha\r\nbeta\r\n");
+    h->Start();
+    QAbstractItemView* list = h->List();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(1, 0)).center());
+    QCOMPARE(h->Edit()->text(), "beta");
+  }
+
+  // The list is the core's history: the oldest entry makes room at the limit.
+  void fullHistory_dropsTheOldestEntry() {
+    QByteArray history;
+    for (int i = 0; i < 32767; ++i) history += "entry " + QByteArray::number(i) + "\r\n";
+    WriteFile(h->ProgramFile("history.cfg"), history);
+    h->Start();
+    QAbstractItemModel* model = h->List()->model();
+    QCOMPARE(model->rowCount(), 32767);
+    h->Run("%true");
+    QCOMPARE(model->rowCount(), 32767);
+    QCOMPARE(model->index(0, 0).data().toString(), "entry 1");
+    QCOMPARE(model->index(32766, 0).data().toString(), "%true");
+  }
+
+  void firstShow_writesTheGeometry() {
+    h->Start();
+    const QRect frame = h->window.frameGeometry();
+    QCOMPARE(h->Setting("Width"), QString::number(qRound(ToTwips(frame.width()))));
+    QCOMPARE(h->Setting("Height"), QString::number(qRound(ToTwips(frame.height()))));
+    QCOMPARE(h->Setting("Left"), QString::number(qRound(ToTwips(frame.x()))));
+    QCOMPARE(h->Setting("Top"), QString::number(qRound(ToTwips(frame.y()))));
+  }
+
+  void startUp_restoresGeometryAndColours() {
+    h->SetSetting("Left", "1500");
+    h->SetSetting("Top", "750");
+    h->SetSetting("Width", "6000");
+    h->SetSetting("Height", "1500");
+    h->SetSetting("Back", "255");
+    h->Start();
+    QCOMPARE(h->window.geometry(), QRect(100, 50, 400, 100));
+    QCOMPARE(h->Edit()->palette().color(QPalette::Base), QColor(255, 0, 0));
+    // Text1 fills the client area right of the 100-twip gap.
+    const QWidget* text1 = h->window.findChild<QWidget*>("Text1");
+    QCOMPARE(text1->geometry(), QRect(ToPixels(100), 0, 400 - 2 * CmdLineWindow::kBorder - ToPixels(100),
+                                      100 - 2 * CmdLineWindow::kBorder));
+  }
+
+  // Without a window manager the border drag is done from mouse moves.
+  void borderDrag_resizesAndWritesTheGeometry() {
+    h->Start();
+    const QRect before = h->window.geometry();
+    const QPoint edge(before.width() - 1, before.height() / 2);
+    SendMouse(&h->window, QEvent::MouseButtonPress, Qt::LeftButton, edge);
+    SendMouse(&h->window, QEvent::MouseMove, Qt::LeftButton, edge + QPoint(60, 0));
+    SendMouse(&h->window, QEvent::MouseButtonRelease, Qt::LeftButton, edge + QPoint(60, 0));
+    QCOMPARE(h->window.geometry(), before.adjusted(0, 0, 60, 0));
+    QCOMPARE(h->Setting("Width"), QString::number(qRound(ToTwips(before.width() + 60))));
+  }
+
+  void rightDragOnCommand2_movesAndWritesThePosition() {
+    h->Start();
+    const QRect before = h->window.geometry();
+    h->SetSetting("Width", "0");
+    QWidget* command2 = h->Command2();
+    SendMouse(command2, QEvent::MouseButtonPress, Qt::RightButton, QPoint(3, 3));
+    SendMouse(command2, QEvent::MouseMove, Qt::RightButton, QPoint(33, 23));
+    QCOMPARE(h->Setting("Left"), QString::number(qRound(ToTwips(before.x()))));
+    SendMouse(command2, QEvent::MouseButtonRelease, Qt::RightButton, QPoint(33, 23));
+    QCOMPARE(h->window.geometry(), before.translated(30, 20));
+    QCOMPARE(h->Setting("Left"), QString::number(qRound(ToTwips(before.x() + 30))));
+    QCOMPARE(h->Setting("Top"), QString::number(qRound(ToTwips(before.y() + 20))));
+    QCOMPARE(h->Setting("Width"), "0");
+  }
+
+  void closeRequest_takesTheClosePath() {
+    h->Start();
+    h->Run("%true");
+    h->window.close();
+    QCOMPARE(h->ends, 1);
+    QCOMPARE(ReadFile(h->ProgramFile("history.cfg")), QByteArray("%true\r\n"));
+  }
+};
+
+VELL_QTEST_MAIN(CmdLineWindowTest)
+#include "CmdLineWindowTest.moc"

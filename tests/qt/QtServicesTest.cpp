@@ -1,0 +1,135 @@
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include "Answers.h"
+#include "Harness.h"
+#include "TestMain.h"
+#include "platform/qt/Colors.h"
+#include "platform/qt/ProgramDirectory.h"
+#include "menu/SharedDialog.h"
+
+class QtServicesTest : public QObject {
+  Q_OBJECT
+  Sandbox box;
+
+ private slots:
+  void settings_writesThroughToTheIniFile() {
+    const QString path = box.Path("config/VellCmdLine/VellCmdLine.ini");
+    QtSettingsStore store(box.Path("config"));
+    QCOMPARE(store.Read("VellCmdLine", "Defaults", "Top"), std::nullopt);
+    QVERIFY(store.Write("VellCmdLine", "Defaults", "Top", "1950"));
+    QVERIFY(store.Write("VellCmdLine", "Defaults", "Fore", "?"));
+    // On disk before anything else happens: a crash now loses nothing.
+    const QString text = ReadFile(path);
+    QVERIFY(text.contains("[Defaults]"));
+    QVERIFY(text.contains("Top=1950"));
+    QCOMPARE(store.Read("VellCmdLine", "Defaults", "Top"), std::optional<std::string>("1950"));
+    QtSettingsStore nextRun(box.Path("config"));
+    QCOMPARE(nextRun.Read("VellCmdLine", "Defaults", "Fore"), std::optional<std::string>("?"));
+  }
+
+  void settings_failedWriteIsReported() {
+    WriteFile(box.Path("config/Blocked"), "a file where the folder should be");
+    QtSettingsStore store(box.Path("config"));
+    QVERIFY(!store.Write("Blocked", "Defaults", "Top", "1"));
+  }
+
+  void nameFilters_allFourInOrder() {
+    QCOMPARE(NameFilters(SharedDialog::kFilter),
+             (QStringList{"All Files (*)", "Executable Files (*.exe *.com *.bat)",
+                          "Batch Files (*.bat)", "Screen Savers (*.scr)"}));
+  }
+
+  void colors_data() {
+    QTest::addColumn<quint32>("value");
+    QTest::addColumn<QColor>("color");
+    QTest::newRow("red") << quint32(255) << QColor(255, 0, 0);
+    QTest::newRow("pure blue") << quint32(16711680) << QColor(0, 0, 255);
+    QTest::newRow("window text") << quint32(0x80000008)
+                                 << QApplication::palette().color(QPalette::Text);
+    QTest::newRow("window background") << quint32(0x80000005)
+                                       << QApplication::palette().color(QPalette::Base);
+    QTest::newRow("unknown system colour") << quint32(0x800000FF) << QColor();
+  }
+  void colors() {
+    QFETCH(quint32, value);
+    QFETCH(QColor, color);
+    QCOMPARE(ToQColor(value), color);
+    if (!(value & 0x80000000u)) QCOMPARE(FromQColor(color), value);
+  }
+
+  void msgbox_plainWithoutIcon() {
+    Answers answers;
+    QMessageBox::Icon icon{};
+    QString title, text;
+    int buttons = 0;
+    answers.Modal<QMessageBox>([&](QMessageBox* box) {
+      icon = box->icon();
+      title = box->windowTitle();
+      text = box->text();
+      buttons = box->buttons().size();
+      box->button(QMessageBox::Cancel)->click();
+    });
+    QtMsgBox msgbox;
+    QCOMPARE(msgbox.Show("<b>a</b>\r\n\r\nb", "Vell Command Line", MsgBoxButtons::OKCancel),
+             MsgBoxResult::Cancel);
+    QCOMPARE(icon, QMessageBox::NoIcon);
+    QCOMPARE(title, "Vell Command Line");
+    QCOMPARE(text, "<b>a</b>\n\nb");
+    QCOMPARE(buttons, 2);
+  }
+
+  // dlg1 keeps its file over a cancel, and the colour dialog starts from the last colour.
+  void commonDialog_keepsStateAcrossUses() {
+    WriteFile(box.Path("home/a tool.sh"), "");
+    QtCommonDialog native;
+    SharedDialog dlg1(native);
+    Answers answers;
+    answers.Modal<QFileDialog>([&](QFileDialog* dialog) {
+      dialog->selectFile(box.Path("home/a tool.sh"));
+      static_cast<QDialog*>(dialog)->accept();
+    });
+    QStringList filters;
+    QString startedAt;
+    answers.Modal<QFileDialog>([&](QFileDialog* dialog) {
+      filters = dialog->nameFilters();
+      startedAt = dialog->selectedFiles().value(0);
+      dialog->reject();
+    });
+    dlg1.ShowOpen();
+    QCOMPARE(dlg1.FileName, box.Bytes("home/a tool.sh"));
+    dlg1.ShowOpen();
+    QCOMPARE(dlg1.FileName, box.Bytes("home/a tool.sh"));
+    QCOMPARE(startedAt, box.Path("home/a tool.sh"));
+    QCOMPARE(filters.size(), 4);
+
+    QColor initial;
+    answers.Modal<QColorDialog>([](QColorDialog* dialog) {
+      dialog->setCurrentColor(QColor(0, 0, 255));
+      dialog->accept();
+    });
+    answers.Modal<QColorDialog>([&](QColorDialog* dialog) {
+      initial = dialog->currentColor();
+      dialog->reject();
+    });
+    QVERIFY(dlg1.ShowColor());
+    QCOMPARE(dlg1.Color, 16711680u);
+    QVERIFY(!dlg1.ShowColor());
+    QCOMPARE(initial, QColor(0, 0, 255));
+    QCOMPARE(dlg1.Color, 16711680u);
+    QVERIFY(answers.Done());
+  }
+
+  void programDirectory_besideTheExecutableWhenWritable() {
+    QCOMPARE(ProgramDirectory(box.Bytes("program"), box.Bytes("config")), box.Bytes("program"));
+    QCOMPARE(ProgramDirectory(box.Bytes("missing"), box.Bytes("config")),
+             box.Bytes("config") + "/VellCmdLine");
+  }
+};
+
+VELL_QTEST_MAIN(QtServicesTest)
+#include "QtServicesTest.moc"
