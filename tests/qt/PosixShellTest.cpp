@@ -33,6 +33,8 @@ int Zombies() {
   ::closedir(proc);
   return count;
 }
+
+int OpenDescriptors() { return static_cast<int>(QDir("/proc/self/fd").count()); }
 }  // namespace
 
 class PosixShellTest : public QObject {
@@ -88,6 +90,17 @@ class PosixShellTest : public QObject {
     QCOMPARE(lines.first(), box.Path("home"));
     QCOMPARE(lines.mid(1, lines.size() - 2), arguments);
     QCOMPARE(lines.last(), QString("/dev/null"));
+    QCOMPARE(Zombies(), 0);
+  }
+
+  // A thousand commands in a row leave neither a zombie nor an open descriptor behind.
+  void manyCommands_leaveNoZombieAndNoDescriptor() {
+    PosixShell shell(box.Bytes("home"));
+    const int descriptors = OpenDescriptors();
+    for (int i = 0; i < 1000; ++i)
+      QCOMPARE(shell.Execute(ShellRequest{"/bin/true", "", 1, false}), 42);
+    QCOMPARE(shell.Execute(ShellRequest{"/no/such/program", "", 1, false}), 3);
+    QCOMPARE(OpenDescriptors(), descriptors);
     QCOMPARE(Zombies(), 0);
   }
 
