@@ -37,7 +37,7 @@ void PlaceChild(HWND child, const Rect& twips, UINT dpi) {
 
 }  // namespace
 
-CmdLineWindow::CmdLineWindow(HWND owner, MenuWindow& menu)
+CmdLineWindow::CmdLineWindow(MenuWindow& menu)
     : menu_(menu), fore_(CommandBox::kWindowText), back_(CommandBox::kWindowBackground) {
   const HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSEXA wc{};
@@ -49,7 +49,7 @@ CmdLineWindow::CmdLineWindow(HWND owner, MenuWindow& menu)
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   wc.lpszClassName = kClass;
   RegisterClassExA(&wc);
-  window_.reset(CreateWindowExA(kExStyle, kClass, "", kStyle, 0, 0, 0, 0, owner, nullptr,
+  window_.reset(CreateWindowExA(kExStyle, kClass, "", kStyle, 0, 0, 0, 0, nullptr, nullptr,
                                 instance, this));
 
   // Created in stacking order, top first: Command2 covers Text1's left end, and Text1 covers

@@ -16,8 +16,9 @@ class CmdLineWindow : public CmdLineView {
   static constexpr int kCommand2 = 3;
   static constexpr const char* kClass = "VellCmdLine";
 
-  // Created hidden at its designed size, owned by owner so that it is not on the task bar.
-  CmdLineWindow(HWND owner, MenuWindow& menu);
+  // Created hidden at its designed size. It has no owner: a topmost owned window makes its
+  // owner topmost too, and the on-top state belongs to the strip alone.
+  explicit CmdLineWindow(MenuWindow& menu);
   CmdLineWindow(const CmdLineWindow&) = delete;
   CmdLineWindow& operator=(const CmdLineWindow&) = delete;
 

@@ -1,7 +1,7 @@
 #include "platform/win32/Program.h"
 
 Program::Program(const Services& services, HWND owner)
-    : menu_(owner), window_(owner, menu_), form_(window_, menu_, services) {
+    : menu_(owner), window_(menu_), form_(window_, menu_, services) {
   window_.Bind(form_);
   menu_.Bind(form_.Menu());
 }

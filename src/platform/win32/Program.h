@@ -7,7 +7,7 @@
 // The program's windows wired to the core: the command window, menuholder and their handlers.
 class Program {
  public:
-  // owner: the hidden window that owns every visible window of the program.
+  // owner: the hidden window that owns the program's dialogs.
   Program(const Services& services, HWND owner);
 
   CmdLine& Form() { return form_; }

@@ -26,12 +26,18 @@ std::vector<HWND> TopLevelWindows() {
   return windows;
 }
 
-// The window to bring forward for a found one: itself when visible, else the visible, enabled
-// window it owns (the strip, or the modal dialog that is open over it).
+DWORD ProcessOf(HWND hwnd) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(hwnd, &process);
+  return process;
+}
+
+// The window to bring forward for a found one: itself when visible, else the frontmost visible,
+// enabled window of its program (the strip, or a modal dialog that is open over it).
 HWND Presented(HWND found, const std::vector<HWND>& windows) {
   if (IsWindowVisible(found)) return found;
   for (HWND hwnd : windows)
-    if (GetWindow(hwnd, GW_OWNER) == found && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd))
+    if (ProcessOf(hwnd) == ProcessOf(found) && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd))
       return hwnd;
   return nullptr;
 }

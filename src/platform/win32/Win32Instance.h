@@ -7,7 +7,7 @@
 
 // One instance per user session. A named mutex tells a second start that one is running; the
 // running instance presents the application title on a hidden top-level window of its own,
-// which also owns the program's visible windows so that they stay off the task bar.
+// which also owns the program's dialogs so that they stay off the task bar.
 class Win32Instance : public Instance {
  public:
   Win32Instance();
