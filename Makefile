@@ -1,7 +1,10 @@
 # The two commands of the README: `make run` and `make test`. Each installs what is missing.
 CORE_PACKAGES := cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+FUZZ_TARGETS := aliases_load history_load settings dispatch alias_editor
+FUZZ_SECONDS ?= 60
 
-.PHONY: test run bench deps clean
+.PHONY: test run bench fuzz deps clean
 
 deps:
 	@scripts/install-deps $(CORE_PACKAGES)
@@ -13,15 +16,46 @@ test: deps
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
+	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=10
 
 bench: deps
 	cmake --preset dev
 	cmake --build --preset dev --target vell_bench
 	build/vell_bench
 
+# Each target runs FUZZ_SECONDS on the seeds in fuzz/corpus; what it finds goes to build-fuzz.
+fuzz:
+	@scripts/install-deps $(CORE_PACKAGES) $(FUZZ_PACKAGES)
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	@for target in $(FUZZ_TARGETS); do \
+	  mkdir -p build-fuzz/corpus/$$target build-fuzz/crashes; \
+	  echo "fuzz_$$target: $(FUZZ_SECONDS) s"; \
+	  build-fuzz/fuzz/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=build-fuzz/crashes/$$target- \
+	    build-fuzz/corpus/$$target fuzz/corpus/$$target 2>build-fuzz/$$target.log || \
+	    { tail -n 40 build-fuzz/$$target.log; exit 1; }; \
+	  grep -h "stat::number_of_executed_units" build-fuzz/$$target.log; \
+	done
+
 run:
-	@echo "make run: the desktop program arrives with the Linux port; only the core is built so far." >&2
+	@echo "make # Each target runs FUZZ_SECONDS on the seeds in fuzz/corpus; what it finds goes to build-fuzz.
+fuzz:
+	@scripts/install-deps $(CORE_PACKAGES) $(FUZZ_PACKAGES)
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	@for target in $(FUZZ_TARGETS); do \
+	  mkdir -p build-fuzz/corpus/$$target build-fuzz/crashes; \
+	  echo "fuzz_$$target: $(FUZZ_SECONDS) s"; \
+	  build-fuzz/fuzz/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=build-fuzz/crashes/$$target- \
+	    build-fuzz/corpus/$$target fuzz/corpus/$$target 2>build-fuzz/$$target.log || \
+	    { tail -n 40 build-fuzz/$$target.log; exit 1; }; \
+	  grep -h "stat::number_of_executed_units" build-fuzz/$$target.log; \
+	done
+
+run: the desktop program arrives with the Linux port; only the core is built so far." >&2
 	@exit 1
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-fuzz

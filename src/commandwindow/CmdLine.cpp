@@ -85,9 +85,8 @@ void CmdLine::RestoreGeometry() {
   // A strip without title bar or task-bar button that lies off every screen (one removed since
   // the last run) could never be reached again: centre it instead.
   const auto monitors = screen.Monitors();
-  if (!monitors.empty() && std::none_of(monitors.begin(), monitors.end(), [&](const Rect& m) {
-        return Intersects(window, m);
-      })) {
+  if (!monitors.empty() && std::none_of(monitors.begin(), monitors.end(),
+                                        [&](const Rect& m) { return Intersects(window, m); })) {
     window.Left = (screen.Width() - window.Width) / 2;
     window.Top = (screen.Height() - window.Height) / 2;
   }

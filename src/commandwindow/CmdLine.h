@@ -16,8 +16,8 @@ class CmdLine {
   // The designed window: a strip without title bar, client area 3900 x 1170 twips.
   static constexpr float kClientWidth = 3900;
   static constexpr float kClientHeight = 1170;
-  static constexpr Rect kCommand2{0, 0, 135, 300};   // the blank menu button, tab index 2
-  static constexpr Rect kText1{100, 0, 1815, 315};   // the command box, tab index 1
+  static constexpr Rect kCommand2{0, 0, 135, 300};     // the blank menu button, tab index 2
+  static constexpr Rect kText1{100, 0, 1815, 315};     // the command box, tab index 1
   static constexpr Rect kCommand1{3990, 0, 210, 315};  // ">", the default button, tab index 0
 
   CmdLine(CmdLineView& view, MenuView& menuView, const Services& services);

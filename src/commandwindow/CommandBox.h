@@ -14,7 +14,7 @@ class CommandBox {
   static constexpr std::uint32_t kWindowText = 0x80000008;
   static constexpr std::uint32_t kWindowBackground = 0x80000005;
 
-  explicit CommandBox(CmdLineView& view) : view_(view) {}
+  explicit CommandBox(CmdLineView& view) : view_(view) { view_.ListReset(list_); }
 
   std::string Text() const { return view_.Text(); }
   void SetText(const std::string& text) { view_.SetText(text); }

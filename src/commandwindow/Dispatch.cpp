@@ -32,18 +32,42 @@ std::string ShellFailureMessage(int code) {
            "it with COMMAND /C or the symbol %";
   const char* reason = nullptr;
   switch (code) {
-    case 0: reason = "the system is out of memory or resources"; break;
-    case 3: reason = "a folder in its path was not found"; break;
-    case 5: reason = "access was denied"; break;
-    case 8: reason = "there was not enough memory"; break;
-    case 11: reason = "the program file is not valid"; break;
-    case 26: reason = "the file is in use by another program"; break;
-    case 27: reason = "the file's association is incomplete"; break;
-    case 28: reason = "the application did not answer in time"; break;
-    case 29: reason = "the application reported a failure"; break;
-    case 30: reason = "the application is busy"; break;
-    case 31: reason = "no application is associated with this file"; break;
-    case 32: reason = "a library it needs was not found"; break;
+    case 0:
+      reason = "the system is out of memory or resources";
+      break;
+    case 3:
+      reason = "a folder in its path was not found";
+      break;
+    case 5:
+      reason = "access was denied";
+      break;
+    case 8:
+      reason = "there was not enough memory";
+      break;
+    case 11:
+      reason = "the program file is not valid";
+      break;
+    case 26:
+      reason = "the file is in use by another program";
+      break;
+    case 27:
+      reason = "the file's association is incomplete";
+      break;
+    case 28:
+      reason = "the application did not answer in time";
+      break;
+    case 29:
+      reason = "the application reported a failure";
+      break;
+    case 30:
+      reason = "the application is busy";
+      break;
+    case 31:
+      reason = "no application is associated with this file";
+      break;
+    case 32:
+      reason = "a library it needs was not found";
+      break;
   }
   std::string message = "This command could not be run: ";
   message += reason ? reason : "the system reported error " + std::to_string(code);

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "data/TextLines.h"
+
 namespace {
 
 std::string_view TrimBlanks(std::string_view text) {
@@ -61,17 +63,8 @@ std::optional<double> TextToNumber(std::string_view text) {
 
 std::optional<bool> TextToBoolean(std::string_view text) {
   const std::string_view s = TrimBlanks(text);
-  auto equalsIgnoringCase = [s](std::string_view word) {
-    if (s.size() != word.size()) return false;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-      char c = s[i];
-      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-      if (c != word[i]) return false;
-    }
-    return true;
-  };
-  if (equalsIgnoringCase("true")) return true;
-  if (equalsIgnoringCase("false")) return false;
+  if (EqualsUpper(s, "TRUE")) return true;
+  if (EqualsUpper(s, "FALSE")) return false;
   const auto number = TextToNumber(s);
   if (!number) return std::nullopt;
   return *number != 0;
@@ -100,8 +93,8 @@ std::optional<std::uint32_t> TextToColor(std::string_view text) {
 std::string NumberToText(float value) {
   if (!std::isfinite(value) || value == 0) return "0";
   char buffer[64];
-  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                          std::chars_format::fixed);
+  const auto [end, error] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
   if (error != std::errc()) return "0";
   return std::string(buffer, end);
 }

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 #include "platform/Files.h"
 
@@ -21,17 +22,31 @@ class History {
   auto begin() const { return entries_.begin(); }
   auto end() const { return entries_.end(); }
 
-  bool Contains(std::string_view entry) const { return counts_.count(entry) != 0; }
-
+  bool Contains(std::string_view entry) const;
   // Appends at the end. When the list is full the oldest entry makes room; returns true then.
   bool Append(std::string_view entry);
   void Clear();
+  // Prepares for a list of that many entries, so that a long load indexes only once.
+  void Reserve(std::size_t entries);
 
  private:
-  // References into a deque stay valid as it grows at the end and shrinks at the front, so the
-  // counts key on a view of the newest copy of each text: only the oldest entry ever goes.
+  // An open-addressing index from each distinct text to its newest copy, so that the duplicate
+  // test costs one hash. When the oldest entry goes, its slot goes only if no newer copy exists.
+  struct Slot {
+    std::uint64_t serial = 0;  // the entry's serial number; 0 marks an empty slot
+    std::size_t hash = 0;
+  };
+
+  // The slot holding the text, or the empty slot where it would go.
+  std::size_t Find(std::string_view entry, std::size_t hash) const;
+  void EraseSlot(std::size_t slot);
+  // Rebuilds the index with a number of slots that is a power of two.
+  void Reindex(std::size_t slots);
+  const std::string& Entry(std::uint64_t serial) const { return entries_[serial - firstSerial_]; }
+
   std::deque<std::string> entries_;
-  std::unordered_map<std::string_view, std::size_t> counts_;
+  std::uint64_t firstSerial_ = 1;  // the serial number of entries_.front()
+  std::vector<Slot> slots_;        // grows with the list, to twice kMaxEntries at most
 };
 
 // Appends every line of history.cfg, trimmed, duplicates included. False when the file is

@@ -16,6 +16,7 @@ class CmdLineView {
   virtual std::string Text() = 0;
   virtual void SetText(const std::string& text) = 0;
   // Text1's list shows the history, which the core owns: the view reads the entries from it.
+  // ListReset comes first, when the form is created, and again whenever the whole list changes.
   virtual void ListReset(const History& list) = 0;
   virtual void ListAppended() = 0;
   virtual void ListFrontRemoved() = 0;

@@ -17,28 +17,10 @@ class Descriptor {
   Descriptor(const Descriptor&) = delete;
   Descriptor& operator=(const Descriptor&) = delete;
   int get() const { return fd_; }
-  // Closes now, so that a failing close is seen.
-  bool Close() {
-    const int fd = fd_;
-    fd_ = -1;
-    return ::close(fd) == 0;
-  }
 
  private:
   int fd_;
 };
-
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
-}
 
 std::string DirectoryOf(const std::string& path) {
   const auto slash = path.rfind('/');
@@ -89,13 +71,14 @@ std::optional<std::string> PosixFiles::Read(const std::string& path) {
 
 bool PosixFiles::Replace(const std::string& path, std::string_view contents) {
   std::string temporary = path + ".XXXXXX";
-  Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
-  if (file.get() < 0) return false;
-  const bool written = ::fchmod(file.get(), NewFileMode(path)) == 0 &&
-                       WriteAll(file.get(), contents) && ::fsync(file.get()) == 0 &&
-                       file.Close() && ::rename(temporary.c_str(), path.c_str()) == 0;
-  if (!written) {
-    ::unlink(temporary.c_str());
+  const int fd = CreateTemporary(temporary);
+  if (fd < 0) return false;
+  bool closed = false;
+  const bool replaced = ::fchmod(fd, NewFileMode(path)) == 0 && Write(fd, contents) && Flush(fd) &&
+                        (closed = true, Close(fd)) && Rename(temporary, path);
+  if (!replaced) {
+    if (!closed) ::close(fd);
+    Delete(temporary);
     return false;
   }
   // The rename itself reaches the disk only with its directory.
@@ -103,3 +86,29 @@ bool PosixFiles::Replace(const std::string& path, std::string_view contents) {
   if (directory.get() >= 0) ::fsync(directory.get());
   return true;
 }
+
+int PosixFiles::CreateTemporary(std::string& pathTemplate) {
+  return ::mkostemp(pathTemplate.data(), O_CLOEXEC);
+}
+
+bool PosixFiles::Write(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+bool PosixFiles::Flush(int fd) { return ::fsync(fd) == 0; }
+
+bool PosixFiles::Close(int fd) { return ::close(fd) == 0; }
+
+bool PosixFiles::Rename(const std::string& from, const std::string& to) {
+  return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool PosixFiles::Delete(const std::string& path) { return ::unlink(path.c_str()) == 0; }

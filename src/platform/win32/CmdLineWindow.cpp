@@ -110,6 +110,7 @@ void CmdLineWindow::SetText(const std::string& text) {
 }
 
 void CmdLineWindow::ListReset(const History& list) {
+  list_ = &list;
   HWND box = Control(kText1);
   SendMessageA(box, WM_SETREDRAW, FALSE, 0);
   SendMessageA(box, CB_RESETCONTENT, 0, 0);
@@ -120,9 +121,8 @@ void CmdLineWindow::ListReset(const History& list) {
 }
 
 void CmdLineWindow::ListAppended() {
-  const History& list = form_->Text1.List();
   SendMessageA(Control(kText1), CB_ADDSTRING, 0,
-               reinterpret_cast<LPARAM>(list[list.size() - 1].c_str()));
+               reinterpret_cast<LPARAM>((*list_)[list_->size() - 1].c_str()));
 }
 
 void CmdLineWindow::ListFrontRemoved() { SendMessageA(Control(kText1), CB_DELETESTRING, 0, 0); }

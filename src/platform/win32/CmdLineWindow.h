@@ -59,6 +59,7 @@ class CmdLineWindow : public CmdLineView {
 
   MenuWindow& menu_;
   CmdLine* form_ = nullptr;
+  const History* list_ = nullptr;  // the history that Text1's list shows
   WindowHandle window_;
   GdiHandle font_;
   GdiHandle brush_;

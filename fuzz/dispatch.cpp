@@ -1,0 +1,43 @@
+// Any command line against any alias table: the dispatcher asks the shell only for what the
+// line resolves to, records only lines the shell started, and never crashes.
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include "Check.h"
+#include "Fakes.h"
+#include "data/TextLines.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzedDataProvider input(data, size);
+  FakeProgram p;
+  p.files.Put("aliases.cfg", input.ConsumeRandomLengthString(256));
+  p.form.Form_Load();
+  const std::size_t before = p.view.list.size();
+  const std::size_t messagesBefore = p.msgbox.shown.size();
+
+  p.shell.result = input.ConsumeIntegralInRange(-1, 64);
+  const std::string line = input.ConsumeRemainingBytesAsString();
+  p.Run(line);
+
+  const std::string typed(TrimSpaces(line));
+  const std::string command(p.form.Aliases().ResolveAlias(typed));
+  const bool builtIn = EqualsUpper(command, "EXIT") || EqualsUpper(command, "BROWSE");
+  CHECK(p.shell.requests.size() == (command.empty() || builtIn ? 0u : 1u));
+  CHECK(p.instance.ended == (EqualsUpper(command, "EXIT") ? 1 : 0));
+  if (p.shell.requests.size() == 1) {
+    const ShellRequest& request = p.shell.requests[0];
+    CHECK(request.ShowCommand == 1);
+    CHECK(request.Interpreter == (command.front() == '%'));
+    if (request.Interpreter) CHECK(request.Parameters == " /C " + command.substr(1));
+    const bool started = p.shell.result > 32;
+    CHECK(p.msgbox.shown.size() - messagesBefore == (started ? 0u : 1u));
+    CHECK(p.view.text == (started ? "" : line));
+    CHECK(p.form.Text1.List().Contains(typed) || !started);
+    CHECK(p.view.list.size() <= before + 1);
+  } else {
+    CHECK(p.view.list.size() == before);
+  }
+  CHECK(std::equal(p.view.list.begin(), p.view.list.end(), p.form.Text1.List().begin(),
+                   p.form.Text1.List().end()));
+  return 0;
+}

@@ -1,0 +1,289 @@
+#pragma once
+
+// Fakes for every service and view the core talks to. Each records what it was asked, so a
+// test can check what was read, written, run and shown.
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "aliaseditor/Associations.h"
+#include "commandwindow/CmdLine.h"
+#include "data/History.h"
+#include "platform/Services.h"
+
+class FakeShell : public Shell {
+ public:
+  int Execute(const ShellRequest& request) override {
+    requests.push_back(request);
+    return result;
+  }
+  int result = 42;
+  std::vector<ShellRequest> requests;
+};
+
+class FakeSettingsStore : public SettingsStore {
+ public:
+  std::optional<std::string> Read(const std::string& application, const std::string& section,
+                                  const std::string& key) override {
+    reads.push_back(key);
+    const auto found = values.find(application + "/" + section + "/" + key);
+    if (found == values.end()) return std::nullopt;
+    return found->second;
+  }
+  bool Write(const std::string& application, const std::string& section, const std::string& key,
+             const std::string& value) override {
+    writes.push_back(key + "=" + value);
+    if (failWrites) return false;
+    values[application + "/" + section + "/" + key] = value;
+    return true;
+  }
+  // Under the program's own application and section.
+  void Set(const std::string& key, const std::string& value) {
+    values["VellCmdLine/Defaults/" + key] = value;
+  }
+  std::optional<std::string> Get(const std::string& key) const {
+    const auto found = values.find("VellCmdLine/Defaults/" + key);
+    if (found == values.end()) return std::nullopt;
+    return found->second;
+  }
+
+  std::map<std::string, std::string> values;
+  std::vector<std::string> reads;
+  std::vector<std::string> writes;
+  bool failWrites = false;
+};
+
+class FakeFiles : public Files {
+ public:
+  std::string PathOf(std::string_view name) const override {
+    return "C:\\Vell\\" + std::string(name);
+  }
+  bool IsFile(const std::string& path) override { return files.count(path) != 0; }
+  std::optional<std::string> Read(const std::string& path) override {
+    reads.push_back(path);
+    const auto found = files.find(path);
+    if (found == files.end() || unreadable.count(path)) return std::nullopt;
+    return found->second;
+  }
+  bool Replace(const std::string& path, std::string_view contents) override {
+    replaced.push_back(path);
+    if (failReplace) return false;
+    files[path] = std::string(contents);
+    return true;
+  }
+
+  void Put(std::string_view name, std::string contents) { files[PathOf(name)] = contents; }
+  std::optional<std::string> Get(std::string_view name) const {
+    const auto found = files.find(PathOf(name));
+    if (found == files.end()) return std::nullopt;
+    return found->second;
+  }
+
+  std::map<std::string, std::string> files;
+  std::set<std::string> unreadable;
+  std::vector<std::string> reads;
+  std::vector<std::string> replaced;
+  bool failReplace = false;
+};
+
+class FakeMsgBox : public MsgBox {
+ public:
+  struct Shown {
+    std::string text, caption;
+    MsgBoxButtons buttons;
+  };
+  MsgBoxResult Show(const std::string& text, const std::string& caption,
+                    MsgBoxButtons buttons) override {
+    shown.push_back({text, caption, buttons});
+    if (answers.empty()) return MsgBoxResult::OK;
+    const MsgBoxResult answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  std::vector<std::string> Texts() const {
+    std::vector<std::string> texts;
+    for (const auto& box : shown) texts.push_back(box.text);
+    return texts;
+  }
+  std::vector<Shown> shown;
+  std::deque<MsgBoxResult> answers;  // OK once they run out
+};
+
+class FakeCommonDialog : public CommonDialog {
+ public:
+  std::optional<std::string> ShowOpen(const std::string& filter,
+                                      const std::string& initialFile) override {
+    openCalls.push_back({filter, initialFile});
+    return Next(files);
+  }
+  std::optional<std::uint32_t> ShowColor(std::uint32_t initial) override {
+    colorInitials.push_back(initial);
+    return Next(colors);
+  }
+  // Nothing queued means the user cancels.
+  std::deque<std::optional<std::string>> files;
+  std::deque<std::optional<std::uint32_t>> colors;
+  std::vector<std::pair<std::string, std::string>> openCalls;
+  std::vector<std::uint32_t> colorInitials;
+
+ private:
+  template <typename T>
+  static std::optional<T> Next(std::deque<std::optional<T>>& queue) {
+    if (queue.empty()) return std::nullopt;
+    auto next = queue.front();
+    queue.pop_front();
+    return next;
+  }
+};
+
+class FakeInstance : public Instance {
+ public:
+  bool IsAnotherRunning() override { return anotherRunning; }
+  std::string Title() override { return title; }
+  void SetTitle(const std::string& newTitle) override { title = newTitle; }
+  bool ActivateByTitle(const std::string& wanted) override {
+    activated.push_back(wanted);
+    return activationSucceeds;
+  }
+  void EndNow() override { ++ended; }
+
+  bool anotherRunning = false;
+  bool activationSucceeds = true;
+  std::string title = "Vell Command Line";
+  std::vector<std::string> activated;
+  int ended = 0;
+};
+
+class FakeScreen : public Screen {
+ public:
+  float Width() override { return width; }
+  float Height() override { return height; }
+  std::vector<Rect> Monitors() override { return monitors; }
+  float width = 19200;  // 1280 x 1024 pixels at 96 dpi
+  float height = 15360;
+  std::vector<Rect> monitors{{0, 0, 19200, 15360}};
+};
+
+class FakeCmdLineView : public CmdLineView {
+ public:
+  std::string Text() override { return text; }
+  void SetText(const std::string& newText) override { text = newText; }
+  void ListReset(const History& entries) override {
+    history = &entries;
+    list.assign(entries.begin(), entries.end());
+  }
+  void ListAppended() override { list.push_back((*history)[history->size() - 1]); }
+  void ListFrontRemoved() override { list.erase(list.begin()); }
+  void SetColors(std::uint32_t newFore, std::uint32_t newBack) override {
+    fore = newFore;
+    back = newBack;
+  }
+  Rect WindowRect() override { return window; }
+  void Move(const Rect& outer) override {
+    window = outer;
+    moves.push_back(outer);
+  }
+  float ScaleWidth() override { return scaleWidth; }
+  float ScaleHeight() override { return scaleHeight; }
+  void Layout(const Rect& newText1, const Rect& newCommand2) override {
+    text1 = newText1;
+    command2 = newCommand2;
+  }
+  void SetTopmost(bool on) override { topmost.push_back(on); }
+  bool SystemMove() override {
+    ++systemMoves;
+    if (moveTo) window = *moveTo;
+    return moveEndsOnReturn;
+  }
+  void PopupMenu() override {
+    ++popups;
+    if (onPopup) onPopup();
+  }
+
+  std::string text;
+  std::vector<std::string> list;  // what the list shows, kept through the notifications
+  const History* history = nullptr;
+  std::uint32_t fore = CommandBox::kWindowText;
+  std::uint32_t back = CommandBox::kWindowBackground;
+  // The designed window: client 3900 x 1170 plus a sizing border of 4 pixels each side.
+  Rect window{0, 0, 4020, 1290};
+  std::vector<Rect> moves;
+  float scaleWidth = 3900;
+  float scaleHeight = 1170;
+  Rect text1, command2;
+  std::vector<bool> topmost;
+  int systemMoves = 0;
+  std::optional<Rect> moveTo;
+  bool moveEndsOnReturn = true;
+  int popups = 0;
+  std::function<void()> onPopup;
+};
+
+class FakeAssociationsView : public AssociationsView {
+ public:
+  void ListClear() override { list.clear(); }
+  void ListAdd(const std::string& entry) override { list.push_back(entry); }
+  void ListRemove(int index) override { list.erase(list.begin() + index); }
+  int ListIndex() override { return index; }
+  void SetListIndex(int newIndex) override { index = newIndex; }
+  std::string Text(int i) override { return texts[i]; }
+  void SetText(int i, const std::string& value) override { texts[i] = value; }
+  void SetLabel2(const std::string& value) override { label2 = value; }
+  void ShowModal(Associations& form) override {
+    ++shown;
+    if (user) user(form, *this);
+  }
+
+  std::vector<std::string> list;
+  int index = -1;
+  std::string texts[2];
+  std::string label2;
+  int shown = 0;
+  // What the user does while the dialog is open.
+  std::function<void(Associations&, FakeAssociationsView&)> user;
+};
+
+class FakeMenuView : public MenuView {
+ public:
+  void SetOnTopChecked(bool on) override { checked = on; }
+  std::unique_ptr<AssociationsView> CreateAssociations() override {
+    auto view = std::make_unique<FakeAssociationsView>();
+    view->user = editorUser;
+    return view;
+  }
+  void ShowAbout(const frmabout&) override { ++aboutShown; }
+
+  bool checked = false;
+  int aboutShown = 0;
+  std::function<void(Associations&, FakeAssociationsView&)> editorUser;
+};
+
+// The whole program over fakes; the files may be a real file service instead.
+struct FakeProgram {
+  FakeProgram() = default;
+  explicit FakeProgram(Files& realFiles) : fileService(&realFiles) {}
+
+  FakeShell shell;
+  FakeSettingsStore store;
+  FakeFiles files;
+  FakeMsgBox msgbox;
+  FakeCommonDialog dialog;
+  FakeInstance instance;
+  FakeScreen screen;
+  FakeCmdLineView view;
+  FakeMenuView menuView;
+  Files* fileService = &files;
+  Services services{shell, store, *fileService, msgbox, dialog, instance, screen};
+  CmdLine form{view, menuView, services};
+
+  // Types a line into the command box and presses Enter.
+  void Run(const std::string& line) {
+    view.text = line;
+    form.Command1_Click();
+  }
+};

@@ -1,0 +1,302 @@
+#include <gtest/gtest.h>
+
+#include "Fakes.h"
+
+namespace {
+
+const std::string kNotFound =
+    "This command was not found\r\n\r\nIf you wish to run a DOS system command, preclude it "
+    "with COMMAND /C or the symbol %";
+
+// A program started with the given aliases file and history.
+struct Started : FakeProgram {
+  explicit Started(const std::string& aliases = "", const std::string& history = "") {
+    files.Put("aliases.cfg", aliases);
+    if (!history.empty()) files.Put("history.cfg", history);
+    form.Form_Load();
+  }
+};
+
+TEST(ExecuteCommand, startsTheLineRecordsItAndEmptiesTheBox) {
+  Started p;
+  p.Run("  notepad readme.txt  ");
+  ASSERT_EQ(p.shell.requests.size(), 1u);
+  EXPECT_EQ(p.shell.requests[0].File, "notepad readme.txt");
+  EXPECT_EQ(p.shell.requests[0].Parameters, "");
+  EXPECT_EQ(p.view.list, std::vector<std::string>{"notepad readme.txt"});
+  EXPECT_EQ(p.view.text, "");
+}
+
+TEST(ExecuteCommand, recordsALineOnceButEachLetterCaseApart) {
+  Started p("", "old\r\n");
+  for (const char* line : {"calc", "calc", " calc ", "CALC", "old"}) p.Run(line);
+  EXPECT_EQ(p.view.list, (std::vector<std::string>{"old", "calc", "CALC"}));
+  EXPECT_EQ(p.shell.requests.size(), 5u);
+}
+
+struct NothingCase {
+  const char* name;
+  std::string aliases, line;
+};
+
+TEST(ExecuteCommand, anEmptyCommandDoesNothingAtAll) {
+  const NothingCase cases[] = {
+      {"emptyBox", "", ""}, {"spacesOnly", "", "    "}, {"aliasWithEmptyTarget", "go`\r\n", "go"}};
+  for (const auto& c : cases) {
+    Started p(c.aliases);
+    p.Run(c.line);
+    EXPECT_TRUE(p.shell.requests.empty()) << c.name;
+    EXPECT_TRUE(p.view.list.empty()) << c.name;
+    EXPECT_EQ(p.view.text, c.line) << c.name;
+  }
+}
+
+TEST(ExecuteCommand, anAliasRunsItsTargetAndTheHistoryKeepsTheName) {
+  Started p("np`notepad.exe\r\nsh`%echo hi\r\nq`\"C:\\My Tools\\q.exe\" -x\r\n");
+  p.Run("np");
+  p.Run("sh");
+  p.Run("q");
+  p.Run("np readme.txt");
+  ASSERT_EQ(p.shell.requests.size(), 4u);
+  EXPECT_EQ(p.shell.requests[0].File, "notepad.exe");
+  EXPECT_EQ(p.shell.requests[1].File, "command");
+  EXPECT_EQ(p.shell.requests[1].Parameters, " /C echo hi");
+  EXPECT_TRUE(p.shell.requests[1].Interpreter);
+  EXPECT_EQ(p.shell.requests[2].File, "C:\\My Tools\\q.exe");
+  EXPECT_EQ(p.shell.requests[2].Parameters, "-x");
+  EXPECT_EQ(p.shell.requests[3].File, "np readme.txt");
+  EXPECT_EQ(p.view.list, (std::vector<std::string>{"np", "sh", "q", "np readme.txt"}));
+}
+
+TEST(ExecuteCommand, anEmptyNameAliasRunsOnAnEmptyBox) {
+  Started p("`calc.exe\r\n");
+  p.Run("");
+  ASSERT_EQ(p.shell.requests.size(), 1u);
+  EXPECT_EQ(p.shell.requests[0].File, "calc.exe");
+  EXPECT_EQ(p.view.list, std::vector<std::string>{""});
+  p.Run("  ");
+  EXPECT_EQ(p.view.list, std::vector<std::string>{""});
+}
+
+struct ExitCase {
+  const char* aliases;
+  const char* line;
+};
+
+TEST(ExecuteCommand, exitInAnyCaseOrThroughAnAliasSavesAndEnds) {
+  const ExitCase cases[] = {{"", "exit"}, {"", "  Exit  "}, {"", "EXIT"}, {"q`exit\r\n", "q"}};
+  for (const auto& c : cases) {
+    Started p(c.aliases);
+    p.Run("calc");
+    p.Run(c.line);
+    EXPECT_EQ(p.instance.ended, 1) << c.line;
+    EXPECT_EQ(p.files.Get("history.cfg"), "calc\r\n") << c.line;
+    EXPECT_EQ(p.shell.requests.size(), 1u) << c.line;
+  }
+}
+
+TEST(ExecuteCommand, exitFollowedByMoreIsAnOrdinaryCommand) {
+  Started p;
+  p.Run("exit now");
+  EXPECT_EQ(p.instance.ended, 0);
+  ASSERT_EQ(p.shell.requests.size(), 1u);
+  EXPECT_EQ(p.shell.requests[0].File, "exit now");
+}
+
+TEST(ExecuteCommand, browseRunsTheMenusBrowseAndRecordsNothing) {
+  for (const char* line : {"browse", " BROWSE ", "b"}) {
+    Started p("b`Browse\r\n");
+    p.dialog.files.push_back(std::string("C:\\Program Files\\x.exe"));
+    p.Run(line);
+    EXPECT_EQ(p.dialog.openCalls.size(), 1u) << line;
+    EXPECT_EQ(p.view.text, "C:\\Program Files\\x.exe") << line;
+    EXPECT_TRUE(p.shell.requests.empty()) << line;
+    EXPECT_TRUE(p.view.list.empty()) << line;
+  }
+  Started cancelled;
+  cancelled.Run("browse");
+  EXPECT_EQ(cancelled.view.text, "browse");  // the box is not cleared for it
+}
+
+TEST(ExecuteCommand, notFoundShowsItsMessageAndKeepsTheText) {
+  Started p;
+  p.shell.result = 2;
+  p.Run("nosuchthing");
+  EXPECT_EQ(p.msgbox.Texts(), std::vector{kNotFound});
+  EXPECT_EQ(p.msgbox.shown[0].caption, "Vell Command Line");
+  EXPECT_EQ(p.msgbox.shown[0].buttons, MsgBoxButtons::OK);
+  EXPECT_EQ(p.view.text, "nosuchthing");
+  EXPECT_TRUE(p.view.list.empty());
+  p.form.Command1_Click();  // Enter again repeats the attempt
+  EXPECT_EQ(p.shell.requests.size(), 2u);
+}
+
+TEST(ExecuteCommand, everyOtherShellFailureIsReportedAndRecordsNothing) {
+  for (const int code : {0, 3, 5, 8, 11, 26, 27, 28, 29, 30, 31, 32, -1}) {
+    Started p;
+    p.shell.result = code;
+    p.Run("doc.xyz");
+    ASSERT_EQ(p.msgbox.shown.size(), 1u) << code;
+    EXPECT_EQ(p.msgbox.shown[0].text.rfind("This command could not be run: ", 0), 0u) << code;
+    EXPECT_EQ(p.view.text, "doc.xyz") << code;
+    EXPECT_TRUE(p.view.list.empty()) << code;
+  }
+  for (const int code : {33, 42}) {
+    Started p;
+    p.shell.result = code;
+    p.Run("doc.xyz");
+    EXPECT_TRUE(p.msgbox.shown.empty()) << code;
+    EXPECT_EQ(p.view.list, std::vector<std::string>{"doc.xyz"}) << code;
+  }
+}
+
+TEST(ExecuteCommand, aFullHistoryDropsItsOldestEntry) {
+  std::string history;
+  for (std::size_t i = 0; i < History::kMaxEntries; ++i) history += std::to_string(i) + "\r\n";
+  Started p("", history);
+  p.Run("newest");
+  EXPECT_EQ(p.view.list.size(), History::kMaxEntries);
+  EXPECT_EQ(p.view.list.front(), "1");
+  EXPECT_EQ(p.view.list.back(), "newest");
+  p.Run("exit");
+  EXPECT_EQ(p.files.Get("history.cfg")->substr(0, 3), "1\r\n");
+}
+
+TEST(FormResize, stretchesTheBoxToTheRightEdgeAndWritesTheGeometry) {
+  FakeProgram p;
+  p.view.scaleWidth = 3000;
+  p.view.scaleHeight = 600;
+  p.view.window = {1950, 300, 3120, 720};
+  p.form.Form_Resize();
+  EXPECT_EQ(p.view.text1.Left, 100);
+  EXPECT_EQ(p.view.text1.Top, 0);
+  EXPECT_EQ(p.view.text1.Width, 2900);
+  EXPECT_EQ(p.view.text1.Height, 600);
+  EXPECT_EQ(p.view.command2.Left, 0);
+  EXPECT_EQ(p.view.command2.Width, 135);
+  EXPECT_EQ(p.view.command2.Height, 600);
+  EXPECT_EQ(p.store.writes,
+            (std::vector<std::string>{"Height=720", "Width=3120", "Top=300", "Left=1950"}));
+}
+
+TEST(FormResize, aMinimisedWindowClampsWidthsAtZero) {
+  FakeProgram p;
+  p.view.scaleWidth = 40;
+  p.view.scaleHeight = 0;
+  p.form.Form_Resize();
+  EXPECT_EQ(p.view.text1.Width, 0);
+  EXPECT_EQ(p.view.text1.Height, 0);
+}
+
+TEST(Command2, aRightPressMovesTheWindowAndWritesTheNewPosition) {
+  FakeProgram p;
+  p.view.moveTo = Rect{500.5f, 250, 4020, 1290};
+  p.form.Command2_MouseDown(vbRightButton);
+  EXPECT_EQ(p.view.systemMoves, 1);
+  EXPECT_EQ(p.store.writes, (std::vector<std::string>{"Top=250", "Left=500.5"}));
+  EXPECT_EQ(p.view.popups, 0);
+}
+
+TEST(Command2, aMoveThatEndsLaterWritesWhenItEnds) {
+  FakeProgram p;
+  p.view.moveEndsOnReturn = false;
+  p.form.Command2_MouseDown(vbRightButton);
+  EXPECT_TRUE(p.store.writes.empty());
+  p.view.window = {60, 30, 4020, 1290};
+  p.form.MoveEnded();
+  EXPECT_EQ(p.store.writes, (std::vector<std::string>{"Top=30", "Left=60"}));
+}
+
+TEST(Command2, onlyTheLeftClickAndARightClickOnTheBackgroundPopUpTheMenu) {
+  FakeProgram p;
+  p.form.Command2_MouseDown(vbLeftButton);
+  p.form.Command2_MouseDown(vbMiddleButton);
+  EXPECT_EQ(p.view.systemMoves, 0);
+  p.form.Command2_Click();
+  EXPECT_EQ(p.view.popups, 1);
+  p.form.Form_MouseDown(vbLeftButton);
+  p.form.Form_MouseDown(vbMiddleButton);
+  EXPECT_EQ(p.view.popups, 1);
+  p.form.Form_MouseDown(vbRightButton);
+  EXPECT_EQ(p.view.popups, 2);
+  EXPECT_TRUE(p.store.writes.empty());
+}
+
+TEST(FormQueryUnload, writesTheWholeListAndEnds) {
+  FakeProgram p;
+  p.files.Put("history.cfg", "a\r\na\r\n \r\n");
+  p.files.Put("permhist.cfg", "p\r\na\r\n");
+  p.form.Form_Load();
+  p.Run("new");
+  p.form.Form_QueryUnload();
+  EXPECT_EQ(p.files.Get("history.cfg"), "a\r\na\r\n\r\np\r\nnew\r\n");
+  EXPECT_EQ(p.files.Get("permhist.cfg"), "p\r\na\r\n");
+  EXPECT_EQ(p.instance.ended, 1);
+}
+
+TEST(FormQueryUnload, historyOneLeavesTheFileAlone) {
+  FakeProgram p;
+  p.store.Set("History", "1");
+  p.files.Put("history.cfg", "kept\r\n");
+  p.form.Form_Load();
+  p.Run("typed");
+  p.form.Form_QueryUnload();
+  EXPECT_EQ(p.files.Get("history.cfg"), "kept\r\n");
+  EXPECT_TRUE(p.files.replaced.empty());
+  EXPECT_EQ(p.instance.ended, 1);
+}
+
+TEST(FormQueryUnload, aFailedSaveKeepsTheOldFileSaysSoAndStillEnds) {
+  FakeProgram p;
+  p.files.Put("history.cfg", "old\r\n");
+  p.form.Form_Load();
+  p.Run("new");
+  p.files.failReplace = true;
+  p.form.Form_QueryUnload();
+  EXPECT_EQ(p.files.Get("history.cfg"), "old\r\n");
+  EXPECT_EQ(p.msgbox.Texts(), std::vector<std::string>{"The command history could not be saved to "
+                                                       "C:\\Vell\\history.cfg."});
+  EXPECT_EQ(p.instance.ended, 1);
+}
+
+TEST(FormQueryUnload, afterABadAliasLineTheStoredHistoryIsKept) {
+  FakeProgram p;
+  p.files.Put("aliases.cfg", "bad\r\n");
+  p.files.Put("history.cfg", "one\r\ntwo\r\none\r\n");
+  p.form.Form_Load();
+  EXPECT_TRUE(p.view.list.empty());
+  p.Run("two");
+  p.Run("three");
+  p.form.Form_QueryUnload();
+  EXPECT_EQ(p.files.Get("history.cfg"), "one\r\ntwo\r\none\r\nthree\r\n");
+}
+
+TEST(FormQueryUnload, anUnreadableHistoryIsNeverOverwritten) {
+  FakeProgram p;
+  p.files.Put("history.cfg", "precious\r\n");
+  p.files.unreadable.insert(p.files.PathOf("history.cfg"));
+  p.form.Form_Load();
+  p.Run("new");
+  p.form.Form_QueryUnload();
+  EXPECT_EQ(p.files.Get("history.cfg"), "precious\r\n");
+  EXPECT_TRUE(p.files.replaced.empty());
+  EXPECT_EQ(p.msgbox.shown.size(), 1u);
+  EXPECT_EQ(p.instance.ended, 1);
+}
+
+TEST(FormQueryUnload, aSecondCloseRequestDoesNothing) {
+  Started p;
+  p.form.Form_QueryUnload();
+  p.form.Form_QueryUnload();
+  EXPECT_EQ(p.files.replaced.size(), 1u);
+  EXPECT_EQ(p.instance.ended, 1);
+}
+
+TEST(FormQueryUnload, noHistoryFileGetsTheCommandsOfThisRun) {
+  Started p;
+  for (const char* line : {"b", "a", "b"}) p.Run(line);
+  p.form.Form_QueryUnload();
+  EXPECT_EQ(p.files.Get("history.cfg"), "b\r\na\r\n");
+}
+
+}  // namespace

@@ -1,0 +1,232 @@
+#include <gtest/gtest.h>
+
+#include "Fakes.h"
+
+namespace {
+
+constexpr float kDesignedWidth = 4020;
+constexpr float kDesignedHeight = 1290;
+constexpr float kCentreLeft = (19200 - kDesignedWidth) / 2;
+constexpr float kCentreTop = (15360 - kDesignedHeight) / 2;
+
+TEST(Startup, aSecondInstanceActivatesTheFirstAndTouchesNothing) {
+  for (const bool found : {true, false}) {
+    FakeProgram p;
+    p.instance.anotherRunning = true;
+    p.instance.activationSucceeds = found;
+    p.files.Put("history.cfg", "a\r\n");
+    p.form.Form_Load();
+    EXPECT_EQ(p.instance.title, "... duplicate instance.");
+    EXPECT_EQ(p.instance.activated, std::vector<std::string>{"Vell Command Line"});
+    EXPECT_EQ(p.instance.ended, 1);
+    EXPECT_TRUE(p.store.reads.empty());
+    EXPECT_TRUE(p.files.reads.empty());
+    EXPECT_TRUE(p.view.moves.empty());
+    // A close request while it ends must not write the history either.
+    p.form.Form_QueryUnload();
+    EXPECT_TRUE(p.files.replaced.empty());
+    EXPECT_EQ(p.instance.ended, 1);
+  }
+}
+
+TEST(Startup, readsTheSettingsInOrderThenAliasesThenHistory) {
+  FakeProgram p;
+  p.files.Put("aliases.cfg", "");
+  p.files.Put("history.cfg", "");
+  p.files.Put("permhist.cfg", "");
+  p.form.Form_Load();
+  EXPECT_EQ(p.store.reads, (std::vector<std::string>{"Ontop", "Top", "Left", "Fore", "Back",
+                                                     "Height", "Width", "History", "PHistory"}));
+  EXPECT_EQ(p.files.reads,
+            (std::vector<std::string>{"C:\\Vell\\aliases.cfg", "C:\\Vell\\history.cfg",
+                                      "C:\\Vell\\permhist.cfg"}));
+  EXPECT_TRUE(p.store.writes.empty());
+}
+
+TEST(Startup, firstRunCentresTheDesignedWindowNotOnTop) {
+  FakeProgram p;
+  p.form.Form_Load();
+  EXPECT_EQ(p.view.topmost, std::vector<bool>{false});
+  EXPECT_FALSE(p.menuView.checked);
+  ASSERT_EQ(p.view.moves.size(), 1u);
+  EXPECT_EQ(p.view.window.Left, kCentreLeft);
+  EXPECT_EQ(p.view.window.Top, kCentreTop);
+  EXPECT_EQ(p.view.window.Width, kDesignedWidth);
+  EXPECT_EQ(p.view.window.Height, kDesignedHeight);
+  EXPECT_EQ(p.view.fore, CommandBox::kWindowText);
+  EXPECT_EQ(p.view.back, CommandBox::kWindowBackground);
+}
+
+struct OnTopCase {
+  const char* stored;
+  bool topmost;
+};
+
+TEST(Startup, onTopSetsTheCheckMarkAndTheWindowBeforeItShows) {
+  const OnTopCase cases[] = {{"True", true}, {"False", false}, {"1", true},
+                             {"0", false},   {"-1", true},     {"maybe", false}};
+  for (const auto& c : cases) {
+    FakeProgram p;
+    p.store.Set("Ontop", c.stored);
+    p.form.Form_Load();
+    EXPECT_EQ(p.menuView.checked, c.topmost) << c.stored;
+    EXPECT_EQ(p.form.Menu().OnTopChecked(), c.topmost) << c.stored;
+    EXPECT_EQ(p.view.topmost, std::vector<bool>{c.topmost}) << c.stored;
+  }
+}
+
+struct PositionCase {
+  const char* name;
+  friend void PrintTo(const PositionCase& c, std::ostream* os) { *os << c.name; }
+  std::optional<std::string> top, left;
+  float expectedTop, expectedLeft;
+};
+
+class StartupPositionTest : public testing::TestWithParam<PositionCase> {};
+
+TEST_P(StartupPositionTest, restoresOrCentresEachCoordinate) {
+  const auto& c = GetParam();
+  FakeProgram p;
+  p.view.window.Left = 7;  // the designed position
+  p.view.window.Top = 9;
+  if (c.top) p.store.Set("Top", *c.top);
+  if (c.left) p.store.Set("Left", *c.left);
+  p.form.Form_Load();
+  EXPECT_EQ(p.view.window.Top, c.expectedTop);
+  EXPECT_EQ(p.view.window.Left, c.expectedLeft);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, StartupPositionTest,
+    testing::Values(PositionCase{"bothStored", "1950", "300", 1950, 300},
+                    PositionCase{"topMinusOneCentres", "-1", "300", kCentreTop, 300},
+                    PositionCase{"leftMinusOneCentres", "1950", "-1", 1950, kCentreLeft},
+                    PositionCase{"topComparesAsANumber", "-1.0", "300", kCentreTop, 300},
+                    PositionCase{"leftComparesAsText", "1950", "-1.0", 1950, -1},
+                    PositionCase{"roundsHalvesToEven", " 1950.5 ", "300.5", 1950, 300},
+                    PositionCase{"topOutOf16BitRangeKeepsDesigned", "40000", "300", 9, 300},
+                    PositionCase{"leftNotANumberKeepsDesigned", "1950", "abc", 1950, 7},
+                    PositionCase{"topEmptyKeepsDesigned", "", "300", 9, 300}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(Startup, aWindowOffEveryScreenIsCentredInstead) {
+  FakeProgram p;
+  p.screen.monitors = {{0, 0, 19200, 15360}, {19200, 0, 19200, 15360}};
+  p.store.Set("Top", "1000");
+  p.store.Set("Left", "30000");  // on the second monitor: stays
+  p.form.Form_Load();
+  EXPECT_EQ(p.view.window.Left, 30000);
+
+  FakeProgram lost;
+  lost.store.Set("Top", "1000");
+  lost.store.Set("Left", "30000");  // that monitor has gone
+  lost.form.Form_Load();
+  EXPECT_EQ(lost.view.window.Left, kCentreLeft);
+  EXPECT_EQ(lost.view.window.Top, kCentreTop);
+
+  FakeProgram edge;
+  edge.store.Set("Top", "-1000");
+  edge.store.Set("Left", "-4000");  // a sliver still on screen
+  edge.form.Form_Load();
+  EXPECT_EQ(edge.view.window.Left, -4000);
+}
+
+struct ColorCase {
+  std::optional<std::string> fore, back;
+  std::uint32_t expectedFore, expectedBack;
+};
+
+TEST(Startup, restoresColoursAndKeepsTheDesignedOnesOtherwise) {
+  const ColorCase cases[] = {
+      {"?", "255", CommandBox::kWindowText, 255},
+      {" 16711680 ", std::nullopt, 16711680, CommandBox::kWindowBackground},
+      {"red", "1e40", CommandBox::kWindowText, CommandBox::kWindowBackground},
+      {"0", "?", 0, CommandBox::kWindowBackground},
+  };
+  for (const auto& c : cases) {
+    FakeProgram p;
+    if (c.fore) p.store.Set("Fore", *c.fore);
+    if (c.back) p.store.Set("Back", *c.back);
+    p.form.Form_Load();
+    EXPECT_EQ(p.form.Text1.ForeColor(), c.expectedFore);
+    EXPECT_EQ(p.form.Text1.BackColor(), c.expectedBack);
+    EXPECT_EQ(p.view.fore, c.expectedFore);
+    EXPECT_EQ(p.view.back, c.expectedBack);
+  }
+}
+
+struct SizeCase {
+  std::optional<std::string> height, width;
+  float expectedHeight, expectedWidth;
+};
+
+TEST(Startup, restoresTheSizeOnlyWhenBothAreSet) {
+  const SizeCase cases[] = {
+      {"3000", "4500", 3000, 4500},
+      {"0", "4500", kDesignedHeight, kDesignedWidth},
+      {"3000", std::nullopt, kDesignedHeight, kDesignedWidth},
+      {"3000", "wide", kDesignedHeight, kDesignedWidth},
+      {"-3000", "4500", kDesignedHeight, kDesignedWidth},
+      {"1500.5", "4500.25", 1500.5, 4500.25},
+  };
+  for (const auto& c : cases) {
+    FakeProgram p;
+    if (c.height) p.store.Set("Height", *c.height);
+    if (c.width) p.store.Set("Width", *c.width);
+    p.form.Form_Load();
+    EXPECT_EQ(p.view.window.Height, c.expectedHeight);
+    EXPECT_EQ(p.view.window.Width, c.expectedWidth);
+  }
+}
+
+TEST(Startup, centringUsesTheDesignedSizeNotTheSavedOne) {
+  FakeProgram p;
+  p.store.Set("Height", "3000");
+  p.store.Set("Width", "6000");
+  p.form.Form_Load();
+  EXPECT_EQ(p.view.window.Top, kCentreTop);
+  EXPECT_EQ(p.view.window.Left, kCentreLeft);
+}
+
+struct SwitchCase {
+  std::optional<std::string> history, permanent;
+  std::vector<std::string> list;
+};
+
+TEST(Startup, historySwitchesTurnOffOnlyWithOne) {
+  const SwitchCase cases[] = {
+      {std::nullopt, std::nullopt, {"h", "p"}},
+      {"1", std::nullopt, {"p"}},
+      {std::nullopt, "1", {"h"}},
+      {"1", "1", {}},
+      {"2", "0", {"h", "p"}},
+      {"off", "1.2", {"h"}},  // 1.2 rounds to 1
+      {" 1 ", "0.6", {}},
+  };
+  for (const auto& c : cases) {
+    FakeProgram p;
+    p.files.Put("history.cfg", "h\r\n");
+    p.files.Put("permhist.cfg", "p\r\n");
+    if (c.history) p.store.Set("History", *c.history);
+    if (c.permanent) p.store.Set("PHistory", *c.permanent);
+    p.form.Form_Load();
+    EXPECT_EQ(p.view.list, c.list) << c.history.value_or("-") << " " << c.permanent.value_or("-");
+  }
+}
+
+TEST(Startup, aBadAliasLineEndsStartUpBeforeTheHistory) {
+  FakeProgram p;
+  p.store.Set("Ontop", "True");
+  p.store.Set("Top", "100");
+  p.files.Put("aliases.cfg", "np`notepad\r\nbad\r\n");
+  p.files.Put("history.cfg", "h\r\n");
+  p.form.Form_Load();
+  EXPECT_EQ(p.msgbox.shown.size(), 1u);
+  EXPECT_TRUE(p.view.list.empty());
+  EXPECT_EQ(p.view.window.Top, 100);
+  EXPECT_EQ(p.view.topmost, std::vector<bool>{true});
+  EXPECT_EQ(p.form.Aliases().ResolveAlias("np"), "notepad");
+  EXPECT_EQ(p.files.reads, std::vector<std::string>{"C:\\Vell\\aliases.cfg"});
+}
+
+}  // namespace

@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include "Fakes.h"
+
+namespace {
+
+struct Started : FakeProgram {
+  Started() { form.Form_Load(); }
+  menuholder& menu() { return form.Menu(); }
+};
+
+TEST(menuholder, theMenuTableHoldsTheDesignedItemsInOrder) {
+  std::vector<std::string> captions;
+  for (int i = 0; i < menuholder::kMenuCount; ++i)
+    captions.push_back(std::string(menuholder::kMenu[i].Level ? "  " : "") +
+                       menuholder::kMenu[i].Caption);
+  EXPECT_EQ(captions,
+            (std::vector<std::string>{"Browse...", "-", "Define aliases...", "-", "On Top",
+                                      "Clear Command History", "Colors", "  Change Text Color...",
+                                      "  Change Background Color", "  Use Windows' Default Colors",
+                                      "-", "About this application...", "Exit"}));
+  for (int i = 0; i < menuholder::kMenuCount; ++i) {
+    const MenuItem& item = menuholder::kMenu[i];
+    const bool command = std::string(item.Caption) != "-" && std::string(item.Name) != "mnuColors";
+    EXPECT_EQ(item.Click != nullptr, command) << item.Name;
+    EXPECT_EQ(item.Checkable, std::string(item.Name) == "mnuontop") << item.Name;
+  }
+}
+
+TEST(menuholder, menuItemsReachTheirHandlersThroughTheTable) {
+  Started p;
+  p.view.onPopup = [&p] {
+    for (int i = 0; i < menuholder::kMenuCount; ++i)
+      if (std::string(menuholder::kMenu[i].Name) == "mnuontop")
+        (p.menu().*menuholder::kMenu[i].Click)();
+  };
+  p.form.Command2_Click();
+  EXPECT_TRUE(p.menuView.checked);
+}
+
+TEST(mnuontop_Click, togglesTheWindowTheCheckMarkAndTheSetting) {
+  Started p;
+  p.menu().mnuontop_Click();
+  EXPECT_EQ(p.view.topmost, (std::vector<bool>{false, true}));
+  EXPECT_TRUE(p.menuView.checked);
+  EXPECT_EQ(p.store.Get("Ontop"), "True");
+  p.menu().mnuontop_Click();
+  EXPECT_EQ(p.view.topmost, (std::vector<bool>{false, true, false}));
+  EXPECT_FALSE(p.menuView.checked);
+  EXPECT_EQ(p.store.Get("Ontop"), "False");
+}
+
+TEST(mnuontop_Click, storedFalseThenOneToggleStoresTrue) {
+  FakeProgram p;
+  p.store.Set("Ontop", "False");
+  p.form.Form_Load();
+  p.form.Menu().mnuontop_Click();
+  EXPECT_EQ(p.store.Get("Ontop"), "True");
+}
+
+TEST(mnuBrowse_Click, putsTheChosenPathUnquotedAndRunsNothing) {
+  Started p;
+  p.view.text = "typed";
+  p.menu().mnuBrowse_Click();  // cancelled before any file was chosen
+  EXPECT_EQ(p.view.text, "typed");
+  p.dialog.files.push_back(std::string("/home/me/My Tools/run me.sh"));
+  p.menu().mnuBrowse_Click();
+  EXPECT_EQ(p.view.text, "/home/me/My Tools/run me.sh");
+  EXPECT_TRUE(p.shell.requests.empty());
+  EXPECT_EQ(p.dialog.openCalls[0].first, SharedDialog::kFilter);
+  EXPECT_EQ(p.dialog.openCalls[0].second, "");
+  p.view.text = "";
+  p.menu().mnuBrowse_Click();  // a cancel now gives the file chosen last
+  EXPECT_EQ(p.dialog.openCalls[2].second, "/home/me/My Tools/run me.sh");
+  EXPECT_EQ(p.view.text, "/home/me/My Tools/run me.sh");
+}
+
+TEST(ColourCommands, applyAndStoreTheChosenColour) {
+  Started p;
+  p.dialog.colors = {16711680u, 255u};
+  p.menu().ChgBkgColro_Click();
+  EXPECT_EQ(p.view.back, 16711680u);
+  EXPECT_EQ(p.store.Get("Back"), "16711680");
+  p.menu().ChgTxtColor_Click();
+  EXPECT_EQ(p.view.fore, 255u);
+  EXPECT_EQ(p.store.Get("Fore"), "255");
+  EXPECT_EQ(p.dialog.colorInitials, (std::vector<std::uint32_t>{0u, 16711680u}));
+
+  FakeProgram next;  // the next start restores them
+  next.store = p.store;
+  next.form.Form_Load();
+  EXPECT_EQ(next.view.fore, 255u);
+  EXPECT_EQ(next.view.back, 16711680u);
+}
+
+TEST(ColourCommands, aCancelChangesNothing) {
+  Started p;
+  p.menu().ChgTxtColor_Click();
+  p.menu().ChgBkgColro_Click();
+  EXPECT_EQ(p.view.fore, CommandBox::kWindowText);
+  EXPECT_EQ(p.view.back, CommandBox::kWindowBackground);
+  EXPECT_TRUE(p.store.writes.empty());
+}
+
+TEST(ColourCommands, aFailedWriteKeepsTheNewColourShown) {
+  Started p;
+  p.store.failWrites = true;
+  p.dialog.colors = {255u};
+  p.menu().ChgTxtColor_Click();
+  EXPECT_EQ(p.view.fore, 255u);
+  EXPECT_EQ(p.store.Get("Fore"), std::nullopt);
+}
+
+TEST(mnudefaultclr_Click, showsTheSystemColoursAndStoresQuestionMarks) {
+  FakeProgram p;
+  p.store.Set("Fore", "255");
+  p.store.Set("Back", "0");
+  p.form.Form_Load();
+  p.form.Menu().mnudefaultclr_Click();
+  EXPECT_EQ(p.view.fore, 0x80000008u);
+  EXPECT_EQ(p.view.back, 0x80000005u);
+  EXPECT_EQ(p.store.writes, (std::vector<std::string>{"Fore=?", "Back=?"}));
+  FakeProgram next;
+  next.store = p.store;
+  next.form.Form_Load();
+  EXPECT_EQ(next.view.fore, CommandBox::kWindowText);
+  EXPECT_EQ(next.view.back, CommandBox::kWindowBackground);
+}
+
+TEST(mnuHist_Click, emptiesTheListAndTheBoxAndTheNextSave) {
+  FakeProgram p;
+  p.files.Put("history.cfg", "a\r\nb\r\n");
+  p.form.Form_Load();
+  p.view.text = "half typed";
+  p.form.Menu().mnuHist_Click();
+  EXPECT_TRUE(p.view.list.empty());
+  EXPECT_EQ(p.view.text, "");
+  EXPECT_EQ(p.files.Get("history.cfg"), "a\r\nb\r\n");
+  p.Run("after");
+  p.form.Menu().mnuExit_Click();
+  EXPECT_EQ(p.files.Get("history.cfg"), "after\r\n");
+  EXPECT_EQ(p.instance.ended, 1);
+}
+
+TEST(mnuExit_Click, withHistoryOneEndsWithoutWriting) {
+  FakeProgram p;
+  p.store.Set("History", "1");
+  p.form.Form_Load();
+  p.form.Menu().mnuExit_Click();
+  EXPECT_TRUE(p.files.replaced.empty());
+  EXPECT_EQ(p.instance.ended, 1);
+}
+
+TEST(mnuAbout_Click, showsTheAboutBoxEachTime) {
+  Started p;
+  p.menu().mnuAbout_Click();
+  p.menu().mnuAbout_Click();
+  EXPECT_EQ(p.menuView.aboutShown, 2);
+}
+
+TEST(ParseFilter, givesTheFourFiltersInOrder) {
+  const auto filters = ParseFilter(SharedDialog::kFilter);
+  ASSERT_EQ(filters.size(), 4u);
+  EXPECT_EQ(filters[0].Description, "All Files");
+  EXPECT_EQ(filters[0].Patterns, std::vector<std::string>{"*.*"});
+  EXPECT_EQ(filters[1].Description, "Executable Files");
+  EXPECT_EQ(filters[1].Patterns, (std::vector<std::string>{"*.exe", "*.com", "*.bat"}));
+  EXPECT_EQ(filters[2].Patterns, std::vector<std::string>{"*.bat"});
+  EXPECT_EQ(filters[3].Description, "Screen Savers");
+  EXPECT_TRUE(ParseFilter("").empty());
+  EXPECT_EQ(ParseFilter("Odd|*.a|Dangling").size(), 1u);
+}
+
+}  // namespace
