@@ -23,10 +23,10 @@ constexpr Native kNative[] = {
     {"Text1(1)", "EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE},
     {"Command2", "BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0},
     {"Command1", "BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0},
-    {"Frame1(0)", "BUTTON", BS_GROUPBOX, 0},
+    {"Frame1(0)", "STATIC", SS_ETCHEDFRAME, 0},
     {"List1", "LISTBOX",
      WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS, WS_EX_CLIENTEDGE},
-    {"Frame1(1)", "BUTTON", BS_GROUPBOX, 0},
+    {"Frame1(1)", "STATIC", SS_ETCHEDFRAME, 0},
     {"Label2", "STATIC", SS_LEFT | SS_NOPREFIX, 0},
 };
 static_assert(std::size(kNative) == std::size(Associations::kControls));

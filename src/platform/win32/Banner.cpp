@@ -26,17 +26,27 @@ void DrawBanner(HDC dc, const RECT& area, const char* heading, HFONT baseFont) {
     FillRect(dc, &column, static_cast<HBRUSH>(brush.get()));
   }
 
+  // The heading as large as the banner's height allows, smaller where its width would not.
+  const int margin = height / 3;
   LOGFONTA lf{};
   GetObjectA(baseFont, sizeof lf, &lf);
-  lf.lfHeight = -height * 11 / 20;
   lf.lfWeight = FW_BOLD;
   lf.lfItalic = TRUE;
-  GdiHandle font(CreateFontIndirectA(&lf));
-  const HGDIOBJ old = SelectObject(dc, font.get());
+  const HGDIOBJ original = GetCurrentObject(dc, OBJ_FONT);
+  GdiHandle font;
+  for (int size = height * 11 / 20; size > 6; size = size * 9 / 10) {
+    lf.lfHeight = -size;
+    SelectObject(dc, original);  // a font is deleted only when no longer selected
+    font.reset(CreateFontIndirectA(&lf));
+    SelectObject(dc, font.get());
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, heading, lstrlenA(heading), &extent);
+    if (extent.cx <= width - 2 * margin) break;
+  }
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(255, 255, 255));
   RECT text = area;
-  text.left += height / 3;
+  text.left += margin;
   DrawTextA(dc, heading, -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  SelectObject(dc, old);
+  SelectObject(dc, original);
 }

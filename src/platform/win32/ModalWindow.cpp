@@ -8,7 +8,7 @@
 namespace {
 
 constexpr const char* kClass = "VellCmdLineDialog";
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 void RegisterOnce(HINSTANCE instance, WNDPROC proc) {
