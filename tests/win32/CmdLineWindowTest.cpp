@@ -134,6 +134,36 @@ TEST_F(CmdLineWindowTest, colors_chosenColourAndDefaultsAreStored) {
   EXPECT_EQ(Setting("Back"), "?");
 }
 
+// The file-open dialog's own controls: the filter list and the file name.
+constexpr int kFilterList = 0x470;
+constexpr int kFileName = 0x47C;
+
+TEST_F(CmdLineWindowTest, browse_chosenPathGoesInTheBoxAndACancelKeepsIt) {
+  Start();
+  const std::string path = dir / "my tool.exe";
+  WriteBytes(path, "");
+  // Chooses the file, then cancels a second opening; reads what each opening offers.
+  LRESULT filters = 0;
+  std::string offered;
+  for (const int button : {IDOK, IDCANCEL}) {
+    Helper answer([&, button] {
+      HWND dialog = nullptr;
+      if (!WaitUntil([&] { return (dialog = FindWindowOf(GetCurrentProcessId(), "#32770")); }))
+        return;
+      filters = SendDlgItemMessageA(dialog, kFilterList, CB_GETCOUNT, 0, 0);
+      offered = WindowText(GetDlgItem(dialog, kFileName));
+      if (button == IDOK) SetDlgItemTextA(dialog, kFileName, path.c_str());
+      PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    });
+    Choose(menu_keys::kBrowse);
+  }
+  EXPECT_EQ(filters, 4);
+  EXPECT_NE(offered.find("my tool.exe"), std::string::npos) << offered;
+  // Put in the box as chosen, without quotes, and not run.
+  EXPECT_EQ(WindowText(Text1Edit()), path);
+  EXPECT_TRUE(Text1List().empty());
+}
+
 TEST_F(CmdLineWindowTest, exit_writesTheHistoryAndEnds) {
   Start();
   const std::string line = MarkerLine(dir / "ran.txt");
