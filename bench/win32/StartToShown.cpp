@@ -40,8 +40,8 @@ double StartToShown(const std::string& exe, const char* windowClass) {
   PROCESS_INFORMATION info{};
   std::string commandLine = "\"" + exe + "\"";
   QueryPerformanceCounter(&start);
-  if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &info))
+  if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &info))
     return -1;
   while (!IsShown(info.dwProcessId, windowClass)) Sleep(1);
   QueryPerformanceCounter(&now);

@@ -1,7 +1,6 @@
-#include "platform/win32/AssociationsWindow.h"
-
 #include "ProgramFixture.h"
 #include "aliaseditor/Associations.h"
+#include "platform/win32/AssociationsWindow.h"
 #include "platform/win32/Twips.h"
 
 namespace {

@@ -1,10 +1,9 @@
-#include "platform/win32/CmdLineWindow.h"
+#include <atomic>
 
 #include "ProgramFixture.h"
 #include "data/Conversions.h"
+#include "platform/win32/CmdLineWindow.h"
 #include "platform/win32/Twips.h"
-
-#include <atomic>
 
 namespace {
 

@@ -41,8 +41,8 @@ TempDir::TempDir() {
 TempDir::~TempDir() { RemoveTree(path_); }
 
 std::optional<std::string> ReadBytes(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
   std::string bytes;
   char buffer[4096];
@@ -53,8 +53,7 @@ std::optional<std::string> ReadBytes(const std::string& path) {
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
-  HANDLE file =
-      CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   DWORD written = 0;
   WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   CloseHandle(file);

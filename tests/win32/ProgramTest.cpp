@@ -11,8 +11,8 @@ class RunningProgram {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     std::string commandLine = "\"" + exe + "\"";
-    started_ = CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                              nullptr, nullptr, &startup, &info_);
+    started_ = CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                              nullptr, &startup, &info_);
   }
   ~RunningProgram() {
     if (!started_) return;
@@ -65,8 +65,8 @@ TEST_F(ProgramTest, secondStart_activatesTheFirstAndEnds) {
   ASSERT_TRUE(WaitUntil([&] { return Setting("Top").has_value(); }));
 
   // Something else is in front when the second start comes; a setting the second must not touch.
-  HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
-                               nullptr, nullptr, nullptr, nullptr);
+  HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                               nullptr, nullptr, nullptr);
   SetForegroundWindow(other);
   SetSetting("Top", "777");
 

@@ -1,8 +1,7 @@
-#include "platform/win32/RegistryStore.h"
-
 #include <gtest/gtest.h>
 
 #include "Desktop.h"
+#include "platform/win32/RegistryStore.h"
 
 namespace {
 
@@ -10,10 +9,11 @@ TEST(RegistryStore, WriteThenRead_stringValuesUnderTheKey) {
   ClearSettings();
   RegistryStore store;
   const std::pair<const char*, std::string> values[] = {
-      {"Top", "1950"}, {"Fore", "16711680"}, {"Back", "?"},
-      {"Ontop", "True"}, {"Width", ""}, {"Left", "caf\xE9"},
+      {"Top", "1950"},   {"Fore", "16711680"}, {"Back", "?"},
+      {"Ontop", "True"}, {"Width", ""},        {"Left", "caf\xE9"},
   };
-  for (const auto& [key, value] : values) ASSERT_TRUE(store.Write("VellCmdLine", "Defaults", key, value));
+  for (const auto& [key, value] : values)
+    ASSERT_TRUE(store.Write("VellCmdLine", "Defaults", key, value));
   for (const auto& [key, value] : values) {
     EXPECT_EQ(store.Read("VellCmdLine", "Defaults", key), value) << key;
     // Read back with the registry's own call: a string value, not a number or binary.

@@ -1,8 +1,7 @@
-#include "platform/win32/Win32CommonDialog.h"
-
 #include <gtest/gtest.h>
 
 #include "menu/SharedDialog.h"
+#include "platform/win32/Win32CommonDialog.h"
 
 namespace {
 

@@ -1,8 +1,7 @@
-#include "platform/win32/Win32Files.h"
-
 #include <gtest/gtest.h>
 
 #include "Desktop.h"
+#include "platform/win32/Win32Files.h"
 
 namespace {
 

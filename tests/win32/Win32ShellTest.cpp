@@ -1,9 +1,8 @@
-#include "platform/win32/Win32Shell.h"
-
 #include <gtest/gtest.h>
 
 #include "Desktop.h"
 #include "commandwindow/Dispatch.h"
+#include "platform/win32/Win32Shell.h"
 
 namespace {
 

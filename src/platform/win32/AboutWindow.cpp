@@ -14,9 +14,9 @@ AboutWindow::AboutWindow(HWND owner, const frmabout& about)
   // Tab order: Label1(0), (1), (2), (3).
   for (int i = 0; i < 4; ++i) {
     const frmabout::Label& label = about.kLabel1[i];
-    HWND control = AddControl("STATIC", label.Text,
-                              SS_NOPREFIX | (label.Centred ? SS_CENTER : SS_RIGHT),
-                              label.Position, kLabel1 + i);
+    HWND control =
+        AddControl("STATIC", label.Text, SS_NOPREFIX | (label.Centred ? SS_CENTER : SS_RIGHT),
+                   label.Position, kLabel1 + i);
     if (label.ForeColor != frmabout::kWindowText) {
       note_ = control;
       noteColor_ = label.ForeColor;

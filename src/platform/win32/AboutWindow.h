@@ -1,8 +1,8 @@
 #pragma once
 
 #include "about/frmabout.h"
-#include "platform/win32/ModalWindow.h"
 #include "platform/win32/Handle.h"
+#include "platform/win32/ModalWindow.h"
 
 // The About box's native window.
 class AboutWindow : public ModalWindow {

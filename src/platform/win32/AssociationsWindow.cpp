@@ -25,7 +25,8 @@ constexpr Native kNative[] = {
     {"Command1", "BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0},
     {"Frame1(0)", "STATIC", SS_ETCHEDFRAME, 0},
     {"List1", "LISTBOX",
-     WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS, WS_EX_CLIENTEDGE},
+     WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS,
+     WS_EX_CLIENTEDGE},
     {"Frame1(1)", "STATIC", SS_ETCHEDFRAME, 0},
     {"Label2", "STATIC", SS_LEFT | SS_NOPREFIX, 0},
 };
@@ -47,8 +48,8 @@ int IdOf(std::string_view name) {
 
 std::string WindowText(HWND hwnd) {
   std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(
-      GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 

@@ -15,7 +15,8 @@ constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
 // SC_MOVE | HTCAPTION as the 16-bit command 0xF012 sign-extended: a move as if the title bar
 // were dragged.
-const WPARAM kMoveByCaption = static_cast<WPARAM>(static_cast<LONG_PTR>(static_cast<INT32>(0xFFFFF012)));
+const WPARAM kMoveByCaption =
+    static_cast<WPARAM>(static_cast<LONG_PTR>(static_cast<INT32>(0xFFFFF012)));
 
 COLORREF ColorOf(std::uint32_t color) {
   return (color & 0x80000000u) ? GetSysColor(static_cast<int>(color & 0xFF)) : color;
@@ -49,8 +50,8 @@ CmdLineWindow::CmdLineWindow(MenuWindow& menu)
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   wc.lpszClassName = kClass;
   RegisterClassExA(&wc);
-  window_.reset(CreateWindowExA(kExStyle, kClass, "", kStyle, 0, 0, 0, 0, nullptr, nullptr,
-                                instance, this));
+  window_.reset(
+      CreateWindowExA(kExStyle, kClass, "", kStyle, 0, 0, 0, 0, nullptr, nullptr, instance, this));
 
   // Created in stacking order, top first: Command2 covers Text1's left end, and Text1 covers
   // Command1 once the window is wider than designed.
@@ -100,8 +101,8 @@ bool CmdLineWindow::PreTranslate(MSG& msg) {
 std::string CmdLineWindow::Text() {
   HWND box = Control(kText1);
   std::string text(static_cast<std::size_t>(GetWindowTextLengthA(box)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(
-      GetWindowTextA(box, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextA(box, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
@@ -255,8 +256,8 @@ LRESULT CmdLineWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcA(hwnd(), message, wParam, lParam);
 }
 
-LRESULT CALLBACK CmdLineWindow::Command2Proc(HWND hwnd, UINT message, WPARAM wParam,
-                                             LPARAM lParam, UINT_PTR, DWORD_PTR self) noexcept {
+LRESULT CALLBACK CmdLineWindow::Command2Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                             UINT_PTR, DWORD_PTR self) noexcept {
   CmdLine* form = reinterpret_cast<CmdLineWindow*>(self)->form_;
   if (form) switch (message) {
       case WM_LBUTTONDOWN:

@@ -29,9 +29,9 @@ void MenuWindow::Popup(HWND window) {
   // Without the foreground the menu would not close on a click elsewhere (TrackPopupMenu's
   // documented quirk), and WM_NULL lets the menu's loop notice that it has ended.
   SetForegroundWindow(window);
-  const int id = static_cast<int>(TrackPopupMenu(
-      menu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, at.x, at.y, 0,
-      window, nullptr));
+  const int id = static_cast<int>(
+      TrackPopupMenu(menu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD,
+                     at.x, at.y, 0, window, nullptr));
   PostMessageA(window, WM_NULL, 0, 0);
   const int row = id - kFirstId;
   if (!holder_ || row < 0 || row >= menuholder::kMenuCount) return;

@@ -40,8 +40,7 @@ std::vector<HWND> OtherWindows(HWND self) {
 
 }  // namespace
 
-ModalWindow::ModalWindow(HWND owner, const char* caption, float clientWidth,
-                         float clientHeight) {
+ModalWindow::ModalWindow(HWND owner, const char* caption, float clientWidth, float clientHeight) {
   const HINSTANCE instance = GetModuleHandleA(nullptr);
   RegisterOnce(instance, WindowProc);
   window_.reset(CreateWindowExA(kExStyle, kClass, caption, kStyle, 0, 0, 0, 0, owner, nullptr,
@@ -62,8 +61,8 @@ ModalWindow::ModalWindow(HWND owner, const char* caption, float clientWidth,
 HWND ModalWindow::AddControl(const char* windowClass, const char* text, DWORD style,
                              const Rect& twips, int id, DWORD exStyle) {
   const RECT r = TwipsToPixels(twips, dpi_);
-  HWND control = CreateWindowExA(exStyle, windowClass, text, WS_CHILD | WS_VISIBLE | style,
-                                 r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd(),
+  HWND control = CreateWindowExA(exStyle, windowClass, text, WS_CHILD | WS_VISIBLE | style, r.left,
+                                 r.top, r.right - r.left, r.bottom - r.top, hwnd(),
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                  GetModuleHandleA(nullptr), nullptr);
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
@@ -116,8 +115,8 @@ LRESULT ModalWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
     case WM_CTLCOLORSTATIC:
-      if (HBRUSH brush = OnColorStatic(reinterpret_cast<HDC>(wParam),
-                                       reinterpret_cast<HWND>(lParam)))
+      if (HBRUSH brush =
+              OnColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
         return reinterpret_cast<LRESULT>(brush);
       break;
   }

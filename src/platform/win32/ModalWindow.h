@@ -15,8 +15,8 @@ class ModalWindow {
  protected:
   // Created hidden and owned by owner, so that it is not on the task bar.
   ModalWindow(HWND owner, const char* caption, float clientWidth, float clientHeight);
-  HWND AddControl(const char* windowClass, const char* text, DWORD style, const Rect& twips,
-                  int id, DWORD exStyle = 0);
+  HWND AddControl(const char* windowClass, const char* text, DWORD style, const Rect& twips, int id,
+                  DWORD exStyle = 0);
   // Shows the window and runs its messages until it is closed.
   void RunModal();
 

@@ -14,8 +14,8 @@ LRESULT SendMessageA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   return ::SendMessageA(hwnd, message, wParam, lParam);
 }
 
-HINSTANCE ShellExecuteA(HWND hwnd, const char* operation, const char* file,
-                        const char* parameters, const char* directory, INT showCommand) {
+HINSTANCE ShellExecuteA(HWND hwnd, const char* operation, const char* file, const char* parameters,
+                        const char* directory, INT showCommand) {
   return ::ShellExecuteA(hwnd, operation, file, parameters, directory, showCommand);
 }
 

@@ -9,8 +9,7 @@ std::string RegistryStore::KeyPath(const std::string& application, const std::st
 }
 
 std::optional<std::string> RegistryStore::Read(const std::string& application,
-                                               const std::string& section,
-                                               const std::string& key) {
+                                               const std::string& section, const std::string& key) {
   HKEY opened = nullptr;
   if (RegOpenKeyExA(HKEY_CURRENT_USER, KeyPath(application, section).c_str(), 0, KEY_QUERY_VALUE,
                     &opened) != ERROR_SUCCESS)

@@ -7,8 +7,7 @@ GdiHandle CreateUiFont(UINT dpi) {
   if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
     // Before Windows 10: the font at the system DPI, scaled.
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight,
-                                            static_cast<int>(dpi),
+    metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi),
                                             static_cast<int>(GetDpiForSystem()));
   }
   return GdiHandle(CreateFontIndirectW(&metrics.lfMessageFont));

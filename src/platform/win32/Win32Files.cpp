@@ -45,13 +45,13 @@ std::string Win32Files::PathOf(std::string_view name) const {
 bool Win32Files::IsFile(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES &&
-         !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN |
-                         FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DEVICE));
+         !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                         FILE_ATTRIBUTE_DEVICE));
 }
 
 std::optional<std::string> Win32Files::Read(const std::string& path) {
   KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+                                nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (!file) return std::nullopt;
   std::string bytes;
   LARGE_INTEGER size;
@@ -70,7 +70,7 @@ bool Win32Files::Replace(const std::string& path, std::string_view contents) {
   char temporary[MAX_PATH];
   if (!GetTempFileNameA(DirectoryOf(path).c_str(), "vel", 0, temporary)) return false;
   KernelHandle file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
   bool written = file && WriteAll(file.get(), contents) && FlushFileBuffers(file.get());
   file.reset();
   written = written && MoveFileExA(temporary, path.c_str(),

@@ -11,7 +11,8 @@ constexpr const char* kMutex = "Local\\VellCmdLine.Instance";
 
 std::string TitleOf(HWND hwnd) {
   std::string title(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-  title.resize(static_cast<std::size_t>(GetWindowTextA(hwnd, title.data(), static_cast<int>(title.size()))));
+  title.resize(
+      static_cast<std::size_t>(GetWindowTextA(hwnd, title.data(), static_cast<int>(title.size()))));
   return title;
 }
 

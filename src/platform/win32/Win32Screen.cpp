@@ -2,7 +2,9 @@
 
 #include "platform/win32/Twips.h"
 
-float Win32Screen::Width() { return PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), GetDpiForSystem()); }
+float Win32Screen::Width() {
+  return PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), GetDpiForSystem());
+}
 
 float Win32Screen::Height() {
   return PixelsToTwips(GetSystemMetrics(SM_CYSCREEN), GetDpiForSystem());

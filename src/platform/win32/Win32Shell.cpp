@@ -28,8 +28,8 @@ std::string CommandInterpreter() {
 int Win32Shell::Execute(const ShellRequest& request) {
   const std::string file = request.Interpreter ? CommandInterpreter() : request.File;
   const std::string directory = ProfileFolder();
-  const HINSTANCE result = Module1::ShellExecuteA(
-      hwnd_, nullptr, file.c_str(), request.Parameters.c_str(),
-      directory.empty() ? nullptr : directory.c_str(), request.ShowCommand);
+  const HINSTANCE result =
+      Module1::ShellExecuteA(hwnd_, nullptr, file.c_str(), request.Parameters.c_str(),
+                             directory.empty() ? nullptr : directory.c_str(), request.ShowCommand);
   return static_cast<int>(reinterpret_cast<INT_PTR>(result));
 }

@@ -1,6 +1,7 @@
+// clang-format off: windows.h comes before every other Windows header.
 #include <windows.h>
-
 #include <commctrl.h>
+// clang-format on
 
 #include "platform/win32/Program.h"
 #include "platform/win32/RegistryStore.h"
