@@ -22,7 +22,8 @@ class CmdLineWindow : public CmdLineView {
   CmdLineWindow(const CmdLineWindow&) = delete;
   CmdLineWindow& operator=(const CmdLineWindow&) = delete;
 
-  void Bind(CmdLine& form) { form_ = &form; }
+  // The form whose handlers the window's events go to; none while it is being destroyed.
+  void Bind(CmdLine* form) { form_ = form; }
   HWND hwnd() const { return window_.get(); }
   HWND Control(int id) const { return GetDlgItem(hwnd(), id); }
 

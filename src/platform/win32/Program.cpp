@@ -2,9 +2,12 @@
 
 Program::Program(const Services& services, HWND owner)
     : menu_(owner), window_(menu_), form_(window_, menu_, services) {
-  window_.Bind(form_);
+  window_.Bind(&form_);
   menu_.Bind(form_.Menu());
 }
+
+// The form goes before the window, which still receives messages while it is destroyed.
+Program::~Program() { window_.Bind(nullptr); }
 
 void Program::Start() {
   form_.Form_Load();

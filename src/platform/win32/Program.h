@@ -9,6 +9,9 @@ class Program {
  public:
   // owner: the hidden window that owns the program's dialogs.
   Program(const Services& services, HWND owner);
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
 
   CmdLine& Form() { return form_; }
   CmdLineWindow& Window() { return window_; }
