@@ -11,6 +11,16 @@ using CmdLineWindowTest = ProgramFixture;
 
 float Twips(int pixels, HWND hwnd) { return PixelsToTwips(pixels, GetDpiForWindow(hwnd)); }
 
+// The text and background colours the strip gives the command box's edit field.
+std::pair<COLORREF, COLORREF> EditColorsOf(HWND strip, HWND edit) {
+  HDC dc = GetDC(edit);
+  SendMessageA(strip, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+               reinterpret_cast<LPARAM>(edit));
+  const std::pair colors(GetTextColor(dc), GetBkColor(dc));
+  ReleaseDC(edit, dc);
+  return colors;
+}
+
 TEST_F(CmdLineWindowTest, window_designedStripWithoutTitleBar) {
   Start();
   const LONG_PTR style = GetWindowLongPtrA(Strip(), GWL_STYLE);
@@ -126,11 +136,32 @@ TEST_F(CmdLineWindowTest, colors_chosenColourAndDefaultsAreStored) {
     Choose(menu_keys::kColors, 1);  // Change Background Color
   }
   EXPECT_EQ(Setting("Back"), "16711680");
-  EXPECT_EQ(program->Form().Text1.BackColor(), 0xFF0000u);
+  EXPECT_EQ(EditColorsOf(Strip(), Text1Edit()).second, RGB(0, 0, 255));
 
   Choose(menu_keys::kColors, 2);  // Use Windows' Default Colors
   EXPECT_EQ(Setting("Fore"), "?");
   EXPECT_EQ(Setting("Back"), "?");
+  EXPECT_EQ(EditColorsOf(Strip(), Text1Edit()),
+            std::pair(GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOW)));
+}
+
+TEST_F(CmdLineWindowTest, startup_restoresTheSavedWindow) {
+  const UINT dpi = GetDpiForSystem();
+  SetSetting("Ontop", "True");
+  SetSetting("Top", "1500");
+  SetSetting("Left", "3000");
+  SetSetting("Height", "1500");
+  SetSetting("Width", "6000");
+  SetSetting("Fore", "255");
+  Start();
+  EXPECT_TRUE(GetWindowLongPtrA(Strip(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  RECT r;
+  GetWindowRect(Strip(), &r);
+  EXPECT_EQ(r.top, TwipsToPixels(1500, dpi));
+  EXPECT_EQ(r.left, TwipsToPixels(3000, dpi));
+  EXPECT_EQ(r.bottom - r.top, TwipsToPixels(1500, dpi));
+  EXPECT_EQ(r.right - r.left, TwipsToPixels(6000, dpi));
+  EXPECT_EQ(EditColorsOf(Strip(), Text1Edit()).first, RGB(255, 0, 0));
 }
 
 // The file-open dialog's own controls: the filter list and the file name.
