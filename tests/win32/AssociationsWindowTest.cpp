@@ -7,6 +7,15 @@ namespace {
 
 using AssociationsWindowTest = ProgramFixture;
 
+// A designed control of an editor in another thread: the window numbers them by table row.
+HWND ControlOf(HWND window, std::string_view name) {
+  for (int row = 0; const auto& control : Associations::kControls) {
+    if (name == control.Name) return GetDlgItem(window, 100 + row);
+    ++row;
+  }
+  return nullptr;
+}
+
 TEST(AssociationsWindow, controls_atTheirDesignedPlacesInTabOrder) {
   AssociationsWindow window(nullptr);
   const LONG_PTR style = GetWindowLongPtrA(window.hwnd(), GWL_STYLE);
@@ -55,13 +64,7 @@ TEST_F(AssociationsWindowTest, editor_addsRemovesAndSaves) {
             return (window = FindWindowOf(GetCurrentProcessId(), "VellCmdLineDialog", "Aliases"));
           }))
         return;
-      auto control = [&](const char* name) {
-        for (int row = 0; const auto& c : Associations::kControls) {
-          if (std::string_view(c.Name) == name) return GetDlgItem(window, 100 + row);
-          ++row;
-        }
-        return HWND{};
-      };
+      auto control = [&](const char* name) { return ControlOf(window, name); };
       const std::pair<const char*, const char*> rows[] = {{" np ", " notepad.exe "},
                                                           {"ed", "\"C:\\My Tools\\ed.exe\""}};
       for (const auto& [name, target] : rows) {
@@ -88,6 +91,33 @@ TEST_F(AssociationsWindowTest, editor_addsRemovesAndSaves) {
   EXPECT_EQ(question, "Are you sure you wish to remove this alias?");
   EXPECT_EQ(ReadBytes(dir / "aliases.cfg"), "np`notepad.exe\r\ned`\"C:\\My Tools\\ed.exe\"\r\n");
   EXPECT_EQ(program->Form().Aliases().ResolveAlias("np"), "notepad.exe");
+}
+
+// The session ends while the editor is open: its close path saves the table before the
+// program ends.
+TEST_F(AssociationsWindowTest, editor_sessionEndSavesTheAliases) {
+  WriteBytes(dir / "aliases.cfg", "");
+  Start();
+  std::optional<std::string> saved;
+  {
+    Helper editor([&] {
+      HWND window = nullptr;
+      if (!WaitUntil([&] {
+            return (window = FindWindowOf(GetCurrentProcessId(), "VellCmdLineDialog", "Aliases"));
+          }))
+        return;
+      SendMessageA(ControlOf(window, "Text1(0)"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("np"));
+      SendMessageA(ControlOf(window, "Text1(1)"), WM_SETTEXT, 0,
+                   reinterpret_cast<LPARAM>("notepad.exe"));
+      SendMessageA(ControlOf(window, "Command1"), BM_CLICK, 0, 0);
+      SendMessageA(Strip(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+      saved = ReadBytes(dir / "aliases.cfg");
+      PostMessageA(window, WM_CLOSE, 0, 0);
+    });
+    Choose(menu_keys::kDefineAliases);
+  }
+  EXPECT_TRUE(instance->ended);
+  EXPECT_EQ(saved, "np`notepad.exe\r\n");
 }
 
 }  // namespace

@@ -7,19 +7,18 @@
 
 namespace {
 
-constexpr const char* kClass = "VellCmdLineDialog";
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 void RegisterOnce(HINSTANCE instance, WNDPROC proc) {
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
-  if (GetClassInfoExA(instance, kClass, &wc)) return;
+  if (GetClassInfoExA(instance, ModalWindow::kClass, &wc)) return;
   wc.lpfnWndProc = proc;
   wc.hInstance = instance;
   wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kClass;
+  wc.lpszClassName = ModalWindow::kClass;
   RegisterClassExA(&wc);
 }
 
@@ -111,6 +110,9 @@ LRESULT ModalWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
+    case WM_QUERYENDSESSION:
+      OnEndSession();
+      return TRUE;
     case WM_DRAWITEM:
       OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;

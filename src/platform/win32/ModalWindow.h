@@ -9,6 +9,8 @@
 // other windows take no input until it closes.
 class ModalWindow {
  public:
+  static constexpr const char* kClass = "VellCmdLineDialog";
+
   virtual ~ModalWindow() = default;
   HWND hwnd() const { return window_.get(); }
 
@@ -21,6 +23,8 @@ class ModalWindow {
   void RunModal();
 
   virtual void OnCommand(int /*id*/, int /*code*/) {}
+  // The session is ending: the program ends without returning from the modal loop.
+  virtual void OnEndSession() {}
   virtual void OnDrawItem(const DRAWITEMSTRUCT& /*item*/) {}
   // A brush for a static control's background, after setting its colours; null for the default.
   virtual HBRUSH OnColorStatic(HDC /*dc*/, HWND /*control*/) { return nullptr; }

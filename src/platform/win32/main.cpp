@@ -1,4 +1,5 @@
-// clang-format off: windows.h comes before every other Windows header.
+// windows.h comes before every other Windows header.
+// clang-format off
 #include <windows.h>
 #include <commctrl.h>
 // clang-format on
