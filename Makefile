@@ -2,10 +2,11 @@
 CORE_PACKAGES := cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
 QT_PACKAGES := qt6-base-dev
 FUZZ_PACKAGES := clang libclang-rt-14-dev
+WIN_PACKAGES := g++-mingw-w64-x86-64-posix googletest wine64 xvfb xauth
 FUZZ_TARGETS := aliases_load history_load settings dispatch alias_editor
 FUZZ_SECONDS ?= 60
 
-.PHONY: test run bench fuzz deps clean
+.PHONY: test run bench fuzz win-test deps clean
 
 deps:
 	@scripts/install-deps $(CORE_PACKAGES) $(QT_PACKAGES)
@@ -18,6 +19,14 @@ test: deps
 	cmake --build --preset asan
 	ctest --preset asan
 	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=10
+	$(MAKE) --no-print-directory win-test
+
+# The Windows port: VellCmdLine.exe and its tests, cross-built with mingw-w64, run under Wine.
+win-test:
+	@scripts/install-deps $(CORE_PACKAGES) $(WIN_PACKAGES)
+	cmake --preset win
+	cmake --build --preset win
+	scripts/test-win
 
 bench: deps
 	cmake --preset dev
@@ -47,4 +56,4 @@ run:
 	build/vellcmdline
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz build-win

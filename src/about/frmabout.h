@@ -31,7 +31,7 @@ class frmabout {
        {120, 2160, 3735, 855},
        true,
        0x00C00000},
-      {"Copyright (C) 2026 the Vell Command Line developers",
+      {"(C) 2026 Vell Command Line team",
        {120, 1560, 3735, 255},
        false,
        kWindowText},

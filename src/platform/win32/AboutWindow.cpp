@@ -1,0 +1,36 @@
+#include "platform/win32/AboutWindow.h"
+
+#include "platform/win32/Banner.h"
+
+namespace {
+constexpr int kPicture1 = 100;
+constexpr int kLabel1 = 110;  // Label1(i) has id 110 + i
+}  // namespace
+
+AboutWindow::AboutWindow(HWND owner, const frmabout& about)
+    : ModalWindow(owner, frmabout::kCaption, frmabout::kClientWidth, frmabout::kClientHeight) {
+  AddControl("STATIC", "Vell Command Line", SS_OWNERDRAW, frmabout::kPicture1, kPicture1,
+             WS_EX_CLIENTEDGE);
+  // Tab order: Label1(0), (1), (2), (3).
+  for (int i = 0; i < 4; ++i) {
+    const frmabout::Label& label = about.kLabel1[i];
+    HWND control =
+        AddControl("STATIC", label.Text, SS_NOPREFIX | (label.Centred ? SS_CENTER : SS_RIGHT),
+                   label.Position, kLabel1 + i);
+    if (label.ForeColor != frmabout::kWindowText) {
+      note_ = control;
+      noteColor_ = label.ForeColor;
+    }
+  }
+}
+
+void AboutWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  if (item.CtlID == kPicture1) DrawBanner(item.hDC, item.rcItem, "Vell Command Line", Font());
+}
+
+HBRUSH AboutWindow::OnColorStatic(HDC dc, HWND control) {
+  if (control != note_) return nullptr;
+  SetTextColor(dc, noteColor_);
+  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+  return GetSysColorBrush(COLOR_BTNFACE);
+}

@@ -1,0 +1,296 @@
+#include "platform/win32/CmdLineWindow.h"
+
+#include <commctrl.h>
+
+#include "commandwindow/CmdLine.h"
+#include "platform/win32/MenuWindow.h"
+#include "platform/win32/ModalWindow.h"
+#include "platform/win32/Module1.h"
+#include "platform/win32/Twips.h"
+#include "platform/win32/UiFont.h"
+
+namespace {
+
+constexpr DWORD kStyle = WS_POPUP | WS_THICKFRAME | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+// SC_MOVE | HTCAPTION as the 16-bit command 0xF012 sign-extended: a move as if the title bar
+// were dragged.
+const WPARAM kMoveByCaption =
+    static_cast<WPARAM>(static_cast<LONG_PTR>(static_cast<INT32>(0xFFFFF012)));
+
+COLORREF ColorOf(std::uint32_t color) {
+  return (color & 0x80000000u) ? GetSysColor(static_cast<int>(color & 0xFF)) : color;
+}
+
+HWND AddChild(HWND parent, const char* windowClass, const char* text, DWORD style,
+              const Rect& twips, int id, DWORD exStyle = 0) {
+  const RECT r = TwipsToPixels(twips, GetDpiForWindow(parent));
+  return CreateWindowExA(exStyle, windowClass, text, kChild | style, r.left, r.top,
+                         r.right - r.left, r.bottom - r.top, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                         GetModuleHandleA(nullptr), nullptr);
+}
+
+void PlaceChild(HWND child, const Rect& twips, UINT dpi) {
+  const RECT r = TwipsToPixels(twips, dpi);
+  MoveWindow(child, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+}
+
+}  // namespace
+
+CmdLineWindow::CmdLineWindow(MenuWindow& menu)
+    : menu_(menu), fore_(CommandBox::kWindowText), back_(CommandBox::kWindowBackground) {
+  const HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = WindowProc;
+  wc.hInstance = instance;
+  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+  wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  wc.lpszClassName = kClass;
+  RegisterClassExA(&wc);
+  window_.reset(
+      CreateWindowExA(kExStyle, kClass, "", kStyle, 0, 0, 0, 0, nullptr, nullptr, instance, this));
+
+  // Created in stacking order, top first: Command2 covers Text1's left end, and Text1 covers
+  // Command1 once the window is wider than designed.
+  AddChild(hwnd(), "BUTTON", "", BS_PUSHBUTTON, CmdLine::kCommand2, kCommand2);
+  AddChild(hwnd(), "COMBOBOX", "",
+           WS_TABSTOP | WS_VSCROLL | CBS_SIMPLE | CBS_AUTOHSCROLL | CBS_NOINTEGRALHEIGHT,
+           CmdLine::kText1, kText1);
+  AddChild(hwnd(), "BUTTON", ">", WS_TABSTOP | BS_DEFPUSHBUTTON, CmdLine::kCommand1, kCommand1);
+  SetWindowPos(Control(kText1), Control(kCommand2), 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(Control(kCommand1), Control(kText1), 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowSubclass(Control(kCommand2), Command2Proc, 0, reinterpret_cast<DWORD_PTR>(this));
+  ApplyDpi();
+
+  RECT frame{0, 0, TwipsToPixels(CmdLine::kClientWidth, Dpi()),
+             TwipsToPixels(CmdLine::kClientHeight, Dpi())};
+  AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, Dpi());
+  SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+}
+
+void CmdLineWindow::ApplyDpi() {
+  font_ = CreateUiFont(Dpi());
+  ApplyFont(hwnd(), static_cast<HFONT>(font_.get()));
+}
+
+void CmdLineWindow::Show() {
+  shown_ = true;
+  ShowWindow(hwnd(), SW_SHOWNORMAL);
+  SetFocus(Control(kCommand1));
+  if (form_) form_->Form_Resize();
+}
+
+bool CmdLineWindow::PreTranslate(MSG& msg) {
+  if (msg.hwnd != hwnd() && !IsChild(hwnd(), msg.hwnd)) return false;
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
+    // The designed tab order runs Command1, Text1; Command2 is not a tab stop. In Win32 the
+    // tab order would follow the stacking order, which is the other way round here.
+    const bool onText1 = GetFocus() == Control(kText1) || IsChild(Control(kText1), GetFocus());
+    SetFocus(Control(onText1 ? kCommand1 : kText1));
+    return true;
+  }
+  return IsDialogMessageA(hwnd(), &msg);
+}
+
+std::string CmdLineWindow::Text() {
+  HWND box = Control(kText1);
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(box)) + 1, '\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextA(box, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void CmdLineWindow::SetText(const std::string& text) {
+  SetWindowTextA(Control(kText1), text.c_str());
+}
+
+void CmdLineWindow::ListReset(const History& list) {
+  list_ = &list;
+  HWND box = Control(kText1);
+  SendMessageA(box, WM_SETREDRAW, FALSE, 0);
+  SendMessageA(box, CB_RESETCONTENT, 0, 0);
+  for (const std::string& entry : list)
+    SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+  SendMessageA(box, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void CmdLineWindow::ListAppended() {
+  SendMessageA(Control(kText1), CB_ADDSTRING, 0,
+               reinterpret_cast<LPARAM>((*list_)[list_->size() - 1].c_str()));
+}
+
+void CmdLineWindow::ListFrontRemoved() { SendMessageA(Control(kText1), CB_DELETESTRING, 0, 0); }
+
+void CmdLineWindow::SetColors(std::uint32_t fore, std::uint32_t back) {
+  fore_ = fore;
+  back_ = back;
+  brush_.reset(CreateSolidBrush(ColorOf(back_)));
+  RedrawWindow(Control(kText1), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+HBRUSH CmdLineWindow::ColorText1(HDC dc) {
+  if (!brush_) brush_.reset(CreateSolidBrush(ColorOf(back_)));
+  SetTextColor(dc, ColorOf(fore_));
+  SetBkColor(dc, ColorOf(back_));
+  return static_cast<HBRUSH>(brush_.get());
+}
+
+Rect CmdLineWindow::WindowRect() {
+  RECT r{};
+  GetWindowRect(hwnd(), &r);
+  return PixelsToTwips(r, Dpi());
+}
+
+void CmdLineWindow::Move(const Rect& outer) {
+  const RECT r = TwipsToPixels(outer, Dpi());
+  SetWindowPos(hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+float CmdLineWindow::ScaleWidth() {
+  RECT r{};
+  GetClientRect(hwnd(), &r);
+  return PixelsToTwips(r.right, Dpi());
+}
+
+float CmdLineWindow::ScaleHeight() {
+  RECT r{};
+  GetClientRect(hwnd(), &r);
+  return PixelsToTwips(r.bottom, Dpi());
+}
+
+void CmdLineWindow::Layout(const Rect& text1, const Rect& command2) {
+  PlaceChild(Control(kText1), text1, Dpi());
+  PlaceChild(Control(kCommand2), command2, Dpi());
+}
+
+void CmdLineWindow::SetTopmost(bool topmost) {
+  Module1::SetWindowPos(hwnd(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                        SWP_NOMOVE | SWP_NOSIZE);
+}
+
+bool CmdLineWindow::SystemMove() {
+  Module1::ReleaseCapture();
+  // Returns when the user has released the button and the move has ended.
+  Module1::SendMessageA(hwnd(), WM_SYSCOMMAND, kMoveByCaption, 0);
+  return true;
+}
+
+void CmdLineWindow::PopupMenu() { menu_.Popup(hwnd()); }
+
+LRESULT CALLBACK CmdLineWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
+                                           LPARAM lParam) noexcept {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<CmdLineWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!self || !self->form_ || self->hwnd() != hwnd)
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+  return self->Handle(message, wParam, lParam);
+}
+
+LRESULT CmdLineWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE:
+      if (shown_) form_->Form_Resize();
+      return 0;
+    case WM_COMMAND:
+      if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == kCommand1) form_->Command1_Click();
+      if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == kCommand2) form_->Command2_Click();
+      return 0;
+    case DM_GETDEFID:
+      return MAKELONG(kCommand1, DC_HASDEFID);
+    case WM_LBUTTONDOWN:
+      form_->Form_MouseDown(vbLeftButton);
+      return 0;
+    case WM_RBUTTONDOWN:
+      form_->Form_MouseDown(vbRightButton);
+      return 0;
+    case WM_MBUTTONDOWN:
+      form_->Form_MouseDown(vbMiddleButton);
+      return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX: {
+      // The combo box passes up its edit field's and list's colour requests.
+      const HWND control = reinterpret_cast<HWND>(lParam);
+      if (control == Control(kText1) || IsChild(Control(kText1), control))
+        return reinterpret_cast<LRESULT>(ColorText1(reinterpret_cast<HDC>(wParam)));
+      break;
+    }
+    case WM_ACTIVATE:
+      // A window that is not a dialog gets the focus back only when it keeps it itself.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        focus_ = GetFocus();
+      } else if (focus_ && IsChild(hwnd(), focus_)) {
+        SetFocus(focus_);
+        return 0;
+      }
+      break;
+    case WM_DPICHANGED: {
+      ApplyDpi();
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+    // Every close request takes the close path, which saves the history and ends the program.
+    case WM_CLOSE:
+      form_->Form_QueryUnload();
+      return 0;
+    case WM_QUERYENDSESSION:
+      EndSessionOfDialogs(lParam);
+      form_->Form_QueryUnload();
+      return TRUE;
+    case WM_ENDSESSION:
+      if (!wParam) return 0;
+      EndSessionOfDialogs(lParam);
+      form_->Form_QueryUnload();
+      return 0;
+  }
+  return DefWindowProcA(hwnd(), message, wParam, lParam);
+}
+
+// The program ends inside the strip's handler: an open dialog's own close path runs first, in
+// case Windows has not asked it yet.
+void CmdLineWindow::EndSessionOfDialogs(LPARAM reason) {
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND hwnd, LPARAM reason) -> BOOL {
+        char name[64];
+        GetClassNameA(hwnd, name, sizeof name);
+        if (std::string_view(name) == ModalWindow::kClass && IsWindowVisible(hwnd))
+          SendMessageA(hwnd, WM_QUERYENDSESSION, 0, reason);
+        return TRUE;
+      },
+      reason);
+}
+
+LRESULT CALLBACK CmdLineWindow::Command2Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                             UINT_PTR, DWORD_PTR self) noexcept {
+  CmdLine* form = reinterpret_cast<CmdLineWindow*>(self)->form_;
+  if (form) switch (message) {
+      case WM_LBUTTONDOWN:
+      case WM_LBUTTONDBLCLK:
+        form->Command2_MouseDown(vbLeftButton);
+        break;  // the button goes on to its click
+      case WM_RBUTTONDOWN:
+      case WM_RBUTTONDBLCLK:
+        form->Command2_MouseDown(vbRightButton);
+        return 0;
+      case WM_MBUTTONDOWN:
+      case WM_MBUTTONDBLCLK:
+        form->Command2_MouseDown(vbMiddleButton);
+        return 0;
+    }
+  return DefSubclassProc(hwnd, message, wParam, lParam);
+}

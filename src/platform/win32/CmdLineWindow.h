@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/CmdLineView.h"
+#include "platform/win32/Handle.h"
+
+class CmdLine;
+class MenuWindow;
+
+// The command window: a strip without title bar holding Command2, Text1 and Command1.
+class CmdLineWindow : public CmdLineView {
+ public:
+  static constexpr int kCommand1 = 1;
+  static constexpr int kText1 = 2;
+  static constexpr int kCommand2 = 3;
+  static constexpr const char* kClass = "VellCmdLine";
+
+  // Created hidden at its designed size. It has no owner: a topmost owned window makes its
+  // owner topmost too, and the on-top state belongs to the strip alone.
+  explicit CmdLineWindow(MenuWindow& menu);
+  CmdLineWindow(const CmdLineWindow&) = delete;
+  CmdLineWindow& operator=(const CmdLineWindow&) = delete;
+
+  // The form whose handlers the window's events go to; none while it is being destroyed.
+  void Bind(CmdLine* form) { form_ = form; }
+  HWND hwnd() const { return window_.get(); }
+  HWND Control(int id) const { return GetDlgItem(hwnd(), id); }
+
+  // Shows the window with the focus on Command1 and lays it out for the first time.
+  void Show();
+  // The keyboard's designed meaning for a message of the main loop: Tab in the designed tab
+  // order, Enter on the default button. True when it was handled here.
+  bool PreTranslate(MSG& msg);
+
+  std::string Text() override;
+  void SetText(const std::string& text) override;
+  void ListReset(const History& list) override;
+  void ListAppended() override;
+  void ListFrontRemoved() override;
+  void SetColors(std::uint32_t fore, std::uint32_t back) override;
+  Rect WindowRect() override;
+  void Move(const Rect& outer) override;
+  float ScaleWidth() override;
+  float ScaleHeight() override;
+  void Layout(const Rect& text1, const Rect& command2) override;
+  void SetTopmost(bool topmost) override;
+  bool SystemMove() override;
+  void PopupMenu() override;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam,
+                                     LPARAM lParam) noexcept;
+  static LRESULT CALLBACK Command2Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR self) noexcept;
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  HBRUSH ColorText1(HDC dc);
+  void ApplyDpi();
+  static void EndSessionOfDialogs(LPARAM reason);
+  UINT Dpi() const { return GetDpiForWindow(hwnd()); }
+
+  MenuWindow& menu_;
+  CmdLine* form_ = nullptr;
+  const History* list_ = nullptr;  // the history that Text1's list shows
+  WindowHandle window_;
+  GdiHandle font_;
+  GdiHandle brush_;
+  std::uint32_t fore_;
+  std::uint32_t back_;
+  bool shown_ = false;
+  HWND focus_ = nullptr;  // the control that had the focus when the window was deactivated
+};

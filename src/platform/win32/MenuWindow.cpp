@@ -1,0 +1,52 @@
+#include "platform/win32/MenuWindow.h"
+
+#include "menu/menuholder.h"
+#include "platform/win32/AboutWindow.h"
+#include "platform/win32/AssociationsWindow.h"
+
+MenuWindow::MenuWindow(HWND owner) : owner_(owner), menu_(CreatePopupMenu()) {
+  HMENU current = menu_.get();
+  for (int row = 0; row < menuholder::kMenuCount; ++row) {
+    const MenuItem& item = menuholder::kMenu[row];
+    if (item.Level == 0) current = menu_.get();
+    const bool opensSubMenu = !item.Click && row + 1 < menuholder::kMenuCount &&
+                              menuholder::kMenu[row + 1].Level > item.Level;
+    if (std::string_view(item.Caption) == "-") {
+      AppendMenuA(current, MF_SEPARATOR, 0, nullptr);
+    } else if (opensSubMenu) {
+      HMENU sub = CreatePopupMenu();
+      AppendMenuA(current, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub), item.Caption);
+      current = sub;
+    } else {
+      AppendMenuA(current, MF_STRING, static_cast<UINT_PTR>(kFirstId + row), item.Caption);
+    }
+  }
+}
+
+void MenuWindow::Popup(HWND window) {
+  POINT at{};
+  GetCursorPos(&at);
+  // Without the foreground the menu would not close on a click elsewhere (TrackPopupMenu's
+  // documented quirk), and WM_NULL lets the menu's loop notice that it has ended.
+  SetForegroundWindow(window);
+  const int id = static_cast<int>(
+      TrackPopupMenu(menu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD,
+                     at.x, at.y, 0, window, nullptr));
+  PostMessageA(window, WM_NULL, 0, 0);
+  const int row = id - kFirstId;
+  if (!holder_ || row < 0 || row >= menuholder::kMenuCount) return;
+  if (const auto click = menuholder::kMenu[row].Click) (holder_->*click)();
+}
+
+void MenuWindow::SetOnTopChecked(bool checked) {
+  for (int row = 0; row < menuholder::kMenuCount; ++row)
+    if (menuholder::kMenu[row].Checkable)
+      CheckMenuItem(menu_.get(), static_cast<UINT>(kFirstId + row),
+                    MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+std::unique_ptr<AssociationsView> MenuWindow::CreateAssociations() {
+  return std::make_unique<AssociationsWindow>(owner_);
+}
+
+void MenuWindow::ShowAbout(const frmabout& about) { AboutWindow(owner_, about).ShowModal(); }

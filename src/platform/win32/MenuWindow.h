@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/MenuView.h"
+#include "platform/win32/Handle.h"
+
+class menuholder;
+
+// menuholder's native side: the popup menu "main", built from the menu table, and the windows
+// its commands open.
+class MenuWindow : public MenuView {
+ public:
+  // The item at row r of the menu table has the command id r + 1.
+  static constexpr int kFirstId = 1;
+
+  // owner: the hidden window that owns the dialogs, keeping them off the task bar.
+  explicit MenuWindow(HWND owner);
+  void Bind(menuholder& holder) { holder_ = &holder; }
+  HMENU Menu() const { return menu_.get(); }
+
+  // Pops the menu up at the pointer; the chosen command has run when this returns.
+  void Popup(HWND window);
+
+  void SetOnTopChecked(bool checked) override;
+  std::unique_ptr<AssociationsView> CreateAssociations() override;
+  void ShowAbout(const frmabout& about) override;
+
+ private:
+  HWND owner_;
+  MenuHandle menu_;
+  menuholder* holder_ = nullptr;
+};

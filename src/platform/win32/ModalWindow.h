@@ -1,0 +1,43 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/Geometry.h"
+#include "platform/win32/Handle.h"
+
+// A fixed-size window with a close box only, laid out in twips, shown modally: the program's
+// other windows take no input until it closes.
+class ModalWindow {
+ public:
+  static constexpr const char* kClass = "VellCmdLineDialog";
+
+  virtual ~ModalWindow() = default;
+  HWND hwnd() const { return window_.get(); }
+
+ protected:
+  // Created hidden and owned by owner, so that it is not on the task bar.
+  ModalWindow(HWND owner, const char* caption, float clientWidth, float clientHeight);
+  HWND AddControl(const char* windowClass, const char* text, DWORD style, const Rect& twips, int id,
+                  DWORD exStyle = 0);
+  // Shows the window and runs its messages until it is closed.
+  void RunModal();
+
+  virtual void OnCommand(int /*id*/, int /*code*/) {}
+  // The session is ending: the program ends without returning from the modal loop.
+  virtual void OnEndSession() {}
+  virtual void OnDrawItem(const DRAWITEMSTRUCT& /*item*/) {}
+  // A brush for a static control's background, after setting its colours; null for the default.
+  virtual HBRUSH OnColorStatic(HDC /*dc*/, HWND /*control*/) { return nullptr; }
+
+  HFONT Font() const { return static_cast<HFONT>(font_.get()); }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam,
+                                     LPARAM lParam) noexcept;
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+  WindowHandle window_;
+  GdiHandle font_;
+  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+  bool closed_ = false;
+};

@@ -1,0 +1,41 @@
+#include "platform/win32/Win32CommonDialog.h"
+
+#include <commdlg.h>
+
+std::string Win32CommonDialog::FilterForDialog(const std::string& filter) {
+  std::string converted = filter;
+  for (char& c : converted)
+    if (c == '|') c = '\0';
+  converted.append(2, '\0');
+  return converted;
+}
+
+std::optional<std::string> Win32CommonDialog::ShowOpen(const std::string& filter,
+                                                       const std::string& initialFile) {
+  const std::string filters = FilterForDialog(filter);
+  // The last file chosen is the starting name, so its folder is where the dialog opens.
+  std::string file(32768, '\0');
+  initialFile.copy(file.data(), file.size() - 1);
+  OPENFILENAMEA ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = GetActiveWindow();
+  ofn.lpstrFilter = filters.c_str();
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = file.data();
+  ofn.nMaxFile = static_cast<DWORD>(file.size());
+  ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  if (!GetOpenFileNameA(&ofn)) return std::nullopt;
+  file.resize(file.find('\0'));
+  return file;
+}
+
+std::optional<std::uint32_t> Win32CommonDialog::ShowColor(std::uint32_t initial) {
+  CHOOSECOLORA cc{};
+  cc.lStructSize = sizeof cc;
+  cc.hwndOwner = GetActiveWindow();
+  cc.rgbResult = initial & 0x00FFFFFF;
+  cc.lpCustColors = custom_;
+  cc.Flags = CC_RGBINIT | CC_ANYCOLOR;
+  if (!ChooseColorA(&cc)) return std::nullopt;
+  return cc.rgbResult;
+}

@@ -1,0 +1,80 @@
+#include "platform/win32/Win32Files.h"
+
+#include <windows.h>
+
+#include "platform/win32/Handle.h"
+
+namespace {
+
+std::string DirectoryOf(const std::string& path) {
+  const auto slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const DWORD chunk = bytes.size() > 0x10000000 ? 0x10000000 : static_cast<DWORD>(bytes.size());
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string Win32Files::ProgramDirectory() {
+  std::string path(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      return DirectoryOf(path);
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+std::string Win32Files::PathOf(std::string_view name) const {
+  std::string path = directory_;
+  if (path.empty() || (path.back() != '\\' && path.back() != '/')) path += '\\';
+  path += name;
+  return path;
+}
+
+bool Win32Files::IsFile(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES &&
+         !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                         FILE_ATTRIBUTE_DEVICE));
+}
+
+std::optional<std::string> Win32Files::Read(const std::string& path) {
+  KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!file) return std::nullopt;
+  std::string bytes;
+  LARGE_INTEGER size;
+  if (GetFileSizeEx(file.get(), &size) && size.QuadPart > 0)
+    bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+  char buffer[65536];
+  for (;;) {
+    DWORD got = 0;
+    if (!ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) return std::nullopt;
+    if (got == 0) return bytes;
+    bytes.append(buffer, got);
+  }
+}
+
+bool Win32Files::Replace(const std::string& path, std::string_view contents) {
+  char temporary[MAX_PATH];
+  if (!GetTempFileNameA(DirectoryOf(path).c_str(), "vel", 0, temporary)) return false;
+  KernelHandle file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  bool written = file && WriteAll(file.get(), contents) && FlushFileBuffers(file.get());
+  file.reset();
+  written = written && MoveFileExA(temporary, path.c_str(),
+                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!written) DeleteFileA(temporary);
+  return written;
+}

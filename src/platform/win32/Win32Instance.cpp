@@ -1,0 +1,90 @@
+#include "platform/win32/Win32Instance.h"
+
+#include <vector>
+
+#include "data/Application.h"
+
+namespace {
+
+constexpr const char* kClass = "VellCmdLineApp";
+constexpr const char* kMutex = "Local\\VellCmdLine.Instance";
+
+std::string TitleOf(HWND hwnd) {
+  std::string title(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
+  title.resize(
+      static_cast<std::size_t>(GetWindowTextA(hwnd, title.data(), static_cast<int>(title.size()))));
+  return title;
+}
+
+std::vector<HWND> TopLevelWindows() {
+  std::vector<HWND> windows;
+  EnumWindows(
+      [](HWND hwnd, LPARAM list) -> BOOL {
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+DWORD ProcessOf(HWND hwnd) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(hwnd, &process);
+  return process;
+}
+
+// The window to bring forward for a found one: itself when visible, else the frontmost visible,
+// enabled window of its program (the strip, or a modal dialog that is open over it).
+HWND Presented(HWND found, const std::vector<HWND>& windows) {
+  if (IsWindowVisible(found)) return found;
+  for (HWND hwnd : windows)
+    if (ProcessOf(hwnd) == ProcessOf(found) && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd))
+      return hwnd;
+  return nullptr;
+}
+
+}  // namespace
+
+Win32Instance::Win32Instance() {
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hIcon = LoadIconA(wc.hInstance, MAKEINTRESOURCEA(1));
+  wc.lpszClassName = kClass;
+  RegisterClassExA(&wc);
+  window_.reset(CreateWindowExA(0, kClass, kApplicationTitle, WS_POPUP, 0, 0, 0, 0, nullptr,
+                                nullptr, wc.hInstance, nullptr));
+}
+
+bool Win32Instance::IsAnotherRunning() {
+  mutex_.reset(CreateMutexA(nullptr, FALSE, kMutex));
+  return mutex_ && GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+std::string Win32Instance::Title() { return TitleOf(window_.get()); }
+
+void Win32Instance::SetTitle(const std::string& title) {
+  SetWindowTextA(window_.get(), title.c_str());
+}
+
+bool Win32Instance::ActivateByTitle(const std::string& title) {
+  const auto windows = TopLevelWindows();
+  HWND found = nullptr;
+  for (HWND hwnd : windows)
+    if (TitleOf(hwnd) == title) {
+      found = hwnd;
+      break;
+    }
+  if (!found)
+    for (HWND hwnd : windows)
+      if (TitleOf(hwnd).starts_with(title)) {
+        found = hwnd;
+        break;
+      }
+  if (!found) return false;
+  HWND target = Presented(found, windows);
+  return target && SetForegroundWindow(target);
+}
+
+void Win32Instance::EndNow() { ExitProcess(0); }

@@ -1,0 +1,35 @@
+#include "platform/win32/Win32Shell.h"
+
+#include <shlobj.h>
+
+#include <string>
+
+#include "platform/win32/Module1.h"
+
+namespace {
+
+std::string ProfileFolder() {
+  char path[MAX_PATH];
+  if (SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_PROFILE, nullptr, SHGFP_TYPE_CURRENT, path)))
+    return path;
+  return std::string();
+}
+
+// No 64-bit Windows has a program named "command": the "%" form goes to the system's own
+// command interpreter, with the same " /C " parameters.
+std::string CommandInterpreter() {
+  char path[MAX_PATH];
+  const DWORD length = GetEnvironmentVariableA("ComSpec", path, sizeof path);
+  return length > 0 && length < sizeof path ? std::string(path, length) : std::string("cmd.exe");
+}
+
+}  // namespace
+
+int Win32Shell::Execute(const ShellRequest& request) {
+  const std::string file = request.Interpreter ? CommandInterpreter() : request.File;
+  const std::string directory = ProfileFolder();
+  const HINSTANCE result =
+      Module1::ShellExecuteA(hwnd_, nullptr, file.c_str(), request.Parameters.c_str(),
+                             directory.empty() ? nullptr : directory.c_str(), request.ShowCommand);
+  return static_cast<int>(reinterpret_cast<INT_PTR>(result));
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/Shell.h"
+
+// ShellExecuteA, started in the user's profile folder, on behalf of the command window.
+class Win32Shell : public Shell {
+ public:
+  void SetWindow(HWND hwnd) { hwnd_ = hwnd; }
+  int Execute(const ShellRequest& request) override;
+
+ private:
+  HWND hwnd_ = nullptr;
+};

@@ -1,0 +1,33 @@
+// windows.h comes before every other Windows header.
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>
+// clang-format on
+
+#include "platform/win32/Program.h"
+#include "platform/win32/RegistryStore.h"
+#include "platform/win32/Win32CommonDialog.h"
+#include "platform/win32/Win32Files.h"
+#include "platform/win32/Win32Instance.h"
+#include "platform/win32/Win32MsgBox.h"
+#include "platform/win32/Win32Screen.h"
+#include "platform/win32/Win32Shell.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  Win32Instance instance;
+  RegistryStore store;
+  Win32Files files(Win32Files::ProgramDirectory());
+  Win32MsgBox msgbox;
+  Win32CommonDialog dialog;
+  Win32Screen screen;
+  Win32Shell shell;
+  const Services services{shell, store, files, msgbox, dialog, instance, screen};
+
+  Program program(services, instance.Window());
+  shell.SetWindow(program.Window().hwnd());
+  program.Start();
+  return program.Run();
+}

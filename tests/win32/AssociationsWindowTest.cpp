@@ -1,0 +1,123 @@
+#include "ProgramFixture.h"
+#include "aliaseditor/Associations.h"
+#include "platform/win32/AssociationsWindow.h"
+#include "platform/win32/Twips.h"
+
+namespace {
+
+using AssociationsWindowTest = ProgramFixture;
+
+// A designed control of an editor in another thread: the window numbers them by table row.
+HWND ControlOf(HWND window, std::string_view name) {
+  for (int row = 0; const auto& control : Associations::kControls) {
+    if (name == control.Name) return GetDlgItem(window, 100 + row);
+    ++row;
+  }
+  return nullptr;
+}
+
+TEST(AssociationsWindow, controls_atTheirDesignedPlacesInTabOrder) {
+  AssociationsWindow window(nullptr);
+  const LONG_PTR style = GetWindowLongPtrA(window.hwnd(), GWL_STYLE);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+  EXPECT_EQ(WindowText(window.hwnd()), "Aliases");
+
+  const UINT dpi = GetDpiForWindow(window.hwnd());
+  RECT client;
+  GetClientRect(window.hwnd(), &client);
+  EXPECT_EQ(client.right, TwipsToPixels(Associations::kClientWidth, dpi));
+  EXPECT_EQ(client.bottom, TwipsToPixels(Associations::kClientHeight, dpi));
+  for (const auto& control : Associations::kControls) {
+    HWND hwnd = window.Control(control.Name);
+    ASSERT_TRUE(hwnd) << control.Name;
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    MapWindowPoints(nullptr, window.hwnd(), reinterpret_cast<POINT*>(&r), 2);
+    const RECT designed = TwipsToPixels(control.Position, dpi);
+    EXPECT_EQ(r.left, designed.left) << control.Name;
+    EXPECT_EQ(r.top, designed.top) << control.Name;
+    EXPECT_EQ(r.right, designed.right) << control.Name;
+    EXPECT_EQ(r.bottom, designed.bottom) << control.Name;
+  }
+
+  // Tab visits the controls that take the focus, by their tab indexes.
+  const char* order[] = {"List1", "Text1(0)", "Text1(1)", "Command1", "Command2", "List1"};
+  for (std::size_t i = 1; i < std::size(order); ++i)
+    EXPECT_EQ(GetNextDlgTabItem(window.hwnd(), window.Control(order[i - 1]), FALSE),
+              window.Control(order[i]))
+        << order[i];
+  EXPECT_FALSE(GetWindowLongPtrA(window.Control("Command1"), GWL_STYLE) & BS_DEFPUSHBUTTON);
+}
+
+// Opens the editor from the menu, adds two aliases, removes the first one by a double-click and
+// closes it.
+TEST_F(AssociationsWindowTest, editor_addsRemovesAndSaves) {
+  WriteBytes(dir / "aliases.cfg", "old`old.exe\r\n");
+  Start();
+  std::string targetShown;
+  std::optional<std::string> question;
+  {
+    Helper editor([&] {
+      HWND window = nullptr;
+      if (!WaitUntil([&] {
+            return (window = FindWindowOf(GetCurrentProcessId(), "VellCmdLineDialog", "Aliases"));
+          }))
+        return;
+      auto control = [&](const char* name) { return ControlOf(window, name); };
+      const std::pair<const char*, const char*> rows[] = {{" np ", " notepad.exe "},
+                                                          {"ed", "\"C:\\My Tools\\ed.exe\""}};
+      for (const auto& [name, target] : rows) {
+        SendMessageA(control("Text1(0)"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name));
+        SendMessageA(control("Text1(1)"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(target));
+        SendMessageA(control("Command1"), BM_CLICK, 0, 0);
+      }
+      // A double-click on the first entry: its first click shows the target.
+      HWND list = control("List1");
+      RECT item;
+      SendMessageA(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+      const LPARAM at = MAKELPARAM(item.left + 5, (item.top + item.bottom) / 2);
+      SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+      SendMessageA(list, WM_LBUTTONUP, 0, at);
+      targetShown = WindowText(control("Label2"));
+      PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+      PostMessageA(list, WM_LBUTTONUP, 0, at);
+      question = AnswerDialog("Vell Command Line", IDOK);
+      PostMessageA(window, WM_CLOSE, 0, 0);
+    });
+    Choose(menu_keys::kDefineAliases);
+  }
+  EXPECT_EQ(targetShown, "old.exe");
+  EXPECT_EQ(question, "Are you sure you wish to remove this alias?");
+  EXPECT_EQ(ReadBytes(dir / "aliases.cfg"), "np`notepad.exe\r\ned`\"C:\\My Tools\\ed.exe\"\r\n");
+  EXPECT_EQ(program->Form().Aliases().ResolveAlias("np"), "notepad.exe");
+}
+
+// The session ends while the editor is open: its close path saves the table before the
+// program ends.
+TEST_F(AssociationsWindowTest, editor_sessionEndSavesTheAliases) {
+  WriteBytes(dir / "aliases.cfg", "");
+  Start();
+  std::optional<std::string> saved;
+  {
+    Helper editor([&] {
+      HWND window = nullptr;
+      if (!WaitUntil([&] {
+            return (window = FindWindowOf(GetCurrentProcessId(), "VellCmdLineDialog", "Aliases"));
+          }))
+        return;
+      SendMessageA(ControlOf(window, "Text1(0)"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("np"));
+      SendMessageA(ControlOf(window, "Text1(1)"), WM_SETTEXT, 0,
+                   reinterpret_cast<LPARAM>("notepad.exe"));
+      SendMessageA(ControlOf(window, "Command1"), BM_CLICK, 0, 0);
+      SendMessageA(Strip(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+      saved = ReadBytes(dir / "aliases.cfg");
+      PostMessageA(window, WM_CLOSE, 0, 0);
+    });
+    Choose(menu_keys::kDefineAliases);
+  }
+  EXPECT_TRUE(instance->ended);
+  EXPECT_EQ(saved, "np`notepad.exe\r\n");
+}
+
+}  // namespace

@@ -1,0 +1,243 @@
+#include <atomic>
+
+#include "ProgramFixture.h"
+#include "data/Conversions.h"
+#include "platform/win32/CmdLineWindow.h"
+#include "platform/win32/Twips.h"
+
+namespace {
+
+using CmdLineWindowTest = ProgramFixture;
+
+float Twips(int pixels, HWND hwnd) { return PixelsToTwips(pixels, GetDpiForWindow(hwnd)); }
+
+// The text and background colours the strip gives the command box's edit field.
+std::pair<COLORREF, COLORREF> EditColorsOf(HWND strip, HWND edit) {
+  HDC dc = GetDC(edit);
+  SendMessageA(strip, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+               reinterpret_cast<LPARAM>(edit));
+  const std::pair colors(GetTextColor(dc), GetBkColor(dc));
+  ReleaseDC(edit, dc);
+  return colors;
+}
+
+TEST_F(CmdLineWindowTest, window_designedStripWithoutTitleBar) {
+  Start();
+  const LONG_PTR style = GetWindowLongPtrA(Strip(), GWL_STYLE);
+  EXPECT_TRUE(style & WS_POPUP);
+  EXPECT_TRUE(style & WS_THICKFRAME);
+  EXPECT_FALSE(style & (WS_CAPTION | WS_SYSMENU));
+  EXPECT_TRUE(GetWindowLongPtrA(Strip(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  EXPECT_EQ(WindowText(Strip()), "");
+  // The application title is on a hidden window of the program.
+  EXPECT_EQ(WindowText(instance->Window()), "Vell Command Line");
+
+  RECT client;
+  GetClientRect(Strip(), &client);
+  EXPECT_NEAR(Twips(client.right, Strip()), CmdLine::kClientWidth, 15);
+  EXPECT_NEAR(Twips(client.bottom, Strip()), CmdLine::kClientHeight, 15);
+}
+
+TEST_F(CmdLineWindowTest, controls_designedStackingTabOrderAndFocus) {
+  Start();
+  // Stacking order, top first.
+  HWND first = GetWindow(Strip(), GW_CHILD);
+  HWND second = GetWindow(first, GW_HWNDNEXT);
+  HWND third = GetWindow(second, GW_HWNDNEXT);
+  EXPECT_EQ(first, Control(CmdLineWindow::kCommand2));
+  EXPECT_EQ(second, Control(CmdLineWindow::kText1));
+  EXPECT_EQ(third, Control(CmdLineWindow::kCommand1));
+
+  EXPECT_EQ(ClassOf(second), "ComboBox");
+  EXPECT_EQ(GetWindowLongPtrA(second, GWL_STYLE) & 3, CBS_SIMPLE);
+  EXPECT_EQ(WindowText(third), ">");
+  EXPECT_EQ(GetWindowLongPtrA(third, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+  EXPECT_FALSE(GetWindowLongPtrA(first, GWL_STYLE) & WS_TABSTOP);
+
+  // Command1 has tab index 0, then Text1; Command2 is skipped.
+  EXPECT_EQ(GetFocus(), third);
+  const std::pair<HWND, bool> tabs[] = {{Text1Edit(), true}, {third, false}, {Text1Edit(), true}};
+  for (const auto& [expected, inText1] : tabs) {
+    PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+    Pump();
+    EXPECT_EQ(GetFocus() == Text1Edit(), inText1);
+    EXPECT_EQ(GetFocus(), expected);
+  }
+}
+
+TEST_F(CmdLineWindowTest, enter_runsTheProgramAndTheLineJoinsTheList) {
+  Start();
+  const std::string marker = dir / "ran.txt";
+  const std::string line = MarkerLine(marker);
+  Enter("  " + line + " ");
+  EXPECT_TRUE(WaitUntil([&] { return ReadBytes(marker) == "ran"; }));
+  EXPECT_EQ(Text1List(), std::vector<std::string>{line});
+  EXPECT_EQ(WindowText(Text1Edit()), "");
+}
+
+TEST_F(CmdLineWindowTest, enter_missingFileShowsNotFoundAndKeepsTheLine) {
+  Start();
+  std::optional<std::string> shown;
+  {
+    Helper answer([&] { shown = AnswerDialog("Vell Command Line", IDOK); });
+    Enter("no-such-program-anywhere.exe");
+  }
+  ASSERT_TRUE(shown);
+  EXPECT_NE(shown->find("This command was not found"), std::string::npos) << *shown;
+  EXPECT_NE(shown->find("If you wish to run a DOS system command, preclude it with COMMAND /C or "
+                        "the symbol %"),
+            std::string::npos);
+  EXPECT_EQ(WindowText(Text1Edit()), "no-such-program-anywhere.exe");
+  EXPECT_TRUE(Text1List().empty());
+}
+
+TEST_F(CmdLineWindowTest, resize_writesOuterSizeAndPosition) {
+  Start();
+  SetWindowPos(Strip(), nullptr, 40, 30, 400, 120, SWP_NOZORDER | SWP_NOACTIVATE);
+  Pump();
+  EXPECT_EQ(Setting("Width"), NumberToText(Twips(400, Strip())));
+  EXPECT_EQ(Setting("Height"), NumberToText(Twips(120, Strip())));
+  EXPECT_EQ(Setting("Left"), NumberToText(Twips(40, Strip())));
+  EXPECT_EQ(Setting("Top"), NumberToText(Twips(30, Strip())));
+
+  // Text1 reaches the right edge from 100 twips; Command2 keeps its width.
+  RECT client, text1, command2;
+  GetClientRect(Strip(), &client);
+  GetWindowRect(Control(CmdLineWindow::kText1), &text1);
+  GetWindowRect(Control(CmdLineWindow::kCommand2), &command2);
+  MapWindowPoints(nullptr, Strip(), reinterpret_cast<POINT*>(&text1), 2);
+  MapWindowPoints(nullptr, Strip(), reinterpret_cast<POINT*>(&command2), 2);
+  EXPECT_EQ(text1.right, client.right);
+  EXPECT_NEAR(Twips(text1.left, Strip()), 100, 15);
+  EXPECT_EQ(text1.bottom, client.bottom);
+  EXPECT_NEAR(Twips(command2.right, Strip()), 135, 15);
+  EXPECT_EQ(command2.bottom, client.bottom);
+}
+
+TEST_F(CmdLineWindowTest, onTop_menuTogglesTopmostCheckAndSetting) {
+  Start();
+  EXPECT_FALSE(GetWindowLongPtrA(Strip(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  const UINT onTopId = MenuWindow::kFirstId + 4;  // the fifth row of the menu table
+  for (const bool topmost : {true, false}) {
+    Choose(menu_keys::kOnTop);
+    EXPECT_EQ((GetWindowLongPtrA(Strip(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, topmost);
+    EXPECT_EQ((GetMenuState(program->Menu().Menu(), onTopId, MF_BYCOMMAND) & MF_CHECKED) != 0,
+              topmost);
+    EXPECT_EQ(Setting("Ontop"), topmost ? "True" : "False");
+  }
+}
+
+TEST_F(CmdLineWindowTest, colors_chosenColourAndDefaultsAreStored) {
+  Start();
+  // The colour dialog starts from dlg1's colour; OK keeps it.
+  program->Form().Menu().dlg1.Color = 0xFF0000;
+  {
+    Helper answer([] { AnswerDialog(std::nullopt, IDOK); });
+    Choose(menu_keys::kColors, 1);  // Change Background Color
+  }
+  EXPECT_EQ(Setting("Back"), "16711680");
+  EXPECT_EQ(EditColorsOf(Strip(), Text1Edit()).second, RGB(0, 0, 255));
+
+  Choose(menu_keys::kColors, 2);  // Use Windows' Default Colors
+  EXPECT_EQ(Setting("Fore"), "?");
+  EXPECT_EQ(Setting("Back"), "?");
+  EXPECT_EQ(EditColorsOf(Strip(), Text1Edit()),
+            std::pair(GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOW)));
+}
+
+TEST_F(CmdLineWindowTest, startup_restoresTheSavedWindow) {
+  const UINT dpi = GetDpiForSystem();
+  SetSetting("Ontop", "True");
+  SetSetting("Top", "1500");
+  SetSetting("Left", "3000");
+  SetSetting("Height", "1500");
+  SetSetting("Width", "6000");
+  SetSetting("Fore", "255");
+  Start();
+  EXPECT_TRUE(GetWindowLongPtrA(Strip(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  RECT r;
+  GetWindowRect(Strip(), &r);
+  EXPECT_EQ(r.top, TwipsToPixels(1500, dpi));
+  EXPECT_EQ(r.left, TwipsToPixels(3000, dpi));
+  EXPECT_EQ(r.bottom - r.top, TwipsToPixels(1500, dpi));
+  EXPECT_EQ(r.right - r.left, TwipsToPixels(6000, dpi));
+  EXPECT_EQ(EditColorsOf(Strip(), Text1Edit()).first, RGB(255, 0, 0));
+}
+
+// The file-open dialog's own controls: the filter list and the file name.
+constexpr int kFilterList = 0x470;
+constexpr int kFileName = 0x47C;
+
+TEST_F(CmdLineWindowTest, browse_chosenPathGoesInTheBoxAndACancelKeepsIt) {
+  Start();
+  const std::string path = dir / "my tool.exe";
+  WriteBytes(path, "");
+  // Chooses the file, then cancels a second opening; reads what each opening offers.
+  LRESULT filters = 0;
+  std::string offered;
+  for (const int button : {IDOK, IDCANCEL}) {
+    Helper answer([&, button] {
+      HWND dialog = nullptr;
+      if (!WaitUntil([&] { return (dialog = FindWindowOf(GetCurrentProcessId(), "#32770")); }))
+        return;
+      filters = SendDlgItemMessageA(dialog, kFilterList, CB_GETCOUNT, 0, 0);
+      offered = WindowText(GetDlgItem(dialog, kFileName));
+      if (button == IDOK) SetDlgItemTextA(dialog, kFileName, path.c_str());
+      PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    });
+    Choose(menu_keys::kBrowse);
+  }
+  EXPECT_EQ(filters, 4);
+  EXPECT_NE(offered.find("my tool.exe"), std::string::npos) << offered;
+  // Put in the box as chosen, without quotes, and not run.
+  EXPECT_EQ(WindowText(Text1Edit()), path);
+  EXPECT_TRUE(Text1List().empty());
+}
+
+TEST_F(CmdLineWindowTest, exit_writesTheHistoryAndEnds) {
+  Start();
+  const std::string line = MarkerLine(dir / "ran.txt");
+  Enter(line);
+  Enter(" exit ");
+  EXPECT_TRUE(instance->ended);
+  EXPECT_EQ(ReadBytes(dir / "history.cfg"), line + "\r\n");
+}
+
+TEST_F(CmdLineWindowTest, closeRequests_takeTheClosePath) {
+  const std::pair<UINT, WPARAM> requests[] = {
+      {WM_CLOSE, 0}, {WM_QUERYENDSESSION, 0}, {WM_ENDSESSION, TRUE}};
+  for (const auto& [message, wParam] : requests) {
+    DeleteFileA((dir / "history.cfg").c_str());
+    Start();
+    Enter(MarkerLine(dir / "ran.txt"));
+    SendMessageA(Strip(), message, wParam, 0);
+    EXPECT_TRUE(instance->ended) << message;
+    EXPECT_TRUE(ReadBytes(dir / "history.cfg")) << message;
+  }
+}
+
+TEST_F(CmdLineWindowTest, rightDragOnCommand2_writesTopAndLeftOnly) {
+  Start();
+  ClearSettings();
+  std::atomic<bool> moved = false;
+  {
+    // The system's move loop ends on Escape; keep pressing it until the move has returned.
+    Helper escape([&] {
+      while (!moved) {
+        PostMessageA(Strip(), WM_KEYDOWN, VK_ESCAPE, 0);
+        Sleep(50);
+      }
+    });
+    PostMessageA(Control(CmdLineWindow::kCommand2), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 3));
+    MSG msg;
+    while (!Setting("Left") && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) program->Dispatch(msg);
+    moved = true;
+  }
+  Pump();
+  EXPECT_TRUE(Setting("Top"));
+  EXPECT_TRUE(Setting("Left"));
+  EXPECT_FALSE(Setting("Width"));
+  EXPECT_FALSE(Setting("Height"));
+}
+
+}  // namespace

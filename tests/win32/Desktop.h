@@ -1,0 +1,64 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+// What the port's tests need around the program: folders, files, settings, and windows that
+// open while the program's own thread is inside a modal loop.
+
+// A new folder under the temporary folder, removed with its contents at the end.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::string& Path() const { return path_; }
+  std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
+
+ private:
+  std::string path_;
+};
+
+std::optional<std::string> ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const std::string& bytes);
+// The folder of this test program; the port's exes are built beside it.
+std::string ExeDirectory();
+// A command line that starts the marker program, which writes "ran" into the file.
+std::string MarkerLine(const std::string& markerFile);
+
+// The program's settings as the registry holds them.
+void ClearSettings();
+std::optional<std::string> Setting(const std::string& key);
+void SetSetting(const std::string& key, const std::string& value);
+
+// Polls until done() holds, for at most 30 s; false when it never did.
+bool WaitUntil(const std::function<bool()>& done);
+
+std::string WindowText(HWND hwnd);
+std::string ClassOf(HWND hwnd);
+// A visible top-level window of the process with the class (and the caption, when given).
+HWND FindWindowOf(DWORD process, const std::string& windowClass,
+                  const std::optional<std::string>& caption = std::nullopt);
+
+// Runs a task on a helper thread, for windows that appear while this thread is in a modal loop.
+class Helper {
+ public:
+  explicit Helper(std::function<void()> task) : thread_(std::move(task)) {}
+  ~Helper() { thread_.join(); }
+
+ private:
+  std::thread thread_;
+};
+
+// Waits for a dialog box of this process (caption given or any), returns the texts of its
+// static controls joined by new lines, and presses its button with the id. Empty on time-out.
+std::optional<std::string> AnswerDialog(const std::optional<std::string>& caption, int button);
+// Waits for this process's popup menu and chooses an item by the keyboard: `down` presses of the
+// Down key, then, for an item of a sub-menu, Right and `subDown` more presses, then Enter.
+void ChooseFromPopup(int down, std::optional<int> subDown = std::nullopt);

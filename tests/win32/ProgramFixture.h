@@ -1,0 +1,101 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "Desktop.h"
+#include "platform/win32/Program.h"
+#include "platform/win32/RegistryStore.h"
+#include "platform/win32/Win32CommonDialog.h"
+#include "platform/win32/Win32Files.h"
+#include "platform/win32/Win32Instance.h"
+#include "platform/win32/Win32MsgBox.h"
+#include "platform/win32/Win32Screen.h"
+#include "platform/win32/Win32Shell.h"
+
+// The real program in this process, with its files in a temporary folder. Only the end is
+// recorded instead of ending the test.
+class ProgramFixture : public testing::Test {
+ protected:
+  class RecordingInstance : public Win32Instance {
+   public:
+    void EndNow() override { ended = true; }
+    bool ended = false;
+  };
+
+  ProgramFixture() : files(dir.Path()) { ClearSettings(); }
+  ~ProgramFixture() override { ClearSettings(); }
+
+  // A new start of the program, as if the exe were run again.
+  void Start() {
+    program.reset();
+    instance = std::make_unique<RecordingInstance>();
+    services.emplace(Services{shell, store, files, msgbox, dialog, *instance, screen});
+    program = std::make_unique<Program>(*services, instance->Window());
+    shell.SetWindow(Strip());
+    program->Start();
+    Pump();
+  }
+  // Handles every message waiting, as the main loop would.
+  void Pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) program->Dispatch(msg);
+  }
+
+  HWND Strip() { return program->Window().hwnd(); }
+  HWND Control(int id) { return program->Window().Control(id); }
+  HWND Text1Edit() {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    GetComboBoxInfo(Control(CmdLineWindow::kText1), &info);
+    return info.hwndItem;
+  }
+  std::vector<std::string> Text1List() {
+    std::vector<std::string> items;
+    const HWND box = Control(CmdLineWindow::kText1);
+    const int count = static_cast<int>(SendMessageA(box, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      char item[1024];
+      SendMessageA(box, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item));
+      items.emplace_back(item);
+    }
+    return items;
+  }
+  // Types the line into the command box and presses Enter there.
+  void Enter(const std::string& line) {
+    SetWindowTextA(Text1Edit(), line.c_str());
+    SetFocus(Text1Edit());
+    PostMessageA(Text1Edit(), WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    PostMessageA(Text1Edit(), WM_KEYUP, VK_RETURN, 0xC01C0001);
+    Pump();
+  }
+  // Opens the popup menu with a left click on Command2 and chooses an item by the keyboard.
+  void Choose(int down, std::optional<int> subDown = std::nullopt) {
+    Helper chooser([=] { ChooseFromPopup(down, subDown); });
+    SendMessageA(Control(CmdLineWindow::kCommand2), BM_CLICK, 0, 0);
+    Pump();
+  }
+
+  TempDir dir;
+  RegistryStore store;
+  Win32Files files;
+  Win32MsgBox msgbox;
+  Win32CommonDialog dialog;
+  Win32Screen screen;
+  Win32Shell shell;
+  std::unique_ptr<RecordingInstance> instance;
+  std::optional<Services> services;
+  std::unique_ptr<Program> program;
+};
+
+// Menu rows as Down presses from the top of the popup menu (separators are skipped).
+namespace menu_keys {
+inline constexpr int kBrowse = 1;
+inline constexpr int kDefineAliases = 2;
+inline constexpr int kOnTop = 3;
+inline constexpr int kClearHistory = 4;
+inline constexpr int kColors = 5;
+inline constexpr int kAbout = 6;
+inline constexpr int kExit = 7;
+}  // namespace menu_keys

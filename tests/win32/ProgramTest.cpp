@@ -1,0 +1,98 @@
+// The real VellCmdLine.exe, started as the user starts it, from a folder of its own.
+#include <gtest/gtest.h>
+
+#include "Desktop.h"
+
+namespace {
+
+class RunningProgram {
+ public:
+  explicit RunningProgram(const std::string& exe) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string commandLine = "\"" + exe + "\"";
+    started_ = CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                              nullptr, &startup, &info_);
+  }
+  ~RunningProgram() {
+    if (!started_) return;
+    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 1);
+    WaitForSingleObject(info_.hProcess, INFINITE);
+    CloseHandle(info_.hProcess);
+    CloseHandle(info_.hThread);
+  }
+  bool Started() const { return started_; }
+  DWORD Id() const { return info_.dwProcessId; }
+  HWND Strip() const { return FindWindowOf(info_.dwProcessId, "VellCmdLine"); }
+  bool Ended() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0; }
+  DWORD ExitCode() const {
+    DWORD code = 1;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+  }
+
+ private:
+  PROCESS_INFORMATION info_{};
+  bool started_ = false;
+};
+
+class ProgramTest : public testing::Test {
+ protected:
+  ProgramTest() {
+    ClearSettings();
+    CopyFileA((ExeDirectory() + "\\VellCmdLine.exe").c_str(), exe.c_str(), FALSE);
+  }
+  ~ProgramTest() override { ClearSettings(); }
+
+  // Types the line into the strip's command box and presses Enter there.
+  static void Enter(HWND strip, const std::string& line) {
+    // GetComboBoxInfo does not reach into another process; the edit field is the box's child.
+    HWND edit = FindWindowExA(GetDlgItem(strip, 2), nullptr, "Edit", nullptr);
+    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(line.c_str()));
+    PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    PostMessageA(edit, WM_KEYUP, VK_RETURN, 0xC01C0001);
+  }
+
+  TempDir dir;
+  std::string exe = dir / "VellCmdLine.exe";
+};
+
+TEST_F(ProgramTest, secondStart_activatesTheFirstAndEnds) {
+  RunningProgram first(exe);
+  ASSERT_TRUE(first.Started());
+  HWND strip = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (strip = first.Strip()); }));
+  ASSERT_TRUE(WaitUntil([&] { return Setting("Top").has_value(); }));
+
+  // Something else is in front when the second start comes; a setting the second must not touch.
+  HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                               nullptr, nullptr, nullptr);
+  SetForegroundWindow(other);
+  SetSetting("Top", "777");
+
+  RunningProgram second(exe);
+  ASSERT_TRUE(second.Started());
+  ASSERT_TRUE(WaitUntil([&] { return second.Ended(); }));
+  EXPECT_FALSE(second.Strip());
+  EXPECT_EQ(GetForegroundWindow(), strip);
+  EXPECT_FALSE(first.Ended());
+  EXPECT_EQ(Setting("Top"), "777");
+  EXPECT_FALSE(ReadBytes(dir / "history.cfg"));
+  DestroyWindow(other);
+}
+
+TEST_F(ProgramTest, exitTyped_writesTheHistoryAndEnds) {
+  WriteBytes(dir / "history.cfg", "earlier\r\n");
+  RunningProgram program(exe);
+  HWND strip = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (strip = program.Strip()); }));
+  const std::string line = MarkerLine(dir / "ran.txt");
+  Enter(strip, line);
+  ASSERT_TRUE(WaitUntil([&] { return ReadBytes(dir / "ran.txt") == "ran"; }));
+  Enter(strip, "EXIT");
+  ASSERT_TRUE(WaitUntil([&] { return program.Ended(); }));
+  EXPECT_EQ(program.ExitCode(), 0u);
+  EXPECT_EQ(ReadBytes(dir / "history.cfg"), std::string("earlier\r\n").append(line).append("\r\n"));
+}
+
+}  // namespace

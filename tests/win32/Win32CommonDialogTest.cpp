@@ -1,0 +1,16 @@
+#include <gtest/gtest.h>
+
+#include "menu/SharedDialog.h"
+#include "platform/win32/Win32CommonDialog.h"
+
+namespace {
+
+TEST(Win32CommonDialog, FilterForDialog_allFourFiltersEndedByTwoZeros) {
+  const std::string expected(
+      "All Files\0*.*\0Executable Files\0*.exe;*.com;*.bat\0Batch Files\0*.bat\0"
+      "Screen Savers\0*.scr\0\0",
+      88);
+  EXPECT_EQ(Win32CommonDialog::FilterForDialog(SharedDialog::kFilter), expected);
+}
+
+}  // namespace
