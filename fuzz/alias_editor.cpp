@@ -9,15 +9,6 @@
 
 namespace {
 
-using Rows = std::vector<std::pair<std::string, std::string>>;
-
-Rows RowsOf(const AliasTable& table) {
-  Rows rows;
-  for (int i = 1; i <= table.Count(); ++i)
-    rows.emplace_back(table.AliasNames[i], table.AliasTargets[i]);
-  return rows;
-}
-
 void CheckAgrees(const Associations& form, const FakeAssociationsView& view,
                  const AliasTable& table) {
   CHECK(table.AliasNames.size() == table.AliasTargets.size());

@@ -263,6 +263,15 @@ class FakeMenuView : public MenuView {
   std::function<void(Associations&, FakeAssociationsView&)> editorUser;
 };
 
+// An alias table's rows 1..N as name and target pairs.
+using Rows = std::vector<std::pair<std::string, std::string>>;
+inline Rows RowsOf(const AliasTable& table) {
+  Rows rows;
+  for (int i = 1; i <= table.Count(); ++i)
+    rows.emplace_back(table.AliasNames[i], table.AliasTargets[i]);
+  return rows;
+}
+
 // The whole program over fakes; the files may be a real file service instead.
 struct FakeProgram {
   FakeProgram() = default;

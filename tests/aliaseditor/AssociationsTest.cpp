@@ -4,8 +4,6 @@
 
 namespace {
 
-using Rows = std::vector<std::pair<std::string, std::string>>;
-
 // A started program whose alias editor the test drives step by step.
 struct Editor : FakeProgram {
   explicit Editor(std::optional<std::string> aliases) {
@@ -19,13 +17,7 @@ struct Editor : FakeProgram {
     form.Menu().mnualias_Click();
   }
 
-  Rows TableRows() {
-    Rows rows;
-    const AliasTable& table = form.Aliases();
-    for (int i = 1; i <= table.Count(); ++i)
-      rows.emplace_back(table.AliasNames[i], table.AliasTargets[i]);
-    return rows;
-  }
+  Rows TableRows() { return RowsOf(form.Aliases()); }
 };
 
 void Add(Associations& form, FakeAssociationsView& view, const std::string& name,

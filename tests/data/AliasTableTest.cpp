@@ -8,15 +8,6 @@ namespace {
 const std::string kBadLine =
     "There was a problem with one of your aliases.  Please fix the file or remove it.";
 
-using Rows = std::vector<std::pair<std::string, std::string>>;
-
-Rows RowsOf(const AliasTable& table) {
-  Rows rows;
-  for (int i = 1; i <= table.Count(); ++i)
-    rows.emplace_back(table.AliasNames[i], table.AliasTargets[i]);
-  return rows;
-}
-
 struct LoadCase {
   const char* name;
   friend void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
