@@ -22,12 +22,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   std::set<std::string> seen;
   for (std::size_t i = 0; i < list.size(); ++i) {
-    const std::string& entry = list[i];
+    const std::string_view entry = list[i];
+    CHECK(entry.data()[entry.size()] == '\0');
     CHECK(list.Contains(entry));
     CHECK(entry.find('\r') == std::string::npos);
     CHECK(entry.empty() || (entry.front() != ' ' && entry.back() != ' '));
     // Only history.cfg may bring the same line twice.
-    if (!seen.insert(entry).second) CHECK(i < fromHistory.size());
+    if (!seen.emplace(entry).second) CHECK(i < fromHistory.size());
   }
 
   files.Put("history.cfg", HistoryText(list));

@@ -177,7 +177,7 @@ class FakeCmdLineView : public CmdLineView {
     history = &entries;
     list.assign(entries.begin(), entries.end());
   }
-  void ListAppended() override { list.push_back((*history)[history->size() - 1]); }
+  void ListAppended() override { list.emplace_back((*history)[history->size() - 1]); }
   void ListFrontRemoved() override { list.erase(list.begin()); }
   void SetColors(std::uint32_t newFore, std::uint32_t newBack) override {
     fore = newFore;

@@ -170,7 +170,7 @@ void CmdLine::SaveHistory() {
     // Start-up never read the stored history: keep it, and add this run's commands after it.
     History merged;
     if (LoadHistory(merged, files)) {
-      for (const std::string& entry : Text1.List())
+      for (const std::string_view entry : Text1.List())
         if (!merged.Contains(entry)) merged.Append(entry);
       saved = files.Replace(path, HistoryText(merged));
     }

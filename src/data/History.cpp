@@ -1,6 +1,7 @@
 #include "data/History.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "data/Application.h"
 #include "data/TextLines.h"
@@ -24,7 +25,22 @@ bool History::Contains(std::string_view entry) const {
   return !slots_.empty() && slots_[Find(entry, HashOf(entry))].serial != 0;
 }
 
-bool History::Append(std::string_view entry) {
+bool History::Append(std::string_view entry) { return AppendView(storage_.emplace_back(entry)); }
+
+void History::AppendLines(std::string bytes, bool skipPresent) {
+  Reserve(entries_.size() + bytes.size() + 1);  // every line takes at least its line end
+  std::string& block = storage_.emplace_back(std::move(bytes));
+  ForEachLine(block, [&](std::string_view line) {
+    const std::string_view entry = TrimSpaces(line);
+    // What follows an entry is a trimmed space, its line's CR or the block's own end, none of
+    // them part of any entry: a NUL there ends the entry for C interfaces.
+    block[static_cast<std::size_t>(entry.data() - block.data()) + entry.size()] = '\0';
+    if (!skipPresent || !Contains(entry)) AppendView(entry);
+    return true;
+  });
+}
+
+bool History::AppendView(std::string_view entry) {
   Reserve(entries_.size() + 1);
   bool dropped = false;
   if (entries_.size() == kMaxEntries) {
@@ -35,11 +51,17 @@ bool History::Append(std::string_view entry) {
       firstSerial_ = 1;
       Reindex(slots_.size());
     }
+    // Blocks before the one holding the oldest entry hold nothing of the list any more.
+    const std::less<const char*> before;
+    const char* oldest = entries_.front().data();
+    while (before(oldest, storage_.front().data()) ||
+           before(storage_.front().data() + storage_.front().size(), oldest))
+      storage_.pop_front();
     dropped = true;
   }
   const std::uint32_t hash = HashOf(entry);
   const std::size_t slot = Find(entry, hash);
-  entries_.emplace_back(entry);
+  entries_.push_back(entry);
   slots_[slot] = {static_cast<std::uint32_t>(firstSerial_ + entries_.size() - 1), hash};
   return dropped;
 }
@@ -81,37 +103,30 @@ void History::EraseSlot(std::size_t slot) {
 
 void History::Clear() {
   entries_.clear();
+  storage_.clear();
   firstSerial_ = 1;
   slots_.clear();
 }
 
 namespace {
 
-template <typename AddLine>
-bool LoadLines(History& list, Files& files, const char* name, AddLine addLine) {
+bool LoadLines(History& list, Files& files, const char* name, bool skipPresent) {
   const std::string path = files.PathOf(name);
   if (!files.IsFile(path)) return true;
-  const auto bytes = files.Read(path);
+  auto bytes = files.Read(path);
   if (!bytes) return false;
-  list.Reserve(list.size() + MostLines(*bytes));
-  ForEachLine(*bytes, [&addLine](std::string_view line) {
-    addLine(TrimSpaces(line));
-    return true;
-  });
+  list.AppendLines(std::move(*bytes), skipPresent);
   return true;
 }
 
 }  // namespace
 
 bool LoadHistory(History& list, Files& files) {
-  return LoadLines(list, files, kHistoryFile,
-                   [&list](std::string_view line) { list.Append(line); });
+  return LoadLines(list, files, kHistoryFile, false);
 }
 
 bool LoadPermanentHistory(History& list, Files& files) {
-  return LoadLines(list, files, kPermanentHistoryFile, [&list](std::string_view line) {
-    if (!list.Contains(line)) list.Append(line);
-  });
+  return LoadLines(list, files, kPermanentHistoryFile, true);
 }
 
 std::string HistoryText(const History& list) { return JoinLines(list); }

@@ -10,7 +10,8 @@
 #include "platform/Files.h"
 
 // The command history: the list of the command box, oldest entry first. Entries are bytes as
-// typed or as the files hold them, so they go back to disk unchanged.
+// typed or as the files hold them, so they go back to disk unchanged. Each entry's bytes are
+// followed by a NUL in memory, so its data() can be handed to C interfaces as it is.
 class History {
  public:
   // List positions are signed 16-bit.
@@ -18,13 +19,16 @@ class History {
 
   std::size_t size() const { return entries_.size(); }
   bool empty() const { return entries_.empty(); }
-  const std::string& operator[](std::size_t position) const { return entries_[position]; }
+  std::string_view operator[](std::size_t position) const { return entries_[position]; }
   auto begin() const { return entries_.begin(); }
   auto end() const { return entries_.end(); }
 
   bool Contains(std::string_view entry) const;
   // Appends at the end. When the list is full the oldest entry makes room; returns true then.
   bool Append(std::string_view entry);
+  // Appends every line of a file's bytes, trimmed of spaces; with skipPresent only the lines not
+  // in the list yet. The entries stay in the bytes themselves: nothing is copied line by line.
+  void AppendLines(std::string bytes, bool skipPresent);
   void Clear();
   // Prepares for a list of that many entries, so that a long load indexes only once.
   void Reserve(std::size_t entries);
@@ -42,9 +46,14 @@ class History {
   void EraseSlot(std::size_t slot);
   // Rebuilds the index with a number of slots that is a power of two.
   void Reindex(std::size_t slots);
-  const std::string& Entry(std::uint32_t serial) const { return entries_[serial - firstSerial_]; }
+  std::string_view Entry(std::uint32_t serial) const { return entries_[serial - firstSerial_]; }
+  // Appends a view into storage_, making room at the front when the list is full.
+  bool AppendView(std::string_view entry);
 
-  std::deque<std::string> entries_;
+  // Views into storage_, which holds loaded files and typed entries in the order of the list, so
+  // a block goes as soon as the oldest entry no longer lies in it.
+  std::deque<std::string_view> entries_;
+  std::deque<std::string> storage_;
   std::uint32_t firstSerial_ = 1;  // the serial number of entries_.front()
   std::vector<Slot> slots_;        // grows with the list, to twice kMaxEntries at most
 };

@@ -1,16 +1,10 @@
 #include "data/TextLines.h"
 
-#include <algorithm>
-
 std::string_view TrimSpaces(std::string_view text) {
   const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
+  if (first == std::string_view::npos) return text.substr(0, 0);  // empty, but still in the text
   const auto last = text.find_last_not_of(' ');
   return text.substr(first, last - first + 1);
-}
-
-std::size_t MostLines(std::string_view bytes) {
-  return static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\r')) + 1;
 }
 
 bool EqualsUpper(std::string_view text, std::string_view upperWord) {

@@ -25,9 +25,6 @@ void ForEachLine(std::string_view bytes, Visit visit) {
   }
 }
 
-// How many lines ForEachLine finds, at most.
-std::size_t MostLines(std::string_view bytes);
-
 // Each line followed by CR LF.
 template <typename Lines>
 std::string JoinLines(const Lines& lines) {

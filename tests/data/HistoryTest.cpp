@@ -48,6 +48,24 @@ TEST(History, aDroppedDuplicateLeavesItsLaterCopyFindable) {
   EXPECT_TRUE(list.Contains("dup"));
 }
 
+TEST(History, entriesEndInANulAndOutliveTheDropsAroundThem) {
+  History list;
+  std::string file;
+  for (int i = 0; i < 40000; ++i) file += "  line " + std::to_string(i) + (i % 3 ? " \r\n" : "\r");
+  list.AppendLines(file, false);
+  list.AppendLines("  \r\nlast  ", true);
+  for (int i = 0; i < 40000; ++i) list.Append(i % 2 ? "typed " + std::to_string(i) : "");
+  list.AppendLines(file, true);
+  ASSERT_EQ(list.size(), History::kMaxEntries);
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    const std::string_view entry = list[i];
+    ASSERT_EQ(entry.data()[entry.size()], '\0') << i;
+    ASSERT_TRUE(entry.empty() || entry.rfind("typed ", 0) == 0 || entry.rfind("line ", 0) == 0)
+        << entry;
+  }
+  EXPECT_EQ(list[list.size() - 1], "line 39999");
+}
+
 TEST(History, containsAgreesWithTheEntriesThroughDropsDuplicatesAndClears) {
   History list;
   std::mt19937 random(11);

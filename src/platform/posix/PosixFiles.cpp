@@ -53,19 +53,25 @@ bool PosixFiles::IsFile(const std::string& path) {
 std::optional<std::string> PosixFiles::Read(const std::string& path) {
   Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (file.get() < 0) return std::nullopt;
-  std::string bytes;
   struct stat info;
-  if (::fstat(file.get(), &info) == 0 && info.st_size > 0)
-    bytes.reserve(static_cast<std::size_t>(info.st_size));
-  char buffer[65536];
+  const std::size_t expected = ::fstat(file.get(), &info) == 0 && info.st_size > 0
+                                   ? static_cast<std::size_t>(info.st_size)
+                                   : 0;
+  // Read straight into the result; one spare byte shows that the end was reached.
+  std::string bytes(expected + 1, '\0');
+  std::size_t used = 0;
   for (;;) {
-    const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
-    if (got == 0) return bytes;
+    if (used == bytes.size()) bytes.resize(bytes.size() * 2);
+    const ssize_t got = ::read(file.get(), bytes.data() + used, bytes.size() - used);
+    if (got == 0) {
+      bytes.resize(used);
+      return bytes;
+    }
     if (got < 0) {
       if (errno == EINTR) continue;
       return std::nullopt;
     }
-    bytes.append(buffer, static_cast<std::size_t>(got));
+    used += static_cast<std::size_t>(got);
   }
 }
 

@@ -2,16 +2,15 @@
 
 #include "data/History.h"
 
-int HistoryModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : rows_;
-}
+int HistoryModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
 
 QVariant HistoryModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rows_) return QVariant();
-  return QString::fromLocal8Bit(Entry(index.row()));
+  const std::string_view entry = Entry(index.row());
+  return QString::fromLocal8Bit(entry.data(), static_cast<qsizetype>(entry.size()));
 }
 
-const std::string& HistoryModel::Entry(int row) const {
+std::string_view HistoryModel::Entry(int row) const {
   return (*list_)[static_cast<std::size_t>(row)];
 }
 

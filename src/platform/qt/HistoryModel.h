@@ -15,7 +15,7 @@ class HistoryModel : public QAbstractListModel {
   QVariant data(const QModelIndex& index, int role) const override;
 
   // The entry's bytes, as the core holds them.
-  const std::string& Entry(int row) const;
+  std::string_view Entry(int row) const;
 
   void Reset(const History& list);
   void Appended();

@@ -22,9 +22,8 @@ SimpleCombo::SimpleCombo(HistoryModel& model, QWidget* parent)
   setFocusProxy(edit_);
   edit_->installEventFilter(this);
   connect(edit_, &QLineEdit::returnPressed, this, &SimpleCombo::returnPressed);
-  connect(list_, &QListView::clicked, this, [this](const QModelIndex& index) {
-    Recall(index.row());
-  });
+  connect(list_, &QListView::clicked, this,
+          [this](const QModelIndex& index) { Recall(index.row()); });
 }
 
 std::string SimpleCombo::Text() const {
@@ -45,7 +44,7 @@ void SimpleCombo::Recall(int row) {
   const QModelIndex index = model_.index(row);
   list_->setCurrentIndex(index);
   list_->scrollTo(index);
-  bytes_ = model_.Entry(row);
+  bytes_ = std::string(model_.Entry(row));
   shown_ = QString::fromLocal8Bit(bytes_);
   edit_->setText(shown_);
   edit_->selectAll();

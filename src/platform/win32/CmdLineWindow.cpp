@@ -116,15 +116,15 @@ void CmdLineWindow::ListReset(const History& list) {
   HWND box = Control(kText1);
   SendMessageA(box, WM_SETREDRAW, FALSE, 0);
   SendMessageA(box, CB_RESETCONTENT, 0, 0);
-  for (const std::string& entry : list)
-    SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+  for (const std::string_view entry : list)
+    SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.data()));
   SendMessageA(box, WM_SETREDRAW, TRUE, 0);
   RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void CmdLineWindow::ListAppended() {
   SendMessageA(Control(kText1), CB_ADDSTRING, 0,
-               reinterpret_cast<LPARAM>((*list_)[list_->size() - 1].c_str()));
+               reinterpret_cast<LPARAM>((*list_)[list_->size() - 1].data()));
 }
 
 void CmdLineWindow::ListFrontRemoved() { SendMessageA(Control(kText1), CB_DELETESTRING, 0, 0); }
