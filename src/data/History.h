@@ -30,10 +30,11 @@ class History {
   // in the list yet. The entries stay in the bytes themselves: nothing is copied line by line.
   void AppendLines(std::string bytes, bool skipPresent);
   void Clear();
+
+ private:
   // Prepares for a list of that many entries, so that a long load indexes only once.
   void Reserve(std::size_t entries);
 
- private:
   // An open-addressing index from each distinct text to its newest copy, so that the duplicate
   // test costs one hash. When the oldest entry goes, its slot goes only if no newer copy exists.
   struct Slot {
