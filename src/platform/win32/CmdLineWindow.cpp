@@ -188,11 +188,7 @@ void CmdLineWindow::PopupMenu() { menu_.Popup(hwnd()); }
 
 LRESULT CALLBACK CmdLineWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
                                            LPARAM lParam) noexcept {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<CmdLineWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* self = WindowObject<CmdLineWindow>(hwnd, message, lParam);
   if (!self || !self->form_ || self->hwnd() != hwnd)
     return DefWindowProcA(hwnd, message, wParam, lParam);
   return self->Handle(message, wParam, lParam);

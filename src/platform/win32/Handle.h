@@ -44,3 +44,14 @@ using MenuHandle = Handle<HMENU, DestroyMenu>;
 using GdiHandle = Handle<HGDIOBJ, DeleteObject>;
 using KernelHandle = Handle<HANDLE, CloseHandle>;
 using KeyHandle = Handle<HKEY, RegCloseKey>;
+
+// The object a window was created for: kept with the window from WM_NCCREATE on, so that a
+// window procedure can forward each message to it. Null before that message.
+template <typename Window>
+Window* WindowObject(HWND hwnd, UINT message, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  return reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}

@@ -92,11 +92,7 @@ void ModalWindow::RunModal() {
 
 LRESULT CALLBACK ModalWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
                                          LPARAM lParam) noexcept {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<ModalWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* self = WindowObject<ModalWindow>(hwnd, message, lParam);
   // Messages that arrive while the window is being created or destroyed go to the default.
   if (!self || !self->window_) return DefWindowProcA(hwnd, message, wParam, lParam);
   return self->Handle(message, wParam, lParam);
