@@ -3,6 +3,7 @@
 // Fakes for every service and view the core talks to. Each records what it was asked, so a
 // test can check what was read, written, run and shown.
 
+#include <cstdlib>
 #include <deque>
 #include <functional>
 #include <map>
@@ -100,6 +101,7 @@ class FakeMsgBox : public MsgBox {
   MsgBoxResult Show(const std::string& text, const std::string& caption,
                     MsgBoxButtons buttons) override {
     shown.push_back({text, caption, buttons});
+    if (onShow) onShow();
     if (answers.empty()) return MsgBoxResult::OK;
     const MsgBoxResult answer = answers.front();
     answers.pop_front();
@@ -112,6 +114,7 @@ class FakeMsgBox : public MsgBox {
   }
   std::vector<Shown> shown;
   std::deque<MsgBoxResult> answers;  // OK once they run out
+  std::function<void()> onShow;      // what happens while the box is open
 };
 
 class FakeCommonDialog : public CommonDialog {
@@ -143,7 +146,7 @@ class FakeCommonDialog : public CommonDialog {
 
 class FakeInstance : public Instance {
  public:
-  bool IsAnotherRunning() override { return anotherRunning; }
+  AnotherInstance IsAnotherRunning() override { return another; }
   std::string Title() override { return title; }
   void SetTitle(const std::string& newTitle) override { title = newTitle; }
   bool ActivateByTitle(const std::string& wanted) override {
@@ -152,7 +155,7 @@ class FakeInstance : public Instance {
   }
   void EndNow() override { ++ended; }
 
-  bool anotherRunning = false;
+  AnotherInstance another = AnotherInstance::No;
   bool activationSucceeds = true;
   std::string title = "Vell Command Line";
   std::vector<std::string> activated;
@@ -173,12 +176,24 @@ class FakeCmdLineView : public CmdLineView {
  public:
   std::string Text() override { return text; }
   void SetText(const std::string& newText) override { text = newText; }
-  void ListReset(const History& entries) override {
+  // A change that does not leave the list as its notification said is a broken contract.
+  void ListReset(const History& entries, const std::function<void()>& change) override {
     history = &entries;
+    change();
     list.assign(entries.begin(), entries.end());
   }
-  void ListAppended() override { list.emplace_back((*history)[history->size() - 1]); }
-  void ListFrontRemoved() override { list.erase(list.begin()); }
+  void ListAppend(const std::function<void()>& change) override {
+    const std::size_t before = history->size();
+    change();
+    if (history->size() != before + 1) std::abort();
+    list.emplace_back((*history)[history->size() - 1]);
+  }
+  void ListRemove(std::size_t position, const std::function<void()>& change) override {
+    const std::size_t before = history->size();
+    change();
+    if (history->size() != before - 1) std::abort();
+    list.erase(list.begin() + static_cast<std::ptrdiff_t>(position));
+  }
   void SetColors(std::uint32_t newFore, std::uint32_t newBack) override {
     fore = newFore;
     back = newBack;

@@ -86,6 +86,8 @@ void Associations::Command2_Click() {
 }
 
 void Associations::Form_QueryUnload() {
+  if (unloaded_) return;
+  unloaded_ = true;
   if (!list_.empty() || removed_) SaveAliases(table_, services_.files, services_.msgbox);
 }
 

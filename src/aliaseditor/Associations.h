@@ -53,6 +53,7 @@ class Associations {
   void List1_DblClick();
   void Command1_Click();
   void Command2_Click();
+  // Saves the aliases; runs once per opening, whichever close comes first.
   void Form_QueryUnload();
 
  private:
@@ -68,4 +69,5 @@ class Associations {
   std::vector<ListEntry> list_;
   // A removal the user confirmed in this opening: an emptied list is then saved too.
   bool removed_ = false;
+  bool unloaded_ = false;
 };

@@ -16,7 +16,9 @@ CmdLine::CmdLine(CmdLineView& view, MenuView& menuView, const Services& services
 
 void CmdLine::Form_Load() {
   Instance& instance = services_.instance;
-  if (instance.IsAnotherRunning()) {
+  const AnotherInstance another = instance.IsAnotherRunning();
+  shared_ = another == AnotherInstance::CannotTell;
+  if (another == AnotherInstance::Yes) {
     const std::string title = instance.Title();
     instance.SetTitle(kDuplicateTitle);
     instance.ActivateByTitle(title);
@@ -46,22 +48,23 @@ void CmdLine::Form_Load() {
 // Position, colours and size; each value that does not convert leaves its target as it was.
 void CmdLine::RestoreGeometry() {
   Screen& screen = services_.screen;
-  Rect window = view_.WindowRect();  // the designed size until the saved one is applied below
+  const Rect designed = view_.WindowRect();
+  Rect window = designed;  // the designed size until the saved one is applied below
 
   const std::string top = settings_.ReadSetting("Top", -1);
   if (const auto number = TextToNumber(top)) {
     if (*number == -1) {
       window.Top = (screen.Height() - window.Height) / 2;
-    } else if (const auto value = TextToInteger(TrimSpaces(top))) {
-      window.Top = *value;
+    } else if (const auto value = TextToLong(TrimSpaces(top))) {
+      window.Top = static_cast<float>(*value);
     }
   }
   // Left is compared as text: a stored -1.0 is a position, not the centre.
   const std::string left = settings_.ReadSetting("Left", "-1");
   if (left == "-1") {
     window.Left = (screen.Width() - window.Width) / 2;
-  } else if (const auto value = TextToInteger(TrimSpaces(left))) {
-    window.Left = *value;
+  } else if (const auto value = TextToLong(TrimSpaces(left))) {
+    window.Left = static_cast<float>(*value);
   }
 
   const std::string fore = settings_.ReadSetting("Fore", "?");
@@ -81,16 +84,47 @@ void CmdLine::RestoreGeometry() {
       window.Width = *w;
     }
   }
+  KeepReachable(window, designed);
+  view_.Move(window);
+}
 
-  // A strip without title bar or task-bar button that lies off every screen (one removed since
-  // the last run) could never be reached again: centre it instead.
+// A strip without title bar or task-bar button that the user cannot see or grab (a size saved
+// on a tiny screen or edited by hand, a monitor removed since the last run) could never be
+// reached again: it gets a usable size and, with no more than a sliver on any monitor, the
+// centre of the screen.
+void CmdLine::KeepReachable(Rect& window, const Rect& designed) {
+  Screen& screen = services_.screen;
   const auto monitors = screen.Monitors();
-  if (!monitors.empty() && std::none_of(monitors.begin(), monitors.end(),
-                                        [&](const Rect& m) { return Intersects(window, m); })) {
+  if (!monitors.empty()) {
+    // The desktop is the smallest rectangle around every monitor.
+    float left = monitors[0].Left, top = monitors[0].Top;
+    float right = left + monitors[0].Width, bottom = top + monitors[0].Height;
+    for (const Rect& m : monitors) {
+      left = std::min(left, m.Left);
+      top = std::min(top, m.Top);
+      right = std::max(right, m.Left + m.Width);
+      bottom = std::max(bottom, m.Top + m.Height);
+    }
+    window.Width = std::min(window.Width, right - left);
+    window.Height = std::min(window.Height, bottom - top);
+  }
+  // The border around the client area is what the designed window has beyond its client size.
+  window.Width =
+      std::max(window.Width, kLeastClient.Width + std::max(0.0f, designed.Width - kClientWidth));
+  window.Height = std::max(window.Height,
+                           kLeastClient.Height + std::max(0.0f, designed.Height - kClientHeight));
+
+  const auto grippable = [&](const Rect& m) {
+    const float across =
+        std::min(window.Left + window.Width, m.Left + m.Width) - std::max(window.Left, m.Left);
+    const float down =
+        std::min(window.Top + window.Height, m.Top + m.Height) - std::max(window.Top, m.Top);
+    return across >= kLeastVisible.Width && down >= kLeastVisible.Height;
+  };
+  if (!monitors.empty() && std::none_of(monitors.begin(), monitors.end(), grippable)) {
     window.Left = (screen.Width() - window.Width) / 2;
     window.Top = (screen.Height() - window.Height) / 2;
   }
-  view_.Move(window);
 }
 
 void CmdLine::Command1_Click() { ExecuteCommand(); }
@@ -150,13 +184,17 @@ void CmdLine::Form_MouseDown(int Button) {
 }
 
 void CmdLine::Form_QueryUnload() {
-  if (ended_) return;  // a close request that arrives while the program is ending
+  // One close at a time: a request that comes while it runs (its failure message is open, a
+  // second signal, the session's end after a close) or after it does nothing.
+  if (ending_) return;
+  ending_ = true;
+  menu_.UnloadWindows();
   if (HistorySetting != 1) SaveHistory();
-  End();
+  services_.instance.EndNow();
 }
 
 void CmdLine::End() {
-  ended_ = true;
+  ending_ = true;
   services_.instance.EndNow();
 }
 
@@ -164,10 +202,12 @@ void CmdLine::SaveHistory() {
   Files& files = services_.files;
   const std::string path = files.PathOf(kHistoryFile);
   bool saved = false;
-  if (historyLoaded_) {
+  // The list is the whole history when start-up read history.cfg and no other instance can
+  // have written it since, or when the user cleared the list.
+  if (Text1.Cleared() || (historyLoaded_ && !shared_)) {
     saved = files.Replace(path, HistoryText(Text1.List()));
   } else {
-    // Start-up never read the stored history: keep it, and add this run's commands after it.
+    // What the file holds stays, and this run's commands follow it.
     History merged;
     if (LoadHistory(merged, files)) {
       for (const std::string_view entry : Text1.List())

@@ -19,6 +19,11 @@ class CmdLine {
   static constexpr Rect kCommand2{0, 0, 135, 300};     // the blank menu button, tab index 2
   static constexpr Rect kText1{100, 0, 1815, 315};     // the command box, tab index 1
   static constexpr Rect kCommand1{3990, 0, 210, 315};  // ">", the default button, tab index 0
+  // The least client area a restored strip gets: one line of the box, and the menu button
+  // with a few characters beside it.
+  static constexpr Rect kLeastClient{0, 0, 900, kText1.Height};
+  // A strip showing less than this on every monitor (30 x 10 pixels at 96 DPI) is lost.
+  static constexpr Rect kLeastVisible{0, 0, 450, 150};
 
   CmdLine(CmdLineView& view, MenuView& menuView, const Services& services);
 
@@ -46,6 +51,7 @@ class CmdLine {
   void ExecuteCommand();
   void SaveHistory();
   void RestoreGeometry();
+  void KeepReachable(Rect& window, const Rect& designed);
   void WriteGeometry(bool withSize);
   void End();
 
@@ -56,5 +62,7 @@ class CmdLine {
   menuholder menu_;
   // False when start-up did not read history.cfg: the close must not drop what it holds.
   bool historyLoaded_ = false;
-  bool ended_ = false;
+  // No lock could be had: another instance may be writing history.cfg too.
+  bool shared_ = false;
+  bool ending_ = false;
 };

@@ -1,14 +1,22 @@
 #include "commandwindow/CommandBox.h"
 
+#include "data/TextLines.h"
+
+void CommandBox::SetText(std::string text) {
+  std::size_t cursor = text.size();
+  KeepOneLine(text, cursor);
+  view_.SetText(text);
+}
+
 void CommandBox::AddItem(std::string_view entry) {
-  if (list_.Append(entry)) view_.ListFrontRemoved();
-  view_.ListAppended();
+  if (list_.Full()) view_.ListRemove(0, [this] { list_.DropOldest(); });
+  view_.ListAppend([this, entry] { list_.Append(entry); });
 }
 
 void CommandBox::Clear() {
-  list_.Clear();
-  view_.ListReset(list_);
+  view_.ListReset(list_, [this] { list_.Clear(); });
   view_.SetText(std::string());
+  cleared_ = true;
 }
 
 void CommandBox::SetForeColor(std::uint32_t color) {

@@ -76,6 +76,12 @@ std::optional<std::int16_t> TextToInteger(std::string_view text) {
   return RoundToInteger<std::int16_t>(*number);
 }
 
+std::optional<std::int32_t> TextToLong(std::string_view text) {
+  const auto number = TextToNumber(text);
+  if (!number) return std::nullopt;
+  return RoundToInteger<std::int32_t>(*number);
+}
+
 std::optional<float> TextToSingle(std::string_view text) {
   const auto number = TextToNumber(text);
   if (!number || std::fabs(*number) > std::numeric_limits<float>::max()) return std::nullopt;

@@ -14,6 +14,8 @@ std::optional<double> TextToNumber(std::string_view text);
 std::optional<bool> TextToBoolean(std::string_view text);
 // A signed 16-bit integer, rounded to nearest with halves to even.
 std::optional<std::int16_t> TextToInteger(std::string_view text);
+// A signed 32-bit integer, rounded the same way.
+std::optional<std::int32_t> TextToLong(std::string_view text);
 // A single-precision float; a value beyond its range does not convert.
 std::optional<float> TextToSingle(std::string_view text);
 // A 32-bit colour: the text as a single, rounded (halves to even) to a signed 32-bit integer.

@@ -42,28 +42,32 @@ void History::AppendLines(std::string bytes, bool skipPresent) {
 
 bool History::AppendView(std::string_view entry) {
   Reserve(entries_.size() + 1);
-  bool dropped = false;
-  if (entries_.size() == kMaxEntries) {
-    const std::size_t slot = Find(entries_.front(), HashOf(entries_.front()));
-    if (slots_[slot].serial == firstSerial_) EraseSlot(slot);
-    entries_.pop_front();
-    if (++firstSerial_ > UINT32_MAX - kMaxEntries) {  // serial numbers would wrap: renumber
-      firstSerial_ = 1;
-      Reindex(slots_.size());
-    }
-    // Blocks before the one holding the oldest entry hold nothing of the list any more.
-    const std::less<const char*> before;
-    const char* oldest = entries_.front().data();
-    while (before(oldest, storage_.front().data()) ||
-           before(storage_.front().data() + storage_.front().size(), oldest))
-      storage_.pop_front();
-    dropped = true;
-  }
+  const bool dropped = Full();
+  if (dropped) DropOldest();
   const std::uint32_t hash = HashOf(entry);
   const std::size_t slot = Find(entry, hash);
   entries_.push_back(entry);
   slots_[slot] = {static_cast<std::uint32_t>(firstSerial_ + entries_.size() - 1), hash};
   return dropped;
+}
+
+void History::DropOldest() {
+  const std::size_t slot = Find(entries_.front(), HashOf(entries_.front()));
+  if (slots_[slot].serial == firstSerial_) EraseSlot(slot);
+  entries_.pop_front();
+  if (++firstSerial_ > UINT32_MAX - kMaxEntries) {  // serial numbers would wrap: renumber
+    firstSerial_ = 1;
+    Reindex(slots_.size());
+  }
+  // Blocks before the one holding the oldest entry hold nothing of the list any more.
+  const std::less<const char*> before;
+  while (!storage_.empty()) {
+    const std::string& block = storage_.front();
+    if (!entries_.empty() && !before(entries_.front().data(), block.data()) &&
+        !before(block.data() + block.size(), entries_.front().data()))
+      break;
+    storage_.pop_front();
+  }
 }
 
 void History::Reserve(std::size_t entries) {

@@ -17,6 +17,11 @@ class History {
   // List positions are signed 16-bit.
   static constexpr std::size_t kMaxEntries = 32767;
 
+  History() = default;
+  // The entries are views into the list's own storage: a copy would point into the original.
+  History(const History&) = delete;
+  History& operator=(const History&) = delete;
+
   std::size_t size() const { return entries_.size(); }
   bool empty() const { return entries_.empty(); }
   std::string_view operator[](std::size_t position) const { return entries_[position]; }
@@ -26,6 +31,9 @@ class History {
   bool Contains(std::string_view entry) const;
   // Appends at the end. When the list is full the oldest entry makes room; returns true then.
   bool Append(std::string_view entry);
+  bool Full() const { return entries_.size() == kMaxEntries; }
+  // Removes the first, oldest entry of a list that is not empty.
+  void DropOldest();
   // Appends every line of a file's bytes, trimmed of spaces; with skipPresent only the lines not
   // in the list yet. The entries stay in the bytes themselves: nothing is copied line by line.
   void AppendLines(std::string bytes, bool skipPresent);

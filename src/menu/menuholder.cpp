@@ -44,8 +44,14 @@ void menuholder::mnualias_Click() {
   const auto view = view_.CreateAssociations();
   Associations editor(*view, form_.Aliases(), dlg1, services_);
   editor.Form_Load();
+  openEditor_ = &editor;
   view->ShowModal(editor);
+  openEditor_ = nullptr;
   editor.Form_QueryUnload();
+}
+
+void menuholder::UnloadWindows() {
+  if (openEditor_) openEditor_->Form_QueryUnload();
 }
 
 void menuholder::mnuontop_Click() {

@@ -5,6 +5,7 @@
 #include "platform/MenuView.h"
 #include "platform/Services.h"
 
+class Associations;
 class CmdLine;
 class menuholder;
 
@@ -41,10 +42,14 @@ class menuholder {
   void mnuAbout_Click();
   void mnuExit_Click();
 
+  // The program is ending: a window that holds the user's edits runs its close path first.
+  void UnloadWindows();
+
  private:
   CmdLine& form_;
   MenuView& view_;
   Services services_;
   Settings settings_;
-  bool onTop_ = false;  // the check mark of mnuontop
+  bool onTop_ = false;                  // the check mark of mnuontop
+  Associations* openEditor_ = nullptr;  // the alias editor while it is shown
 };

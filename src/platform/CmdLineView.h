@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "platform/Geometry.h"
@@ -16,10 +18,11 @@ class CmdLineView {
   virtual std::string Text() = 0;
   virtual void SetText(const std::string& text) = 0;
   // Text1's list shows the history, which the core owns: the view reads the entries from it.
-  // ListReset comes first, when the form is created, and again whenever the whole list changes.
-  virtual void ListReset(const History& list) = 0;
-  virtual void ListAppended() = 0;
-  virtual void ListFrontRemoved() = 0;
+  // Each change of the list runs inside one of these calls, which tells the view before and
+  // after it. ListReset comes first, when the form is created, and again for a whole new list.
+  virtual void ListReset(const History& list, const std::function<void()>& change) = 0;
+  virtual void ListAppend(const std::function<void()>& change) = 0;
+  virtual void ListRemove(std::size_t position, const std::function<void()>& change) = 0;
   // Colours as 0x00BBGGRR, or 0x80000000 plus a system colour index.
   virtual void SetColors(std::uint32_t fore, std::uint32_t back) = 0;
 

@@ -259,16 +259,40 @@ TEST(FormQueryUnload, aFailedSaveKeepsTheOldFileSaysSoAndStillEnds) {
   EXPECT_EQ(p.instance.ended, 1);
 }
 
-TEST(FormQueryUnload, afterABadAliasLineTheStoredHistoryIsKept) {
-  FakeProgram p;
-  p.files.Put("aliases.cfg", "bad\r\n");
-  p.files.Put("history.cfg", "one\r\ntwo\r\none\r\n");
-  p.form.Form_Load();
-  EXPECT_TRUE(p.view.list.empty());
-  p.Run("two");
-  p.Run("three");
-  p.form.Form_QueryUnload();
-  EXPECT_EQ(p.files.Get("history.cfg"), "one\r\ntwo\r\none\r\nthree\r\n");
+struct CloseCase {
+  const char* name;
+  const char* aliases;
+  AnotherInstance another;
+  bool cleared;
+  const char* saved;
+};
+
+// While the program runs, another instance (or the user) rewrites history.cfg. The close keeps
+// what the file holds unless the list is known to be the whole history.
+TEST(FormQueryUnload, mergesWithTheFileUnlessTheListIsTheWholeHistory) {
+  const CloseCase cases[] = {
+      {"alone", "", AnotherInstance::No, false, "one\r\ntwo\r\nthree\r\n"},
+      {"badAliasLine", "bad\r\n", AnotherInstance::No, false, "one\r\ntwo\r\nother\r\nthree\r\n"},
+      {"badAliasLineThenClear", "bad\r\n", AnotherInstance::No, true, "four\r\n"},
+      {"noLock", "", AnotherInstance::CannotTell, false, "one\r\ntwo\r\nother\r\nthree\r\n"},
+      {"noLockThenClear", "", AnotherInstance::CannotTell, true, "four\r\n"},
+  };
+  for (const auto& c : cases) {
+    FakeProgram p;
+    p.instance.another = c.another;
+    p.files.Put("aliases.cfg", c.aliases);
+    p.files.Put("history.cfg", "one\r\ntwo\r\n");
+    p.form.Form_Load();
+    p.files.Put("history.cfg", "one\r\ntwo\r\nother\r\n");
+    p.Run("two");
+    p.Run("three");
+    if (c.cleared) {
+      p.form.Menu().mnuHist_Click();
+      p.Run("four");
+    }
+    p.form.Form_QueryUnload();
+    EXPECT_EQ(p.files.Get("history.cfg"), c.saved) << c.name;
+  }
 }
 
 TEST(FormQueryUnload, anUnreadableHistoryIsNeverOverwritten) {
@@ -289,6 +313,34 @@ TEST(FormQueryUnload, aSecondCloseRequestDoesNothing) {
   p.form.Form_QueryUnload();
   p.form.Form_QueryUnload();
   EXPECT_EQ(p.files.replaced.size(), 1u);
+  EXPECT_EQ(p.instance.ended, 1);
+}
+
+TEST(FormQueryUnload, aCloseRequestWhileTheFirstRunsDoesNothing) {
+  Started p;
+  p.Run("new");
+  p.files.failReplace = true;
+  p.msgbox.onShow = [&p] { p.form.Form_QueryUnload(); };  // a second signal, say
+  p.form.Form_QueryUnload();
+  EXPECT_EQ(p.files.replaced.size(), 1u);
+  EXPECT_EQ(p.msgbox.shown.size(), 1u);
+  EXPECT_EQ(p.instance.ended, 1);
+}
+
+TEST(FormQueryUnload, theOpenAliasEditorSavesFirstAndOnce) {
+  Started p("np`notepad\r\n");
+  p.Run("typed");
+  p.menuView.editorUser = [&p](Associations& editor, FakeAssociationsView& view) {
+    view.texts[0] = "ed";
+    view.texts[1] = "editor.exe";
+    editor.Command1_Click();
+    p.form.Form_QueryUnload();  // the session ends while the editor is open
+  };
+  p.form.Menu().mnualias_Click();
+  EXPECT_EQ(p.files.Get("aliases.cfg"), "np`notepad\r\ned`editor.exe\r\n");
+  EXPECT_EQ(p.files.Get("history.cfg"), "typed\r\n");
+  EXPECT_EQ(p.files.replaced,
+            (std::vector<std::string>{"C:\\Vell\\aliases.cfg", "C:\\Vell\\history.cfg"}));
   EXPECT_EQ(p.instance.ended, 1);
 }
 

@@ -12,7 +12,7 @@ constexpr float kCentreTop = (15360 - kDesignedHeight) / 2;
 TEST(Startup, aSecondInstanceActivatesTheFirstAndTouchesNothing) {
   for (const bool found : {true, false}) {
     FakeProgram p;
-    p.instance.anotherRunning = true;
+    p.instance.another = AnotherInstance::Yes;
     p.instance.activationSucceeds = found;
     p.files.Put("history.cfg", "a\r\n");
     p.form.Form_Load();
@@ -104,31 +104,43 @@ INSTANTIATE_TEST_SUITE_P(
                     PositionCase{"topComparesAsANumber", "-1.0", "300", kCentreTop, 300},
                     PositionCase{"leftComparesAsText", "1950", "-1.0", 1950, -1},
                     PositionCase{"roundsHalvesToEven", " 1950.5 ", "300.5", 1950, 300},
-                    PositionCase{"topOutOf16BitRangeKeepsDesigned", "40000", "300", 9, 300},
+                    PositionCase{"topOutOf32BitRangeKeepsDesigned", "3e9", "300", 9, 300},
                     PositionCase{"leftNotANumberKeepsDesigned", "1950", "abc", 1950, 7},
                     PositionCase{"topEmptyKeepsDesigned", "", "300", 9, 300}),
     [](const auto& info) { return info.param.name; });
 
-TEST(Startup, aWindowOffEveryScreenIsCentredInstead) {
-  FakeProgram p;
-  p.screen.monitors = {{0, 0, 19200, 15360}, {19200, 0, 19200, 15360}};
-  p.store.Set("Top", "1000");
-  p.store.Set("Left", "30000");  // on the second monitor: stays
-  p.form.Form_Load();
-  EXPECT_EQ(p.view.window.Left, 30000);
+struct PlaceCase {
+  const char* name;
+  const char *top, *left;
+  bool centred;
+};
 
-  FakeProgram lost;
-  lost.store.Set("Top", "1000");
-  lost.store.Set("Left", "30000");  // that monitor has gone
-  lost.form.Form_Load();
-  EXPECT_EQ(lost.view.window.Left, kCentreLeft);
-  EXPECT_EQ(lost.view.window.Top, kCentreTop);
-
-  FakeProgram edge;
-  edge.store.Set("Top", "-1000");
-  edge.store.Set("Left", "-4000");  // a sliver still on screen
-  edge.form.Form_Load();
-  EXPECT_EQ(edge.view.window.Left, -4000);
+// Two 4K monitors side by side: positions far beyond 16 bits of twips are kept, and a strip
+// with no more than a sliver on either monitor is centred.
+TEST(Startup, keepsAnyPositionOnAMonitorAndCentresALostStrip) {
+  const PlaceCase cases[] = {
+      {"secondMonitor", "30000", "90000", false},
+      {"rightEdge", "1000", "111000", false},  // 600 of 4020 twips still on the screen
+      {"monitorGone", "1000", "120000", true},
+      {"leftSliver", "1000", "-4000", true},  // 20 twips: less than a grip
+      {"topSliver", "-1200", "300", true},    // 90 twips
+      {"bottomSliver", "32300", "300", true},
+      {"partlyAboveTheTop", "-1000", "-3000", false},
+  };
+  for (const auto& c : cases) {
+    FakeProgram p;
+    p.screen.monitors = {{0, 0, 57600, 32400}, {57600, 0, 57600, 32400}};
+    p.store.Set("Top", c.top);
+    p.store.Set("Left", c.left);
+    p.form.Form_Load();
+    if (c.centred) {
+      EXPECT_EQ(p.view.window.Left, kCentreLeft) << c.name;
+      EXPECT_EQ(p.view.window.Top, kCentreTop) << c.name;
+    } else {
+      EXPECT_EQ(p.view.window.Left, std::stof(c.left)) << c.name;
+      EXPECT_EQ(p.view.window.Top, std::stof(c.top)) << c.name;
+    }
+  }
 }
 
 struct ColorCase {
@@ -168,6 +180,11 @@ TEST(Startup, restoresTheSizeOnlyWhenBothAreSet) {
       {"3000", "wide", kDesignedHeight, kDesignedWidth},
       {"-3000", "4500", kDesignedHeight, kDesignedWidth},
       {"1500.5", "4500.25", 1500.5, 4500.25},
+      // A strip too small to use gets one line of the box and a grip beside the menu button,
+      // with its border; one larger than the desktop the desktop's size.
+      {"1", "1", 315 + 120, 900 + 120},
+      {"1e-30", "10", 315 + 120, 900 + 120},
+      {"1e30", "99999", 15360, 19200},
   };
   for (const auto& c : cases) {
     FakeProgram p;

@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
                  true,
                  {{"a", "b`c"}, {"", "x"}, {"y", ""}}},
         LoadCase{"loneCrEndsALine", "a`1\rb`2", true, {{"a", "1"}, {"b", "2"}}},
-        LoadCase{"loneLfDoesNot", "a`1\nb`2\n", true, {{"a", "1\nb`2\n"}}},
+        LoadCase{"loneLfEndsALine", "a`1\nb`2\n", true, {{"a", "1"}, {"b", "2"}}},
         LoadCase{"trailingBlankLineIsBad", "a`1\r\nb`2\r\n\r\n", false, {{"a", "1"}, {"b", "2"}}},
         LoadCase{"badLineStopsTheLoad", "a`1\r\nnoseparator\r\nc`3\r\n", false, {{"a", "1"}}},
         LoadCase{"badFirstLine", "junk", false, {}},

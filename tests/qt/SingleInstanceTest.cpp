@@ -35,10 +35,12 @@ class SingleInstanceTest : public QObject {
   // In one process: the second lock fails and its activation reaches the first.
   void secondInstance_activatesTheFirst() {
     int activated = 0;
-    SingleInstance first(box->Bytes("runtime"), [&] { ++activated; }, [] {});
-    QVERIFY(!first.IsAnotherRunning());
-    SingleInstance second(box->Bytes("runtime"), [] {}, [] {});
-    QVERIFY(second.IsAnotherRunning());
+    SingleInstance first(
+        box->Bytes("runtime"), [&] { ++activated; }, [] {});
+    QCOMPARE(first.IsAnotherRunning(), AnotherInstance::No);
+    SingleInstance second(
+        box->Bytes("runtime"), [] {}, [] {});
+    QCOMPARE(second.IsAnotherRunning(), AnotherInstance::Yes);
     QVERIFY(second.ActivateByTitle(second.Title()));
     QTRY_COMPARE(activated, 1);
   }

@@ -14,10 +14,14 @@
 namespace {
 int ButtonCode(Qt::MouseButton button) {
   switch (button) {
-    case Qt::LeftButton: return vbLeftButton;
-    case Qt::RightButton: return vbRightButton;
-    case Qt::MiddleButton: return vbMiddleButton;
-    default: return 0;
+    case Qt::LeftButton:
+      return vbLeftButton;
+    case Qt::RightButton:
+      return vbRightButton;
+    case Qt::MiddleButton:
+      return vbMiddleButton;
+    default:
+      return 0;
   }
 }
 }  // namespace
@@ -82,11 +86,15 @@ std::string CmdLineWindow::Text() { return text1_->Text(); }
 
 void CmdLineWindow::SetText(const std::string& text) { text1_->SetText(text); }
 
-void CmdLineWindow::ListReset(const History& list) { history_.Reset(list); }
+void CmdLineWindow::ListReset(const History& list, const std::function<void()>& change) {
+  history_.Reset(list, change);
+}
 
-void CmdLineWindow::ListAppended() { history_.Appended(); }
+void CmdLineWindow::ListAppend(const std::function<void()>& change) { history_.Append(change); }
 
-void CmdLineWindow::ListFrontRemoved() { history_.FrontRemoved(); }
+void CmdLineWindow::ListRemove(std::size_t position, const std::function<void()>& change) {
+  history_.Remove(static_cast<int>(position), change);
+}
 
 void CmdLineWindow::SetColors(std::uint32_t fore, std::uint32_t back) {
   text1_->SetColors(ToQColor(fore), ToQColor(back));
@@ -226,7 +234,8 @@ bool CmdLineWindow::eventFilter(QObject* watched, QEvent* event) {
   auto* mouse = static_cast<QMouseEvent*>(event);
 
   if (watched == client_) {
-    if (type == QEvent::MouseButtonPress && form_) form_->Form_MouseDown(ButtonCode(mouse->button()));
+    if (type == QEvent::MouseButtonPress && form_)
+      form_->Form_MouseDown(ButtonCode(mouse->button()));
     return type == QEvent::MouseButtonPress;
   }
   if (watched == command2_ && form_) {

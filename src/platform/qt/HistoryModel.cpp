@@ -2,10 +2,12 @@
 
 #include "data/History.h"
 
-int HistoryModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+int HistoryModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() || !list_ ? 0 : static_cast<int>(list_->size());
+}
 
 QVariant HistoryModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rows_) return QVariant();
+  if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return QVariant();
   const std::string_view entry = Entry(index.row());
   return QString::fromLocal8Bit(entry.data(), static_cast<qsizetype>(entry.size()));
 }
@@ -14,21 +16,21 @@ std::string_view HistoryModel::Entry(int row) const {
   return (*list_)[static_cast<std::size_t>(row)];
 }
 
-void HistoryModel::Reset(const History& list) {
+void HistoryModel::Reset(const History& list, const std::function<void()>& change) {
   beginResetModel();
   list_ = &list;
-  rows_ = static_cast<int>(list.size());
+  change();
   endResetModel();
 }
 
-void HistoryModel::Appended() {
-  beginInsertRows(QModelIndex(), rows_, rows_);
-  ++rows_;
+void HistoryModel::Append(const std::function<void()>& change) {
+  beginInsertRows(QModelIndex(), rowCount(), rowCount());
+  change();
   endInsertRows();
 }
 
-void HistoryModel::FrontRemoved() {
-  beginRemoveRows(QModelIndex(), 0, 0);
-  --rows_;
+void HistoryModel::Remove(int row, const std::function<void()>& change) {
+  beginRemoveRows(QModelIndex(), row, row);
+  change();
   endRemoveRows();
 }

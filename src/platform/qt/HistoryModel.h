@@ -1,13 +1,13 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <functional>
 #include <string>
 
 class History;
 
 // Text1's list as a view over the core's History: rows are read from it when drawn, never
-// copied. The core changes the History first and tells afterwards, so the row count is kept
-// here and follows each change inside its begin/end pair.
+// copied. Each change of the History runs between the model's begin and end notifications.
 class HistoryModel : public QAbstractListModel {
   Q_OBJECT
  public:
@@ -17,11 +17,10 @@ class HistoryModel : public QAbstractListModel {
   // The entry's bytes, as the core holds them.
   std::string_view Entry(int row) const;
 
-  void Reset(const History& list);
-  void Appended();
-  void FrontRemoved();
+  void Reset(const History& list, const std::function<void()>& change);
+  void Append(const std::function<void()>& change);
+  void Remove(int row, const std::function<void()>& change);
 
  private:
   const History* list_ = nullptr;
-  int rows_ = 0;
 };

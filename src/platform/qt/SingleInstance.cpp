@@ -40,19 +40,19 @@ std::string SingleInstance::SocketPath(const std::string& title) const {
   return directory_ + '/' + title + ".socket";
 }
 
-bool SingleInstance::IsAnotherRunning() {
+AnotherInstance SingleInstance::IsAnotherRunning() {
   // Close-on-exec: a started program must not keep the lock after the strip has ended.
   const std::string path = directory_ + "/vellcmdline.lock";
   const int lock = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-  if (lock < 0) return false;  // no way to tell: run
+  if (lock < 0) return AnotherInstance::CannotTell;
   if (::flock(lock, LOCK_EX | LOCK_NB) != 0) {
     const bool taken = errno == EWOULDBLOCK;
     ::close(lock);
-    return taken;
+    return taken ? AnotherInstance::Yes : AnotherInstance::CannotTell;
   }
   lock_ = lock;
   Listen();
-  return false;
+  return AnotherInstance::No;
 }
 
 void SingleInstance::Listen() {

@@ -17,7 +17,7 @@ class SingleInstance : public QObject, public Instance {
                  std::function<void()> end);
   ~SingleInstance() override;
 
-  bool IsAnotherRunning() override;
+  AnotherInstance IsAnotherRunning() override;
   std::string Title() override { return title_; }
   void SetTitle(const std::string& title) override { title_ = title; }
   bool ActivateByTitle(const std::string& title) override;

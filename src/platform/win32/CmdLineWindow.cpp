@@ -111,8 +111,9 @@ void CmdLineWindow::SetText(const std::string& text) {
   SetWindowTextA(Control(kText1), text.c_str());
 }
 
-void CmdLineWindow::ListReset(const History& list) {
+void CmdLineWindow::ListReset(const History& list, const std::function<void()>& change) {
   list_ = &list;
+  change();
   HWND box = Control(kText1);
   SendMessageA(box, WM_SETREDRAW, FALSE, 0);
   SendMessageA(box, CB_RESETCONTENT, 0, 0);
@@ -122,12 +123,16 @@ void CmdLineWindow::ListReset(const History& list) {
   RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void CmdLineWindow::ListAppended() {
+void CmdLineWindow::ListAppend(const std::function<void()>& change) {
+  change();
   SendMessageA(Control(kText1), CB_ADDSTRING, 0,
                reinterpret_cast<LPARAM>((*list_)[list_->size() - 1].data()));
 }
 
-void CmdLineWindow::ListFrontRemoved() { SendMessageA(Control(kText1), CB_DELETESTRING, 0, 0); }
+void CmdLineWindow::ListRemove(std::size_t position, const std::function<void()>& change) {
+  change();
+  SendMessageA(Control(kText1), CB_DELETESTRING, static_cast<WPARAM>(position), 0);
+}
 
 void CmdLineWindow::SetColors(std::uint32_t fore, std::uint32_t back) {
   fore_ = fore;

@@ -35,9 +35,9 @@ class CmdLineWindow : public CmdLineView {
 
   std::string Text() override;
   void SetText(const std::string& text) override;
-  void ListReset(const History& list) override;
-  void ListAppended() override;
-  void ListFrontRemoved() override;
+  void ListReset(const History& list, const std::function<void()>& change) override;
+  void ListAppend(const std::function<void()>& change) override;
+  void ListRemove(std::size_t position, const std::function<void()>& change) override;
   void SetColors(std::uint32_t fore, std::uint32_t back) override;
   Rect WindowRect() override;
   void Move(const Rect& outer) override;

@@ -57,9 +57,10 @@ Win32Instance::Win32Instance() {
                                 nullptr, wc.hInstance, nullptr));
 }
 
-bool Win32Instance::IsAnotherRunning() {
+AnotherInstance Win32Instance::IsAnotherRunning() {
   mutex_.reset(CreateMutexA(nullptr, FALSE, kMutex));
-  return mutex_ && GetLastError() == ERROR_ALREADY_EXISTS;
+  if (!mutex_) return AnotherInstance::CannotTell;
+  return GetLastError() == ERROR_ALREADY_EXISTS ? AnotherInstance::Yes : AnotherInstance::No;
 }
 
 std::string Win32Instance::Title() { return TitleOf(window_.get()); }

@@ -13,7 +13,7 @@ class Win32Instance : public Instance {
   Win32Instance();
   HWND Window() const { return window_.get(); }
 
-  bool IsAnotherRunning() override;
+  AnotherInstance IsAnotherRunning() override;
   std::string Title() override;
   void SetTitle(const std::string& title) override;
   bool ActivateByTitle(const std::string& title) override;
