@@ -1,3 +1,4 @@
+#include <QClipboard>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -59,8 +60,9 @@ class CmdLineWindowTest : public QObject {
     });
     h->Run("no-such-program --now");
     QVERIFY(answers.Done());
-    QCOMPARE(text, "This command was not found\n\nIf you wish to run a DOS system command, "
-                   "preclude it with COMMAND /C or the symbol %");
+    QCOMPARE(text,
+             "This command was not found\n\nIf you wish to run a DOS system command, "
+             "preclude it with COMMAND /C or the symbol %");
     QCOMPARE(title, "Vell Command Line");
     QCOMPARE(h->Edit()->text(), "no-such-program --now");
     QCOMPARE(h->List()->model()->rowCount(), 0);
@@ -71,6 +73,41 @@ class CmdLineWindowTest : public QObject {
     h->Run("%echo $((40+2)) > \"$MARKER\"");
     QTRY_COMPARE(ReadFile(marker), QByteArray("42\n"));
     QCOMPARE(h->List()->model()->rowCount(), 1);
+  }
+
+  // What the box shows is what runs: a paste keeps its first line, in the middle of a text too;
+  // a recalled entry goes in the same way; a line far beyond 32,767 characters runs whole.
+  void pastes_runWhatTheBoxShows_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("shown");
+    const QString echo = "%echo a > \"$MARKER\"";
+    QTest::newRow("two lines") << "" << echo + "\ntouch hidden\n" << echo;
+    QTest::newRow("cr lf and controls") << "" << echo + "\x1b\r\ntouch hidden" << echo;
+    QTest::newRow("into a text") << "%echo  > \"$MARKER\""
+                                 << "a\ntouch hidden"
+                                 << "%echo a > \"$MARKER\"";
+    QTest::newRow("long line") << ""
+                               << "%echo " + QString(40000, 'x') + " > \"$MARKER\""
+                               << "%echo " + QString(40000, 'x') + " > \"$MARKER\"";
+  }
+  void pastes_runWhatTheBoxShows() {
+    QFETCH(QString, before);
+    QFETCH(QString, pasted);
+    QFETCH(QString, shown);
+    h->Start();
+    h->Edit()->setText(before);
+    h->Edit()->setCursorPosition(std::min<int>(6, before.size()));
+    QGuiApplication::clipboard()->setText(pasted);
+    QTest::keyClick(h->Edit(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(h->Edit()->text(), shown);
+    QTest::keyClick(h->Edit(), Qt::Key_Return);
+    QTRY_VERIFY(QFile::exists(marker));
+    QTRY_COMPARE(ReadFile(marker),
+                 (shown.startsWith("%echo x") ? QString(40000, 'x') : "a").toLatin1() + "\n");
+    QCOMPARE(h->List()->model()->index(0, 0).data().toString(), shown);
+    QTest::qWait(100);
+    QVERIFY(!QFile::exists(h->box.Path("home/hidden")));
   }
 
   void alias_resolvesAndTheNameIsRecorded() {
@@ -141,8 +178,9 @@ class CmdLineWindowTest : public QObject {
     QCOMPARE(h->Edit()->palette().color(QPalette::Base), QColor(255, 0, 0));
     // Text1 fills the client area right of the 100-twip gap.
     const QWidget* text1 = h->window.findChild<QWidget*>("Text1");
-    QCOMPARE(text1->geometry(), QRect(ToPixels(100), 0, 400 - 2 * CmdLineWindow::kBorder - ToPixels(100),
-                                      100 - 2 * CmdLineWindow::kBorder));
+    QCOMPARE(text1->geometry(),
+             QRect(ToPixels(100), 0, 400 - 2 * CmdLineWindow::kBorder - ToPixels(100),
+                   100 - 2 * CmdLineWindow::kBorder));
   }
 
   // Without a window manager the border drag is done from mouse moves.
@@ -170,6 +208,22 @@ class CmdLineWindowTest : public QObject {
     QCOMPARE(h->Setting("Left"), QString::number(qRound(ToTwips(before.x() + 30))));
     QCOMPARE(h->Setting("Top"), QString::number(qRound(ToTwips(before.y() + 20))));
     QCOMPARE(h->Setting("Width"), "0");
+  }
+
+  // Command2 is no tab stop, but a click gives it the focus and Space then opens the menu.
+  void command2_takesTheFocusOnAClickAndSpaceOpensTheMenu() {
+    h->Start();
+    QVERIFY(!h->window.windowIcon().isNull());
+    for (const bool byKey : {false, true}) {
+      Answers answers;
+      answers.Menu({"mnuHist"});
+      if (byKey)
+        QTest::keyClick(h->Command2(), Qt::Key_Space);
+      else
+        QTest::mouseClick(h->Command2(), Qt::LeftButton);
+      QVERIFY(answers.Done());
+      QCOMPARE(QApplication::focusWidget(), h->Command2());
+    }
   }
 
   void closeRequest_takesTheClosePath() {

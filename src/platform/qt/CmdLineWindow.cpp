@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QMouseEvent>
 #include <QWindow>
 
@@ -34,6 +35,10 @@ CmdLineWindow::CmdLineWindow()
       command2_(new QPushButton(client_)) {
   setObjectName("CmdLine");
   setWindowTitle(QString());
+  QIcon icon;
+  for (const int size : {16, 32, 48})
+    icon.addFile(QString(":/icons/vellcmdline-%1.png").arg(size), QSize(size, size));
+  setWindowIcon(icon);
   setMouseTracking(true);
   // The sizable border shows the window's frame colour; the client area its background.
   setAutoFillBackground(true);
@@ -51,7 +56,8 @@ CmdLineWindow::CmdLineWindow()
   text1_->setGeometry(ToPixels(CmdLine::kText1));
   command2_->setObjectName("Command2");
   command2_->setGeometry(ToPixels(CmdLine::kCommand2));
-  command2_->setFocusPolicy(Qt::NoFocus);
+  // Not a tab stop, but a click gives it the focus, and Space then opens the menu.
+  command2_->setFocusPolicy(Qt::ClickFocus);
   command2_->raise();
   setTabOrder(command1_, text1_->Edit());
 

@@ -2,8 +2,33 @@
 
 #include <QKeyEvent>
 #include <QVBoxLayout>
+#include <QValidator>
+#include <algorithm>
+#include <limits>
 
+#include "data/TextLines.h"
 #include "platform/qt/HistoryModel.h"
+
+namespace {
+
+// Every change of the edit line passes here, typed, pasted, dropped or set: a line break or
+// another control character would show as one line and reach the shell as more.
+class OneLine : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& position) const override {
+    if (std::none_of(input.cbegin(), input.cend(), [](QChar c) { return c.unicode() < 32; }))
+      return Acceptable;
+    std::u16string text = input.toStdU16String();
+    std::size_t cursor = static_cast<std::size_t>(position);
+    KeepOneLine(text, cursor);
+    input = QString::fromStdU16String(text);
+    position = static_cast<int>(cursor);
+    return Acceptable;
+  }
+};
+
+}  // namespace
 
 SimpleCombo::SimpleCombo(HistoryModel& model, QWidget* parent)
     : QWidget(parent), model_(model), edit_(new QLineEdit(this)), list_(new QListView(this)) {
@@ -13,6 +38,9 @@ SimpleCombo::SimpleCombo(HistoryModel& model, QWidget* parent)
   layout->addWidget(edit_);
   layout->addWidget(list_, 1);
   edit_->setObjectName("Text1Edit");
+  edit_->setValidator(new OneLine(edit_));
+  // A command is as long as memory allows; a cut one must never run.
+  edit_->setMaxLength(std::numeric_limits<int>::max());
   list_->setObjectName("Text1List");
   // Uniform rows: the view sizes one row, not 32,767 of them.
   list_->setUniformItemSizes(true);
