@@ -71,8 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (p.files.Get("aliases.cfg") == fileBefore && !changed) continue;  // left untouched
     AliasTable fresh;
-    FakeMsgBox quiet;
-    LoadAliases(fresh, p.files, quiet);
+    LoadAliases(fresh, p.files);
     CHECK(RowsOf(fresh) == RowsOf(table));
   }
   return 0;

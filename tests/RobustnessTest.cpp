@@ -55,9 +55,9 @@ TEST(Robustness, savedAliasesLoadBackAsTheSameRows) {
     p.files.Put("aliases.cfg", bytes);
     p.files.Put("history.cfg", bytes);
     p.form.Form_Load();
-    SaveAliases(p.form.Aliases(), p.files, p.msgbox);
+    SaveAliases(p.form.Aliases(), p.files);
     AliasTable again;
-    LoadAliases(again, p.files, p.msgbox);
+    LoadAliases(again, p.files);
     EXPECT_EQ(again.AliasNames, p.form.Aliases().AliasNames);
     EXPECT_EQ(again.AliasTargets, p.form.Aliases().AliasTargets);
   }

@@ -35,8 +35,7 @@ void Associations::Command1_Click() {
   const std::string target(TrimSpaces(view_.Text(1)));
   if (name.empty() || target.empty()) return Tell("You must properly define the alias first.");
   if (const auto problem = AliasRowProblem(name, target)) return Tell(*problem);
-  if (list_.size() >= AliasTable::kMaxRows)
-    return Tell("No more aliases can be added: 32,766 is the most the table can hold.");
+  if (list_.size() >= AliasTable::kMaxRows) return Tell(AliasTable::kFullMessage);
 
   RebuildTable();
   table_.AliasNames.push_back(name);
@@ -88,7 +87,8 @@ void Associations::Command2_Click() {
 void Associations::Form_QueryUnload() {
   if (unloaded_) return;
   unloaded_ = true;
-  if (!list_.empty() || removed_) SaveAliases(table_, services_.files, services_.msgbox);
+  if ((!list_.empty() || removed_) && !SaveAliases(table_, services_.files))
+    Tell("The aliases could not be saved to " + services_.files.PathOf(kAliasesFile) + ".");
 }
 
 void Associations::Tell(const std::string& text) {

@@ -26,18 +26,22 @@ void CmdLine::Form_Load() {
     return;
   }
 
-  if (const auto onTop = TextToBoolean(settings_.ReadSetting("Ontop", 0)))
+  if (const auto onTop = TextToBoolean(settings_.ReadSetting(kOntop)))
     menu_.SetOnTopChecked(*onTop);
   view_.SetTopmost(menu_.OnTopChecked());
 
   RestoreGeometry();
 
-  if (const auto history = TextToInteger(settings_.ReadSetting("History", "0")))
+  if (const auto history = TextToInteger(settings_.ReadSetting(kHistory)))
     HistorySetting = *history;
-  if (const auto permanent = TextToInteger(settings_.ReadSetting("PHistory", "0")))
+  if (const auto permanent = TextToInteger(settings_.ReadSetting(kPHistory)))
     PHistorySetting = *permanent;
 
-  if (!LoadAliases(aliases_, services_.files, services_.msgbox)) return;
+  if (!LoadAliases(aliases_, services_.files)) {
+    // Start-up ends here: the history is not read.
+    Tell("There was a problem with one of your aliases.  Please fix the file or remove it.");
+    return;
+  }
 
   Text1.LoadList([this](History& list) {
     if (HistorySetting != 1) historyLoaded_ = LoadHistory(list, services_.files);
@@ -51,7 +55,7 @@ void CmdLine::RestoreGeometry() {
   const Rect designed = view_.WindowRect();
   Rect window = designed;  // the designed size until the saved one is applied below
 
-  const std::string top = settings_.ReadSetting("Top", -1);
+  const std::string top = settings_.ReadSetting(kTop);
   if (const auto number = TextToNumber(top)) {
     if (*number == -1) {
       window.Top = (screen.Height() - window.Height) / 2;
@@ -60,23 +64,23 @@ void CmdLine::RestoreGeometry() {
     }
   }
   // Left is compared as text: a stored -1.0 is a position, not the centre.
-  const std::string left = settings_.ReadSetting("Left", "-1");
-  if (left == "-1") {
+  const std::string left = settings_.ReadSetting(kLeft);
+  if (left == kLeft.Default) {
     window.Left = (screen.Width() - window.Width) / 2;
   } else if (const auto value = TextToLong(TrimSpaces(left))) {
     window.Left = static_cast<float>(*value);
   }
 
-  const std::string fore = settings_.ReadSetting("Fore", "?");
-  if (fore != "?")
+  const std::string fore = settings_.ReadSetting(kFore);
+  if (fore != kSystemColors)
     if (const auto color = TextToColor(TrimSpaces(fore))) Text1.SetForeColor(*color);
-  const std::string back = settings_.ReadSetting("Back", "?");
-  if (back != "?")
+  const std::string back = settings_.ReadSetting(kBack);
+  if (back != kSystemColors)
     if (const auto color = TextToColor(TrimSpaces(back))) Text1.SetBackColor(*color);
 
-  const std::string height = settings_.ReadSetting("Height", "0");
-  const std::string width = settings_.ReadSetting("Width", "0");
-  if (height != "0" && width != "0") {
+  const std::string height = settings_.ReadSetting(kHeight);
+  const std::string width = settings_.ReadSetting(kWidth);
+  if (height != kHeight.Default && width != kWidth.Default) {
     const auto h = TextToSingle(height);
     const auto w = TextToSingle(width);
     if (h && w && *h > 0 && *w > 0) {
@@ -145,7 +149,7 @@ void CmdLine::ExecuteCommand() {
   const int result = services_.shell.Execute(FormShellRequest(command));
   if (result <= 32) {
     // The line stays in the box for correcting and joins no history.
-    services_.msgbox.Show(ShellFailureMessage(result), kApplicationTitle, MsgBoxButtons::OK);
+    Tell(ShellFailureMessage(result));
     return;
   }
   if (!Text1.List().Contains(typed)) Text1.AddItem(typed);
@@ -163,11 +167,11 @@ void CmdLine::Form_Resize() {
 void CmdLine::WriteGeometry(bool withSize) {
   const Rect window = view_.WindowRect();
   if (withSize) {
-    settings_.WriteSetting("Height", NumberToText(window.Height));
-    settings_.WriteSetting("Width", NumberToText(window.Width));
+    settings_.WriteSetting(kHeight, NumberToText(window.Height));
+    settings_.WriteSetting(kWidth, NumberToText(window.Width));
   }
-  settings_.WriteSetting("Top", NumberToText(window.Top));
-  settings_.WriteSetting("Left", NumberToText(window.Left));
+  settings_.WriteSetting(kTop, NumberToText(window.Top));
+  settings_.WriteSetting(kLeft, NumberToText(window.Left));
 }
 
 void CmdLine::Command2_Click() { view_.PopupMenu(); }
@@ -215,7 +219,9 @@ void CmdLine::SaveHistory() {
       saved = files.Replace(path, HistoryText(merged));
     }
   }
-  if (!saved)
-    services_.msgbox.Show("The command history could not be saved to " + path + ".",
-                          kApplicationTitle, MsgBoxButtons::OK);
+  if (!saved) Tell("The command history could not be saved to " + path + ".");
+}
+
+void CmdLine::Tell(const std::string& text) {
+  services_.msgbox.Show(text, kApplicationTitle, MsgBoxButtons::OK);
 }

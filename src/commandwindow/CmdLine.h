@@ -54,6 +54,8 @@ class CmdLine {
   void KeepReachable(Rect& window, const Rect& designed);
   void WriteGeometry(bool withSize);
   void End();
+  // A message box with OK, captioned with the application title.
+  void Tell(const std::string& text);
 
   CmdLineView& view_;
   Services services_;

@@ -5,8 +5,6 @@
 
 namespace {
 constexpr char kSeparator = '`';
-const std::string kBadLineMessage =
-    "There was a problem with one of your aliases.  Please fix the file or remove it.";
 }  // namespace
 
 void AliasTable::Reset(int rows) {
@@ -20,7 +18,7 @@ std::string_view AliasTable::ResolveAlias(std::string_view text) const {
   return text;
 }
 
-bool LoadAliases(AliasTable& table, Files& files, MsgBox& msgbox) {
+bool LoadAliases(AliasTable& table, Files& files) {
   const std::string path = files.PathOf(kAliasesFile);
   table.Unloaded = std::string();
   if (!files.IsFile(path)) {
@@ -31,7 +29,6 @@ bool LoadAliases(AliasTable& table, Files& files, MsgBox& msgbox) {
   const std::optional<std::string> bytes = files.Read(path);
   if (!bytes) {
     table.Unloaded.reset();
-    msgbox.Show(kBadLineMessage, kApplicationTitle, MsgBoxButtons::OK);
     return false;
   }
   bool good = true;
@@ -47,28 +44,20 @@ bool LoadAliases(AliasTable& table, Files& files, MsgBox& msgbox) {
     table.AliasTargets.emplace_back(line.substr(separator + 1));
     return true;
   });
-  if (!good) msgbox.Show(kBadLineMessage, kApplicationTitle, MsgBoxButtons::OK);
   return good;
 }
 
-bool SaveAliases(const AliasTable& table, Files& files, MsgBox& msgbox) {
-  const std::string path = files.PathOf(kAliasesFile);
-  bool saved = false;
-  if (table.Unloaded) {
-    std::string text;
-    for (int i = 1; i <= table.Count(); ++i) {
-      text += table.AliasNames[i];
-      text += kSeparator;
-      text += table.AliasTargets[i];
-      text += "\r\n";
-    }
-    text += *table.Unloaded;
-    saved = files.Replace(path, text);
+bool SaveAliases(const AliasTable& table, Files& files) {
+  if (!table.Unloaded) return false;  // never replace a file that could not be read
+  std::string text;
+  for (int i = 1; i <= table.Count(); ++i) {
+    text += table.AliasNames[i];
+    text += kSeparator;
+    text += table.AliasTargets[i];
+    text += "\r\n";
   }
-  if (!saved)
-    msgbox.Show("The aliases could not be saved to " + path + ".", kApplicationTitle,
-                MsgBoxButtons::OK);
-  return saved;
+  text += *table.Unloaded;
+  return files.Replace(files.PathOf(kAliasesFile), text);
 }
 
 std::optional<std::string> AliasRowProblem(std::string_view name, std::string_view target) {

@@ -6,13 +6,14 @@
 #include <vector>
 
 #include "platform/Files.h"
-#include "platform/MsgBox.h"
 
 // The program-wide alias table: rows 1 to N of two parallel lists; index 0 is never used.
 class AliasTable {
  public:
   // Row numbers are signed 16-bit, and one row number more must stay addressable.
   static constexpr int kMaxRows = 32766;
+  static constexpr const char* kFullMessage =
+      "No more aliases can be added: 32,766 is the most the table can hold.";
 
   std::vector<std::string> AliasNames{1};
   std::vector<std::string> AliasTargets{1};
@@ -30,13 +31,12 @@ class AliasTable {
   std::string_view ResolveAlias(std::string_view text) const;
 };
 
-// Fills the table from aliases.cfg. False after a bad line, or a file that cannot be read;
-// the one message has then been shown.
-bool LoadAliases(AliasTable& table, Files& files, MsgBox& msgbox);
+// Fills the table from aliases.cfg. False after a bad line, or a file that cannot be read.
+bool LoadAliases(AliasTable& table, Files& files);
 
-// Replaces aliases.cfg by the table's rows and what the load left unread. On failure the old
-// file stays and a message says which file was not saved.
-bool SaveAliases(const AliasTable& table, Files& files, MsgBox& msgbox);
+// Replaces aliases.cfg by the table's rows and what the load left unread. On false the old
+// file is still there, whole.
+bool SaveAliases(const AliasTable& table, Files& files);
 
 // Why a row could not be stored in aliases.cfg as it stands, or nothing when it can.
 std::optional<std::string> AliasRowProblem(std::string_view name, std::string_view target);

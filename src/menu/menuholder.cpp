@@ -57,7 +57,7 @@ void menuholder::UnloadWindows() {
 void menuholder::mnuontop_Click() {
   form_.SetTopmost(!onTop_);
   SetOnTopChecked(!onTop_);
-  settings_.WriteSetting("Ontop", BooleanToText(onTop_));
+  settings_.WriteSetting(kOntop, BooleanToText(onTop_));
 }
 
 void menuholder::mnuHist_Click() { form_.Text1.Clear(); }
@@ -65,20 +65,20 @@ void menuholder::mnuHist_Click() { form_.Text1.Clear(); }
 void menuholder::ChgTxtColor_Click() {
   if (!dlg1.ShowColor()) return;
   form_.Text1.SetForeColor(dlg1.Color);
-  settings_.WriteSetting("Fore", ColorToText(dlg1.Color));
+  settings_.WriteSetting(kFore, ColorToText(dlg1.Color));
 }
 
 void menuholder::ChgBkgColro_Click() {
   if (!dlg1.ShowColor()) return;
   form_.Text1.SetBackColor(dlg1.Color);
-  settings_.WriteSetting("Back", ColorToText(dlg1.Color));
+  settings_.WriteSetting(kBack, ColorToText(dlg1.Color));
 }
 
 void menuholder::mnudefaultclr_Click() {
   form_.Text1.SetForeColor(CommandBox::kWindowText);
   form_.Text1.SetBackColor(CommandBox::kWindowBackground);
-  settings_.WriteSetting("Fore", "?");
-  settings_.WriteSetting("Back", "?");
+  settings_.WriteSetting(kFore, kSystemColors);
+  settings_.WriteSetting(kBack, kSystemColors);
 }
 
 void menuholder::mnuAbout_Click() { view_.ShowAbout(frmabout()); }

@@ -231,19 +231,27 @@ TEST(Startup, historySwitchesTurnOffOnlyWithOne) {
   }
 }
 
+// A bad line and a file that cannot be read show the one message and end start-up there.
 TEST(Startup, aBadAliasLineEndsStartUpBeforeTheHistory) {
-  FakeProgram p;
-  p.store.Set("Ontop", "True");
-  p.store.Set("Top", "100");
-  p.files.Put("aliases.cfg", "np`notepad\r\nbad\r\n");
-  p.files.Put("history.cfg", "h\r\n");
-  p.form.Form_Load();
-  EXPECT_EQ(p.msgbox.shown.size(), 1u);
-  EXPECT_TRUE(p.view.list.empty());
-  EXPECT_EQ(p.view.window.Top, 100);
-  EXPECT_EQ(p.view.topmost, std::vector<bool>{true});
-  EXPECT_EQ(p.form.Aliases().ResolveAlias("np"), "notepad");
-  EXPECT_EQ(p.files.reads, std::vector<std::string>{"C:\\Vell\\aliases.cfg"});
+  for (const bool unreadable : {false, true}) {
+    FakeProgram p;
+    p.store.Set("Ontop", "True");
+    p.store.Set("Top", "100");
+    p.files.Put("aliases.cfg", "np`notepad\r\nbad\r\n");
+    if (unreadable) p.files.unreadable.insert(p.files.PathOf("aliases.cfg"));
+    p.files.Put("history.cfg", "h\r\n");
+    p.form.Form_Load();
+    ASSERT_EQ(p.msgbox.shown.size(), 1u);
+    EXPECT_EQ(p.msgbox.shown[0].text,
+              "There was a problem with one of your aliases.  Please fix the file or remove it.");
+    EXPECT_EQ(p.msgbox.shown[0].caption, "Vell Command Line");
+    EXPECT_EQ(p.msgbox.shown[0].buttons, MsgBoxButtons::OK);
+    EXPECT_TRUE(p.view.list.empty());
+    EXPECT_EQ(p.view.window.Top, 100);
+    EXPECT_EQ(p.view.topmost, std::vector<bool>{true});
+    EXPECT_EQ(p.form.Aliases().ResolveAlias("np"), unreadable ? "np" : "notepad");
+    EXPECT_EQ(p.files.reads, std::vector<std::string>{"C:\\Vell\\aliases.cfg"});
+  }
 }
 
 }  // namespace

@@ -5,9 +5,6 @@
 
 namespace {
 
-const std::string kBadLine =
-    "There was a problem with one of your aliases.  Please fix the file or remove it.";
-
 struct LoadCase {
   const char* name;
   friend void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
@@ -21,16 +18,10 @@ class LoadAliasesTest : public testing::TestWithParam<LoadCase> {};
 TEST_P(LoadAliasesTest, fillsTheTableFromTheFile) {
   const auto& c = GetParam();
   FakeFiles files;
-  FakeMsgBox msgbox;
   if (c.file) files.Put("aliases.cfg", *c.file);
   AliasTable table;
-  EXPECT_EQ(LoadAliases(table, files, msgbox), c.loaded);
+  EXPECT_EQ(LoadAliases(table, files), c.loaded);
   EXPECT_EQ(RowsOf(table), c.rows);
-  EXPECT_EQ(msgbox.Texts(), c.loaded ? std::vector<std::string>{} : std::vector{kBadLine});
-  if (!c.loaded) {
-    EXPECT_EQ(msgbox.shown[0].caption, "Vell Command Line");
-    EXPECT_EQ(msgbox.shown[0].buttons, MsgBoxButtons::OK);
-  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -56,21 +47,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LoadAliases, anUnreadableFileIsLikeABadFirstLine) {
   FakeFiles files;
-  FakeMsgBox msgbox;
   files.Put("aliases.cfg", "np`notepad\r\n");
   files.unreadable.insert(files.PathOf("aliases.cfg"));
   AliasTable table;
-  EXPECT_FALSE(LoadAliases(table, files, msgbox));
+  EXPECT_FALSE(LoadAliases(table, files));
   EXPECT_EQ(table.Count(), 0);
-  EXPECT_EQ(msgbox.Texts(), std::vector{kBadLine});
 }
 
 TEST(ResolveAlias, matchesTheWholeTextExactlyAndTheFirstRowWins) {
   FakeFiles files;
-  FakeMsgBox msgbox;
   files.Put("aliases.cfg", "np`notepad.exe\r\nnp`write.exe\r\n`empty-name\r\nx y`spaced\r\n");
   AliasTable table;
-  ASSERT_TRUE(LoadAliases(table, files, msgbox));
+  ASSERT_TRUE(LoadAliases(table, files));
   const std::pair<const char*, const char*> cases[] = {
       {"np", "notepad.exe"},
       {"NP", "NP"},
@@ -85,71 +73,62 @@ TEST(ResolveAlias, matchesTheWholeTextExactlyAndTheFirstRowWins) {
 
 TEST(SaveAliases, writesEveryRowWithCrLfAndReadsBackTheSame) {
   FakeFiles files;
-  FakeMsgBox msgbox;
   AliasTable table;
   table.Reset(0);
   for (const auto& [name, target] : Rows{{"np", "notepad.exe"}, {"", ""}, {"a", "b`c"}}) {
     table.AliasNames.push_back(name);
     table.AliasTargets.push_back(target);
   }
-  ASSERT_TRUE(SaveAliases(table, files, msgbox));
+  ASSERT_TRUE(SaveAliases(table, files));
   EXPECT_EQ(files.Get("aliases.cfg"), "np`notepad.exe\r\n`\r\na`b`c\r\n");
   AliasTable back;
-  ASSERT_TRUE(LoadAliases(back, files, msgbox));
+  ASSERT_TRUE(LoadAliases(back, files));
   EXPECT_EQ(RowsOf(back), RowsOf(table));
 }
 
 TEST(SaveAliases, keepsTheLinesABadLineLeftUnloaded) {
   FakeFiles files;
-  FakeMsgBox msgbox;
   const std::string rest = "broken line\r\nc`3\rd`4";
   files.Put("aliases.cfg", "a`1\r\n" + rest);
   AliasTable table;
-  ASSERT_FALSE(LoadAliases(table, files, msgbox));
+  ASSERT_FALSE(LoadAliases(table, files));
   table.AliasNames.push_back("new");
   table.AliasTargets.push_back("target");
-  ASSERT_TRUE(SaveAliases(table, files, msgbox));
+  ASSERT_TRUE(SaveAliases(table, files));
   EXPECT_EQ(files.Get("aliases.cfg"), "a`1\r\nnew`target\r\n" + rest);
 }
 
 TEST(SaveAliases, neverReplacesAFileItCouldNotRead) {
   FakeFiles files;
-  FakeMsgBox msgbox;
   files.Put("aliases.cfg", "a`1\r\n");
   files.unreadable.insert(files.PathOf("aliases.cfg"));
   AliasTable table;
-  ASSERT_FALSE(LoadAliases(table, files, msgbox));
+  ASSERT_FALSE(LoadAliases(table, files));
   table.AliasNames.push_back("new");
   table.AliasTargets.push_back("target");
-  EXPECT_FALSE(SaveAliases(table, files, msgbox));
+  EXPECT_FALSE(SaveAliases(table, files));
   EXPECT_TRUE(files.replaced.empty());
   EXPECT_EQ(files.Get("aliases.cfg"), "a`1\r\n");
-  EXPECT_EQ(msgbox.Texts().back(), "The aliases could not be saved to C:\\Vell\\aliases.cfg.");
 }
 
-TEST(SaveAliases, aFailedReplaceKeepsTheOldFileAndSaysWhichFile) {
+TEST(SaveAliases, aFailedReplaceKeepsTheOldFile) {
   FakeFiles files;
-  FakeMsgBox msgbox;
   files.Put("aliases.cfg", "old`file\r\n");
   files.failReplace = true;
   AliasTable table;
-  EXPECT_FALSE(SaveAliases(table, files, msgbox));
+  EXPECT_FALSE(SaveAliases(table, files));
   EXPECT_EQ(files.Get("aliases.cfg"), "old`file\r\n");
-  EXPECT_EQ(msgbox.Texts(),
-            std::vector<std::string>{"The aliases could not be saved to C:\\Vell\\aliases.cfg."});
 }
 
 TEST(LoadAliases, rowsBeyondTheLimitStayInTheFile) {
   FakeFiles files;
-  FakeMsgBox msgbox;
   std::string file;
   for (int i = 0; i < AliasTable::kMaxRows + 2; ++i) file += "n" + std::to_string(i) + "`t\r\n";
   files.Put("aliases.cfg", file);
   AliasTable table;
-  EXPECT_TRUE(LoadAliases(table, files, msgbox));
+  EXPECT_TRUE(LoadAliases(table, files));
   EXPECT_EQ(table.Count(), AliasTable::kMaxRows);
-  EXPECT_TRUE(msgbox.shown.empty());
-  ASSERT_TRUE(SaveAliases(table, files, msgbox));
+  ASSERT_TRUE(SaveAliases(table, files));
   EXPECT_EQ(files.Get("aliases.cfg"), file);
 }
 
