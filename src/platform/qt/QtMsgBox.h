@@ -7,4 +7,9 @@ class QtMsgBox : public MsgBox {
  public:
   MsgBoxResult Show(const std::string& text, const std::string& caption,
                     MsgBoxButtons buttons) override;
+  // The display is gone: from now on a text goes to stderr and a question is answered Cancel.
+  void WithoutDisplay() { display_ = false; }
+
+ private:
+  bool display_ = true;
 };

@@ -1,10 +1,14 @@
 // Vell Command Line on a Linux desktop: wires the core to the Qt windows and the services.
+#include <pwd.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QSessionManager>
 #include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "commandwindow/CmdLine.h"
 #include "platform/posix/PosixFiles.h"
@@ -19,18 +23,83 @@
 #include "platform/qt/QuitSignals.h"
 #include "platform/qt/SingleInstance.h"
 
+namespace {
+
+// Qt aborts (a core dump) when no platform plugin can start: no display at all, or one that
+// cannot be reached. Its messages are held while the application object is made, so that a
+// failure ends with one line and an exit code, and a start prints what it printed before.
+struct HeldMessage {
+  QtMsgType type;
+  const char* category;  // Qt's categories are static strings
+  QString text;
+};
+std::vector<HeldMessage> heldMessages;
+QtMessageHandler qtMessages = nullptr;
+
+void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type != QtFatalMsg) return heldMessages.push_back({type, context.category, text});
+  const auto value = [](const char* name) {
+    const char* set = std::getenv(name);
+    return set && *set ? set : "not set";
+  };
+  std::fprintf(stderr,
+               "vellcmdline: no display to show the strip on (DISPLAY %s, WAYLAND_DISPLAY %s, "
+               "QT_QPA_PLATFORM %s)\n",
+               value("DISPLAY"), value("WAYLAND_DISPLAY"), value("QT_QPA_PLATFORM"));
+  std::_Exit(1);
+}
+
+void ReleaseMessages() {
+  qInstallMessageHandler(qtMessages);
+  for (const HeldMessage& message : heldMessages)
+    qtMessages(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category),
+               message.text);
+  heldMessages.clear();
+}
+
+// Qt's xcb plugin calls exit(1) when the X connection breaks (the server ends, a logout without
+// a session manager): no signal, no event, no return from exec(). An exit handler is the one
+// place left to take the close path from; the form and its services are main's locals, alive
+// while exit runs. The close ends through _Exit, as every other end does, so this runs once.
+CmdLine* closeOnExit = nullptr;
+QtMsgBox* messagesOnExit = nullptr;
+int endCode = 0;
+
+void CloseOnExit() {
+  if (!closeOnExit) return;
+  endCode = 1;
+  messagesOnExit->WithoutDisplay();
+  closeOnExit->Form_QueryUnload();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  // Qt takes an unset or empty HOME for "/", where programs would then start; the user
+  // database knows the real one.
+  if (qEnvironmentVariableIsEmpty("HOME"))
+    if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir && *user->pw_dir)
+      ::setenv("HOME", user->pw_dir, 1);
+
   // The strip places itself where it was left; under Wayland a window cannot, so X (XWayland
-  // on a Wayland desktop) is preferred wherever it is there.
+  // on a Wayland desktop) is preferred wherever it is there. Chosen by argument: a
+  // QT_QPA_PLATFORM set here would reach every program started from the strip.
+  std::vector<char*> arguments(argv, argv + argc);
+  char platformOption[] = "-platform", xcb[] = "xcb";
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
-    qputenv("QT_QPA_PLATFORM", "xcb");
-  QApplication app(argc, argv);
+    arguments.insert(arguments.begin() + (argc > 0 ? 1 : 0), {platformOption, xcb});
+  int count = static_cast<int>(arguments.size());
+  arguments.push_back(nullptr);
+
+  qtMessages = qInstallMessageHandler(HoldMessage);
+  QApplication app(count, arguments.data());
+  ReleaseMessages();
   app.setQuitOnLastWindowClosed(false);
 
   const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-  const std::string directory = ProgramDirectory(
-      QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
-      QFile::encodeName(config).toStdString());
+  const std::string directory =
+      ProgramDirectory(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
+                       QFile::encodeName(config).toStdString());
 
   PosixShell shell(QFile::encodeName(QDir::homePath()).toStdString());
   QtSettingsStore store(config);
@@ -48,7 +117,7 @@ int main(int argc, char** argv) {
       [&window] { window.Activate(); },
       [] {
         std::fflush(nullptr);
-        std::_Exit(0);
+        std::_Exit(endCode);
       });
   const Services services{shell, store, files, msgbox, dialog, instance, screen};
 
@@ -59,8 +128,14 @@ int main(int argc, char** argv) {
   QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
                    [&form](QSessionManager&) { form.Form_QueryUnload(); });
 
+  closeOnExit = &form;
+  messagesOnExit = &msgbox;
+  std::atexit(CloseOnExit);
+
   form.Form_Load();
   QDir().mkpath(QFile::decodeName(directory.c_str()));
   window.show();
-  return app.exec();
+  const int code = app.exec();
+  closeOnExit = nullptr;
+  return code;
 }
