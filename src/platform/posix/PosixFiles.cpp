@@ -1,10 +1,14 @@
 #include "platform/posix/PosixFiles.h"
 
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <cstdint>
 
 namespace {
 
@@ -28,12 +32,43 @@ std::string DirectoryOf(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-mode_t NewFileMode(const std::string& path) {
-  struct stat old;
-  if (::stat(path.c_str(), &old) == 0) return old.st_mode & 07777;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
+// The file a save replaces: the path itself, or where its chain of symbolic links ends (which
+// need not exist yet). Nothing when the chain does not end.
+std::optional<std::string> FinalTarget(std::string path) {
+  for (int links = 0; links < 40; ++links) {
+    struct stat info;
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    std::string target(256, '\0');
+    for (;;) {
+      const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+      if (length < 0) return std::nullopt;
+      if (static_cast<std::size_t>(length) < target.size()) {
+        target.resize(static_cast<std::size_t>(length));
+        break;
+      }
+      target.resize(target.size() * 2);
+    }
+    // A relative link is relative to the folder that holds the link.
+    path = !target.empty() && target.front() == '/' ? target : DirectoryOf(path) + '/' + target;
+  }
+  return std::nullopt;
+}
+
+// Six characters for a temporary name; O_EXCL, not these, is what makes the name unique.
+void FillRandom(char* x) {
+  static constexpr char kAlphabet[] =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  unsigned char bytes[6];
+  if (::getrandom(bytes, sizeof bytes, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof bytes)) {
+    static std::atomic<unsigned> counter;
+    std::uint64_t seed =
+        static_cast<std::uint64_t>(::getpid()) * 0x9E3779B97F4A7C15u ^
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+        counter++;
+    for (unsigned char& byte : bytes) byte = static_cast<unsigned char>(seed >>= 8);
+  }
+  for (std::size_t i = 0; i < sizeof bytes; ++i)
+    x[i] = kAlphabet[bytes[i] % (sizeof kAlphabet - 1)];
 }
 
 }  // namespace
@@ -76,25 +111,39 @@ std::optional<std::string> PosixFiles::Read(const std::string& path) {
 }
 
 bool PosixFiles::Replace(const std::string& path, std::string_view contents) {
-  std::string temporary = path + ".XXXXXX";
+  const std::optional<std::string> target = FinalTarget(path);
+  if (!target) return false;
+  std::string temporary = *target + ".XXXXXX";
   const int fd = CreateTemporary(temporary);
   if (fd < 0) return false;
+  // A new file has the mode the umask gives it; a replaced one keeps its own.
+  struct stat old;
+  const bool keepsMode = ::stat(target->c_str(), &old) == 0;
   bool closed = false;
-  const bool replaced = ::fchmod(fd, NewFileMode(path)) == 0 && Write(fd, contents) && Flush(fd) &&
-                        (closed = true, Close(fd)) && Rename(temporary, path);
+  const bool replaced = (!keepsMode || ::fchmod(fd, old.st_mode & 07777) == 0) &&
+                        Write(fd, contents) && Flush(fd) && (closed = true, Close(fd)) &&
+                        Rename(temporary, *target);
   if (!replaced) {
     if (!closed) ::close(fd);
     Delete(temporary);
     return false;
   }
   // The rename itself reaches the disk only with its directory.
-  Descriptor directory(::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  Descriptor directory(::open(DirectoryOf(*target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (directory.get() >= 0) ::fsync(directory.get());
   return true;
 }
 
 int PosixFiles::CreateTemporary(std::string& pathTemplate) {
-  return ::mkostemp(pathTemplate.data(), O_CLOEXEC);
+  if (pathTemplate.size() < 6) return errno = EINVAL, -1;
+  char* x = pathTemplate.data() + pathTemplate.size() - 6;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    FillRandom(x);
+    const int fd =
+        ::open(pathTemplate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
 }
 
 bool PosixFiles::Write(int fd, std::string_view bytes) {

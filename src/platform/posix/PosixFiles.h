@@ -12,11 +12,13 @@ class PosixFiles : public Files {
   std::string PathOf(std::string_view name) const override;
   bool IsFile(const std::string& path) override;
   std::optional<std::string> Read(const std::string& path) override;
+  // A symbolic link stays a link: the file at the end of its chain is what gets replaced.
   bool Replace(const std::string& path, std::string_view contents) override;
 
  protected:
   // The steps of a replacement, one system call each, so that tests can make any of them fail.
-  // CreateTemporary fills in the template's XXXXXX and returns a descriptor, or -1.
+  // CreateTemporary fills in the template's XXXXXX with a name no file has and returns a new
+  // file's descriptor, open for writing with the mode 0666 less the umask; or -1.
   virtual int CreateTemporary(std::string& pathTemplate);
   virtual bool Write(int fd, std::string_view bytes);
   virtual bool Flush(int fd);
