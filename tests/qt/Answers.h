@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -41,8 +43,17 @@ class Answers : public QObject {
 
   bool Done() const { return steps_.empty(); }
 
+  // Types the path into the dialog's file name box and presses Open. (selectFile() leaves the
+  // box alone while it has the focus, which it gets at a moment of its own.)
+  static void Open(QFileDialog* dialog, const QString& path) {
+    dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+    static_cast<QDialog*>(dialog)->accept();  // protected in QFileDialog
+  }
+
  private:
-  void Arm() { QTimer::singleShot(10, this, [this] { Poll(); }); }
+  void Arm() {
+    QTimer::singleShot(10, this, [this] { Poll(); });
+  }
   void Poll() {
     Arm();
     if (steps_.empty()) return;

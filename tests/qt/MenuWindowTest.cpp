@@ -93,8 +93,7 @@ class MenuWindowTest : public QObject {
     WriteFile(h->box.Path("home/my tool"), "");
     Choose({"mnuBrowse"}, [this](Answers& answers) {
       answers.Modal<QFileDialog>([this](QFileDialog* dialog) {
-        dialog->selectFile(h->box.Path("home/my tool"));
-        static_cast<QDialog*>(dialog)->accept();
+        Answers::Open(dialog, h->box.Path("home/my tool"));
       });
     });
     QCOMPARE(h->Edit()->text(), h->box.Path("home/my tool"));
