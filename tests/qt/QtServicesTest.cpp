@@ -1,3 +1,5 @@
+#include <signal.h>
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -8,9 +10,10 @@
 #include "Answers.h"
 #include "Harness.h"
 #include "TestMain.h"
+#include "menu/SharedDialog.h"
 #include "platform/qt/Colors.h"
 #include "platform/qt/ProgramDirectory.h"
-#include "menu/SharedDialog.h"
+#include "platform/qt/QuitSignals.h"
 
 class QtServicesTest : public QObject {
   Q_OBJECT
@@ -51,8 +54,8 @@ class QtServicesTest : public QObject {
     QTest::newRow("pure blue") << quint32(16711680) << QColor(0, 0, 255);
     QTest::newRow("window text") << quint32(0x80000008)
                                  << QApplication::palette().color(QPalette::Text);
-    QTest::newRow("window background") << quint32(0x80000005)
-                                       << QApplication::palette().color(QPalette::Base);
+    QTest::newRow("window background")
+        << quint32(0x80000005) << QApplication::palette().color(QPalette::Base);
     QTest::newRow("unknown system colour") << quint32(0x800000FF) << QColor();
   }
   void colors() {
@@ -122,6 +125,25 @@ class QtServicesTest : public QObject {
     QCOMPARE(initial, QColor(0, 0, 255));
     QCOMPARE(dlg1.Color, 16711680u);
     QVERIFY(answers.Done());
+  }
+
+  // A signal that ends the session reaches the quit through the event loop; the handler leaves
+  // errno as it was, also when its write fails on a full pipe.
+  void quitSignals_data() {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGHUP") << SIGHUP;
+  }
+  void quitSignals() {
+    QFETCH(int, signal);
+    int quits = 0;
+    QuitSignals handler([&] { ++quits; });
+    for (int i = 0; i < 70000; ++i) ::raise(signal);  // more bytes than a pipe holds
+    errno = EDOM;
+    ::raise(signal);
+    QCOMPARE(errno, EDOM);
+    QTRY_COMPARE(quits, 1);
   }
 
   void programDirectory_besideTheExecutableWhenWritable() {
