@@ -50,7 +50,7 @@ struct Harness {
   QtCommonDialog dialog;
   QtScreen screen;
   int ends = 0;
-  SingleInstance instance{box.Bytes("runtime"), [] {}, [this] { ++ends; }};
+  SingleInstance instance{box.Bytes("runtime"), box.Bytes("config"), [] {}, [this] { ++ends; }};
   CmdLineWindow window;
   MenuWindow menu{&window};
   Services services{shell, store, files, msgbox, dialog, instance, screen};

@@ -1,23 +1,36 @@
+#include <pwd.h>
 #include <signal.h>
+#include <unistd.h>
 
 #include <QProcess>
 #include <QTest>
 
 #include "Harness.h"
 #include "TestMain.h"
+#include "data/Application.h"
+
+Q_DECLARE_METATYPE(AnotherInstance)
 
 class SingleInstanceTest : public QObject {
   Q_OBJECT
   std::unique_ptr<Sandbox> box;
 
-  // The real program, copied into the sandbox: its files then live beside the copy.
-  QProcess* Start() {
+  // The real program, copied into the sandbox: its files then live beside the copy. Without a
+  // runtime folder, XDG_RUNTIME_DIR is unset and a file stands where Qt would make its own.
+  QProcess* Start(bool runtimeFolder = true) {
     auto* process = new QProcess(this);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("HOME", box->Path("home"));
     env.insert("XDG_CONFIG_HOME", box->Path("config"));
     env.insert("XDG_RUNTIME_DIR", box->Path("runtime"));
+    if (!runtimeFolder) {
+      env.remove("XDG_RUNTIME_DIR");
+      env.insert("TMPDIR", box->Path("home"));
+      WriteFile(
+          box->Path("home/runtime-") + QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name),
+          "not a folder");
+    }
     process->setProcessEnvironment(env);
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process->start(box->Path("program/vellcmdline"), {});
@@ -32,31 +45,69 @@ class SingleInstanceTest : public QObject {
     WriteFile(box->Path("program/history.cfg"), " one  \r\ntwo\r\n");
   }
 
-  // In one process: the second lock fails and its activation reaches the first.
-  void secondInstance_activatesTheFirst() {
+  // Two instances in one process. The settings folder serves when the runtime folder gives no
+  // lock or no socket; with no lock anywhere, neither can tell.
+  void lockFolders_data() {
+    QTest::addColumn<QString>("runtime");  // under the sandbox; made unless "missing"
+    QTest::addColumn<bool>("settingsBlocked");
+    QTest::addColumn<AnotherInstance>("second");
+    QTest::addColumn<QString>("listensIn");
+    const QString settings = "config/VellCmdLine";
+    QTest::newRow("runtime folder") << "runtime" << false << AnotherInstance::Yes << "runtime";
+    QTest::newRow("none found by Qt") << "" << false << AnotherInstance::Yes << settings;
+    QTest::newRow("runtime folder missing")
+        << "missing" << false << AnotherInstance::Yes << settings;
+    QTest::newRow("no room for the socket's path")
+        << QString(100, 'r') << false << AnotherInstance::Yes << settings;
+    QTest::newRow("no folder at all") << "missing" << true << AnotherInstance::CannotTell << "";
+  }
+  void lockFolders() {
+    QFETCH(QString, runtime);
+    QFETCH(bool, settingsBlocked);
+    QFETCH(AnotherInstance, second);
+    QFETCH(QString, listensIn);
+    if (!runtime.isEmpty() && runtime != "missing") QDir(box->root.path()).mkdir(runtime);
+    if (settingsBlocked) WriteFile(box->Path("config/VellCmdLine"), "a file, not a folder");
+    const std::string folder = runtime.isEmpty() ? "" : box->Bytes(runtime);
     int activated = 0;
     SingleInstance first(
-        box->Bytes("runtime"), [&] { ++activated; }, [] {});
-    QCOMPARE(first.IsAnotherRunning(), AnotherInstance::No);
-    SingleInstance second(
-        box->Bytes("runtime"), [] {}, [] {});
-    QCOMPARE(second.IsAnotherRunning(), AnotherInstance::Yes);
-    QVERIFY(second.ActivateByTitle(second.Title()));
-    QTRY_COMPARE(activated, 1);
+        folder, box->Bytes("config"), [&] { ++activated; }, [] {});
+    QCOMPARE(first.IsAnotherRunning(),
+             second == AnotherInstance::Yes ? AnotherInstance::No : second);
+    SingleInstance other(
+        folder, box->Bytes("config"), [] {}, [] {});
+    QCOMPARE(other.IsAnotherRunning(), second);
+    if (second == AnotherInstance::Yes) {
+      QVERIFY(other.ActivateByTitle(other.Title()));
+      QTRY_COMPARE(activated, 1);
+      QVERIFY(QFileInfo::exists(box->Path(listensIn + "/" + kApplicationTitle + ".socket")));
+    }
+    if (listensIn == "runtime") QVERIFY(!QFileInfo::exists(box->Path("config/VellCmdLine")));
   }
 
-  // A second start touches no file or setting and ends; SIGTERM closes the first, which saves.
-  void secondStart_exitsAndTheFirstSavesOnSigterm() {
-    QProcess* first = Start();
+  // A second start touches no file or setting and ends; a signal that ends a session closes the
+  // first, which saves.
+  void secondStart_exitsAndTheFirstSavesOnASignal_data() {
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("runtimeFolder");
+    QTest::newRow("SIGTERM") << SIGTERM << true;
+    QTest::newRow("SIGHUP") << SIGHUP << true;
+    QTest::newRow("SIGTERM, no runtime folder") << SIGTERM << false;
+  }
+  void secondStart_exitsAndTheFirstSavesOnASignal() {
+    QFETCH(int, signal);
+    QFETCH(bool, runtimeFolder);
+    QProcess* first = Start(runtimeFolder);
     // Up once the first show has written the whole geometry, "Left" last.
     QTRY_VERIFY_WITH_TIMEOUT(ReadFile(Ini()).contains("Left="), 20000);
+    QCOMPARE(QFileInfo::exists(box->Path("config/VellCmdLine/vellcmdline.lock")), !runtimeFolder);
     const QByteArray settings = ReadFile(Ini());
-    QProcess* second = Start();
+    QProcess* second = Start(runtimeFolder);
     QVERIFY(second->waitForFinished(20000));
     QCOMPARE(second->exitCode(), 0);
     QCOMPARE(ReadFile(Ini()), settings);
     QCOMPARE(first->state(), QProcess::Running);
-    ::kill(static_cast<pid_t>(first->processId()), SIGTERM);
+    ::kill(static_cast<pid_t>(first->processId()), signal);
     QVERIFY(first->waitForFinished(20000));
     QCOMPARE(first->exitStatus(), QProcess::NormalExit);
     QCOMPARE(ReadFile(box->Path("program/history.cfg")), QByteArray("one\r\ntwo\r\n"));

@@ -114,7 +114,7 @@ int main(int argc, char** argv) {
   SingleInstance instance(
       QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
           .toStdString(),
-      [&window] { window.Activate(); },
+      QFile::encodeName(config).toStdString(), [&window] { window.Activate(); },
       [] {
         std::fflush(nullptr);
         std::_Exit(endCode);
