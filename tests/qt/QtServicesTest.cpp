@@ -1,4 +1,5 @@
 #include <signal.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QColorDialog>
@@ -39,6 +40,53 @@ class QtServicesTest : public QObject {
     WriteFile(box.Path("config/Blocked"), "a file where the folder should be");
     QtSettingsStore store(box.Path("config"));
     QVERIFY(!store.Write("Blocked", "Defaults", "Top", "1"));
+  }
+
+  // A settings file that is not an ordinary one is never opened (a FIFO would block forever):
+  // the run keeps its values in memory, says so, and leaves the file as it was.
+  void settings_notAnOrdinaryFile_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("device") << "device";
+    QTest::newRow("link to an ordinary file") << "link";
+  }
+  void settings_notAnOrdinaryFile() {
+    QFETCH(QString, kind);
+    Sandbox here;
+    QVERIFY(QDir().mkpath(here.Path("config/VellCmdLine")));
+    const QString path = here.Path("config/VellCmdLine/VellCmdLine.ini");
+    const QByteArray name = QFile::encodeName(path);
+    if (kind == "fifo") QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+    if (kind == "folder") QVERIFY(QDir().mkdir(path));
+    if (kind == "device") QVERIFY(QFile::link("/dev/null", path));
+    if (kind == "link") {
+      WriteFile(here.Path("elsewhere.ini"), "[Defaults]\nTop=7\n");
+      QVERIFY(QFile::link(here.Path("elsewhere.ini"), path));
+    }
+    struct stat before, after;
+    QCOMPARE(::lstat(name.constData(), &before), 0);
+    const bool ordinary = kind == "link";
+    const auto read = [](QtSettingsStore& store) {
+      return store.Read("VellCmdLine", "Defaults", "Top");
+    };
+
+    QtSettingsStore store(here.Path("config"));
+    QCOMPARE(read(store), ordinary ? std::optional<std::string>("7") : std::nullopt);
+    QCOMPARE(store.Write("VellCmdLine", "Defaults", "Top", "8"), ordinary);
+    QCOMPARE(read(store), std::optional<std::string>("8"));
+    QtSettingsStore nextRun(here.Path("config"));
+    QCOMPARE(read(nextRun), ordinary ? std::optional<std::string>("8") : std::nullopt);
+    if (ordinary) {
+      QCOMPARE(store.Problem(), "");
+      return;
+    }
+    QCOMPARE(store.Problem(), "The settings file " + name.toStdString() +
+                                  " is not an ordinary file: the program starts with its default "
+                                  "settings and keeps none of the changes.");
+    QCOMPARE(::lstat(name.constData(), &after), 0);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(after.st_ino, before.st_ino);
   }
 
   void nameFilters_allFourInOrder() {

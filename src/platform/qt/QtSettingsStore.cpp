@@ -1,33 +1,57 @@
 #include "platform/qt/QtSettingsStore.h"
 
+#include <sys/stat.h>
+
+#include <QFile>
+
 namespace {
 QString KeyPath(const std::string& section, const std::string& key) {
   return QString::fromLocal8Bit(section) + '/' + QString::fromLocal8Bit(key);
 }
 }  // namespace
 
-QSettings& QtSettingsStore::File(const std::string& application) {
-  auto& file = files_[application];
-  if (!file) {
+QSettings* QtSettingsStore::File(const std::string& application) {
+  auto [file, first] = files_.try_emplace(application);
+  if (first) {
     const QString name = QString::fromLocal8Bit(application);
-    file = std::make_unique<QSettings>(directory_ + '/' + name + '/' + name + ".ini",
-                                       QSettings::IniFormat);
+    const QString path = directory_ + '/' + name + '/' + name + ".ini";
+    // QSettings would wait forever for a FIFO's writer, with the instance lock held.
+    const QByteArray bytes = QFile::encodeName(path);
+    struct stat info;
+    if (::stat(bytes.constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+      if (problem_.empty())
+        problem_ = "The settings file " + bytes.toStdString() +
+                   " is not an ordinary file: the program starts with its default settings and "
+                   "keeps none of the changes.";
+      return nullptr;
+    }
+    file->second = std::make_unique<QSettings>(path, QSettings::IniFormat);
   }
-  return *file;
+  return file->second.get();
 }
 
 std::optional<std::string> QtSettingsStore::Read(const std::string& application,
                                                  const std::string& section,
                                                  const std::string& key) {
-  const QVariant value = File(application).value(KeyPath(section, key));
+  QSettings* file = File(application);
+  if (!file) {
+    const auto kept = memory_.find({application, section, key});
+    if (kept == memory_.end()) return std::nullopt;
+    return kept->second;
+  }
+  const QVariant value = file->value(KeyPath(section, key));
   if (!value.isValid() || !value.canConvert<QString>()) return std::nullopt;
   return value.toString().toLocal8Bit().toStdString();
 }
 
 bool QtSettingsStore::Write(const std::string& application, const std::string& section,
                             const std::string& key, const std::string& value) {
-  QSettings& file = File(application);
-  file.setValue(KeyPath(section, key), QString::fromLocal8Bit(value));
-  file.sync();
-  return file.status() == QSettings::NoError;
+  QSettings* file = File(application);
+  if (!file) {
+    memory_[{application, section, key}] = value;
+    return false;
+  }
+  file->setValue(KeyPath(section, key), QString::fromLocal8Bit(value));
+  file->sync();
+  return file->status() == QSettings::NoError;
 }

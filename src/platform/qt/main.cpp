@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "commandwindow/CmdLine.h"
+#include "data/Application.h"
 #include "platform/posix/PosixFiles.h"
 #include "platform/qt/CmdLineWindow.h"
 #include "platform/qt/MenuWindow.h"
@@ -133,6 +134,7 @@ int main(int argc, char** argv) {
   std::atexit(CloseOnExit);
 
   form.Form_Load();
+  if (!store.Problem().empty()) msgbox.Show(store.Problem(), kApplicationTitle, MsgBoxButtons::OK);
   QDir().mkpath(QFile::decodeName(directory.c_str()));
   window.show();
   const int code = app.exec();
