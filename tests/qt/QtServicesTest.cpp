@@ -140,10 +140,8 @@ class QtServicesTest : public QObject {
     QtCommonDialog native;
     SharedDialog dlg1(native);
     Answers answers;
-    answers.Modal<QFileDialog>([&](QFileDialog* dialog) {
-      dialog->selectFile(box.Path("home/a tool.sh"));
-      static_cast<QDialog*>(dialog)->accept();
-    });
+    answers.Modal<QFileDialog>(
+        [&](QFileDialog* dialog) { Answers::Open(dialog, box.Path("home/a tool.sh")); });
     QStringList filters;
     QString startedAt;
     answers.Modal<QFileDialog>([&](QFileDialog* dialog) {
