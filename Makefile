@@ -1,6 +1,8 @@
 # The two commands of the README: `make run` and `make test`. Each installs what is missing.
 CORE_PACKAGES := cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
 QT_PACKAGES := qt6-base-dev
+# The Linux port's tests start their own X servers and type into the strip.
+QT_TEST_PACKAGES := xvfb xauth xdotool
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 WIN_PACKAGES := g++-mingw-w64-x86-64-posix googletest wine64 xvfb xauth
 FUZZ_TARGETS := aliases_load history_load settings dispatch alias_editor
@@ -9,7 +11,7 @@ FUZZ_SECONDS ?= 60
 .PHONY: test run bench fuzz win-test deps clean
 
 deps:
-	@scripts/install-deps $(CORE_PACKAGES) $(QT_PACKAGES)
+	@scripts/install-deps $(CORE_PACKAGES) $(QT_PACKAGES) $(QT_TEST_PACKAGES)
 
 test: deps
 	cmake --preset dev

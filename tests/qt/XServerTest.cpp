@@ -1,0 +1,242 @@
+// The real program, copied into a sandbox, on a real X server (Xvfb) that each case starts for
+// itself, driven with xdotool as a user would: how it ends, where it comes back, and its start
+// without a display.
+#include <pwd.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <QProcess>
+#include <QTest>
+
+#include "Harness.h"
+#include "TestMain.h"
+#include "aliaseditor/Associations.h"
+
+namespace {
+// Qt's DPI on Xvfb is 96: 15 twips a pixel.
+int Pixels(float twips) { return static_cast<int>(twips / 15); }
+QPoint Centre(const Rect& twips) {
+  return {Pixels(twips.Left + twips.Width / 2), Pixels(twips.Top + twips.Height / 2)};
+}
+QPoint EditorControl(std::string_view name) {
+  for (const Associations::Control& control : Associations::kControls)
+    if (name == control.Name) return Centre(control.Position);
+  return {};
+}
+}  // namespace
+
+class XServerTest : public QObject {
+  Q_OBJECT
+  std::unique_ptr<Sandbox> box;
+  QProcess* server = nullptr;
+  QString display;
+  QProcess* strip = nullptr;
+
+  QProcessEnvironment Environment() const {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY", "HOME"})
+      env.remove(name);
+    if (!display.isEmpty()) env.insert("DISPLAY", display);
+    env.insert("XDG_CONFIG_HOME", box->Path("config"));
+    env.insert("XDG_RUNTIME_DIR", box->Path("runtime"));
+    env.insert("XDG_CACHE_HOME", box->Path("home/cache"));
+    return env;
+  }
+
+  // Xvfb picks a free display number and writes it to its standard output. Without -noreset
+  // the last client to go (an xdotool) resets the server, and a strip connecting then fails.
+  void StartServer(const QString& size) {
+    server = new QProcess(this);
+    server->setStandardErrorFile(QProcess::nullDevice());
+    server->start(
+        "Xvfb", {"-displayfd", "1", "-screen", "0", size + "x24", "-nolisten", "tcp", "-noreset"});
+    QVERIFY2(server->waitForStarted(), "Xvfb is missing: make deps installs it");
+    QTRY_VERIFY_WITH_TIMEOUT(server->canReadLine(), 20000);
+    display = ":" + server->readLine().trimmed();
+  }
+
+  // The strip, started without HOME, as a service manager may start it; up once it is mapped.
+  void StartStrip() {
+    strip = new QProcess(this);
+    strip->setProcessEnvironment(Environment());
+    strip->start(box->Path("program/vellcmdline"), {});
+    QTRY_VERIFY_WITH_TIMEOUT(strip->state() == QProcess::NotRunning || Visible().size() == 1,
+                             20000);
+    QCOMPARE(strip->state(), QProcess::Running);
+  }
+
+  QByteArray Xdotool(const QStringList& arguments) {
+    QProcess tool;
+    tool.setProcessEnvironment(Environment());
+    tool.start("xdotool", arguments);
+    if (!tool.waitForFinished(20000)) qWarning("xdotool is missing or hangs");
+    return tool.readAllStandardOutput();
+  }
+  // The strip's mapped windows.
+  QList<QByteArray> Visible() {
+    QList<QByteArray> windows;
+    for (const QByteArray& line :
+         Xdotool({"search", "--onlyvisible", "--pid", QString::number(strip->processId())})
+             .split('\n'))
+      if (!line.isEmpty()) windows << line;
+    return windows;
+  }
+  void Click(const QByteArray& window, QPoint at, int button = 1) {
+    Xdotool({"mousemove", "--window", window, QString::number(at.x()), QString::number(at.y()),
+             "click", QString::number(button)});
+  }
+
+ private slots:
+  void init() {
+    box = std::make_unique<Sandbox>();
+    QVERIFY(QFile::copy(VELLCMDLINE, box->Path("program/vellcmdline")));
+  }
+
+  void cleanup() {
+    if (strip && QTest::currentTestFailed())
+      qWarning("the strip's stderr: %s", strip->readAllStandardError().constData());
+    for (QProcess* process : {strip, server})
+      if (process && process->state() != QProcess::NotRunning) {
+        process->terminate();
+        process->waitForFinished(20000);
+      }
+    delete strip;
+    delete server;
+    strip = server = nullptr;
+    display.clear();
+  }
+
+  // A command run, an alias added in the open alias editor, then the end: both are on disk.
+  void end_keepsTheEditorsAliasesAndTheHistory_data() {
+    QTest::addColumn<QString>("end");
+    QTest::addColumn<bool>("historyWritable");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("SIGTERM") << "TERM" << true << 0;
+    QTest::newRow("SIGHUP") << "HUP" << true << 0;
+    QTest::newRow("X server gone") << "X" << true << 1;
+    // No message box on a dead display: the failure goes to stderr and the strip still ends.
+    QTest::newRow("X server gone, history unwritable") << "X" << false << 1;
+  }
+  void end_keepsTheEditorsAliasesAndTheHistory() {
+    QFETCH(QString, end);
+    QFETCH(bool, historyWritable);
+    QFETCH(int, exitCode);
+    StartServer("1280x800");
+    if (QTest::currentTestFailed()) return;
+    StartStrip();
+    if (QTest::currentTestFailed()) return;
+    const QByteArray window = Visible().first();
+    if (!historyWritable) QVERIFY(QDir().mkdir(box->Path("program/history.cfg")));
+
+    // The command saves the environment a program started from the strip gets.
+    const QString childEnv = box->Path("child.env");
+    const QString command = QString("%env>%1.tmp;mv %1.tmp %1").arg(childEnv);
+    const QPoint border(CmdLineWindow::kBorder, CmdLineWindow::kBorder);
+    Click(window, border + Centre(CmdLine::kText1));
+    Xdotool({"type", command});
+    Xdotool({"key", "Return"});
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(childEnv), 20000);
+    const QByteArray environment = ReadFile(childEnv);
+    QVERIFY(!environment.contains("QT_QPA_PLATFORM="));
+    QVERIFY(environment.contains("\nHOME=" + QByteArray(::getpwuid(::getuid())->pw_dir) + "\n"));
+
+    // Command2 opens the menu; the second item down is "Define aliases...".
+    Click(window, border + Centre(CmdLine::kCommand2));
+    QTRY_COMPARE_WITH_TIMEOUT(Visible().size(), 2, 20000);
+    Xdotool({"key", "Down", "Down", "Return"});
+    QByteArray editor;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !(editor = Xdotool({"search", "--onlyvisible", "--name", "^Aliases$"}).trimmed()).isEmpty(),
+        20000);
+    Xdotool({"key", "Tab"});
+    Xdotool({"type", "np"});
+    Xdotool({"key", "Tab"});
+    Xdotool({"type", "/usr/bin/true"});
+    Click(editor, EditorControl("Command1"));
+    // The X events come in order: a context menu opened after the click shows that it was done.
+    Click(editor, EditorControl("Text1(0)"), 3);
+    QTRY_COMPARE_WITH_TIMEOUT(Visible().size(), 3, 20000);
+    Xdotool({"key", "Escape"});
+    QTRY_COMPARE_WITH_TIMEOUT(Visible().size(), 2, 20000);
+
+    if (end == "X")
+      server->terminate();
+    else
+      ::kill(static_cast<pid_t>(strip->processId()), end == "HUP" ? SIGHUP : SIGTERM);
+    QVERIFY(strip->waitForFinished(20000));
+    const QByteArray errors = strip->readAllStandardError();
+    QCOMPARE(strip->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(strip->exitCode(), exitCode);
+    QVERIFY(ReadFile(box->Path("program/aliases.cfg")).split('\n').contains("np`/usr/bin/true\r"));
+    if (historyWritable)
+      QCOMPARE(ReadFile(box->Path("program/history.cfg")), command.toLocal8Bit() + "\r\n");
+    else
+      QVERIFY2(errors.contains("history could not be saved"), errors.constData());
+  }
+
+  // Stored values that would hide the strip or drop its place; (-1, -1): any place on the screen.
+  void restoredGeometry_isVisibleAndUsable_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QPoint>("position");
+    QTest::newRow("Width=1, Height=1")
+        << "1280x800" << QByteArray("Width=1\nHeight=1\n") << QPoint(-1, -1);
+    QTest::newRow("beyond 16 bits on 3840x2160")
+        << "3840x2160" << QByteArray("Left=45000\nTop=30000\n") << QPoint(3000, 2000);
+  }
+  void restoredGeometry_isVisibleAndUsable() {
+    QFETCH(QString, screen);
+    QFETCH(QByteArray, settings);
+    QFETCH(QPoint, position);
+    QVERIFY(QDir().mkpath(box->Path("config/VellCmdLine")));
+    WriteFile(box->Path("config/VellCmdLine/VellCmdLine.ini"), "[Defaults]\n" + settings);
+    StartServer(screen);
+    if (QTest::currentTestFailed()) return;
+    StartStrip();
+    if (QTest::currentTestFailed()) return;
+
+    QMap<QByteArray, int> geometry;
+    for (const QByteArray& line :
+         Xdotool({"getwindowgeometry", "--shell", Visible().first()}).split('\n'))
+      if (const int equals = line.indexOf('='); equals > 0)
+        geometry[line.left(equals)] = line.mid(equals + 1).toInt();
+    const QRect placed(geometry["X"], geometry["Y"], geometry["WIDTH"], geometry["HEIGHT"]);
+    const QStringList size = screen.split('x');
+    QVERIFY2(QRect(0, 0, size[0].toInt(), size[1].toInt()).contains(placed),
+             qPrintable(QString("%1,%2 %3x%4")
+                            .arg(placed.x())
+                            .arg(placed.y())
+                            .arg(placed.width())
+                            .arg(placed.height())));
+    // One line of the command box high, and the menu button and a few characters wide.
+    QVERIFY(placed.height() >= Pixels(CmdLine::kLeastClient.Height) + 2 * CmdLineWindow::kBorder);
+    QVERIFY(placed.width() >= Pixels(CmdLine::kLeastClient.Width) + 2 * CmdLineWindow::kBorder);
+    if (position.x() >= 0) QCOMPARE(placed.topLeft(), position);
+  }
+
+  // Without a display, or with one that nobody serves: one line and an exit code, no abort.
+  void noDisplay_endsWithOneLine_data() {
+    QTest::addColumn<QString>("display");
+    int unused = 1000;
+    while (QFile::exists(QString("/tmp/.X11-unix/X%1").arg(unused)) ||
+           QFile::exists(QString("/tmp/.X%1-lock").arg(unused)))
+      ++unused;
+    QTest::newRow("none") << QString();
+    QTest::newRow("nobody serves it") << QString(":%1").arg(unused);
+  }
+  void noDisplay_endsWithOneLine() {
+    QFETCH(QString, display);
+    this->display = display;
+    strip = new QProcess(this);
+    strip->setProcessEnvironment(Environment());
+    strip->start(box->Path("program/vellcmdline"), {});
+    QVERIFY(strip->waitForFinished(20000));
+    QCOMPARE(strip->exitStatus(), QProcess::NormalExit);
+    QVERIFY(strip->exitCode() != 0);
+    const QByteArray errors = strip->readAllStandardError();
+    QVERIFY2(errors.count('\n') == 1 && errors.endsWith('\n'), errors.constData());
+  }
+};
+
+VELL_QTEST_MAIN(XServerTest)
+#include "XServerTest.moc"
