@@ -27,8 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (p.shell.requests.size() == 1) {
     const ShellRequest& request = p.shell.requests[0];
     CHECK(request.ShowCommand == 1);
-    CHECK(request.Interpreter == (command.front() == '%'));
-    if (request.Interpreter) CHECK(request.Parameters == " /C " + command.substr(1));
+    CHECK(request.InterpreterLine.has_value() == (command.front() == '%'));
+    if (request.InterpreterLine) {
+      CHECK(*request.InterpreterLine == command.substr(1));
+      CHECK(request.File == "command" && request.Parameters == " /C " + command.substr(1));
+    }
     const bool started = p.shell.result > 32;
     CHECK(p.msgbox.shown.size() - messagesBefore == (started ? 0u : 1u));
     CHECK(p.view.text == (started ? "" : line));

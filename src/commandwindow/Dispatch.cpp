@@ -5,10 +5,9 @@
 ShellRequest FormShellRequest(std::string_view command) {
   ShellRequest request;
   if (command.front() == '%') {
+    request.InterpreterLine = command.substr(1);
     request.File = "command";
-    request.Parameters = " /C ";
-    request.Parameters += command.substr(1);
-    request.Interpreter = true;
+    request.Parameters = " /C " + *request.InterpreterLine;
   } else if (command.front() != '"') {
     request.File = command;
   } else {

@@ -1,15 +1,16 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
-// What the dispatcher asks the shell to open.
+// What the dispatcher asks the shell to open: the file and parameters as ShellExecuteA gets them.
 struct ShellRequest {
   std::string File;
   std::string Parameters;
   int ShowCommand = 1;
-  // The "%" form: File is "command" and Parameters " /C " plus the rest of the line; a port
-  // hands that rest to its own command interpreter.
-  bool Interpreter = false;
+  // The "%" form's rest of the line, for the system's command interpreter. File and Parameters
+  // then hold the designed call: "command" with " /C " and the rest.
+  std::optional<std::string> InterpreterLine;
 };
 
 // Opens a file, program, document or URL. The working directory is the user's home folder.

@@ -61,7 +61,7 @@ TEST(ExecuteCommand, anAliasRunsItsTargetAndTheHistoryKeepsTheName) {
   EXPECT_EQ(p.shell.requests[0].File, "notepad.exe");
   EXPECT_EQ(p.shell.requests[1].File, "command");
   EXPECT_EQ(p.shell.requests[1].Parameters, " /C echo hi");
-  EXPECT_TRUE(p.shell.requests[1].Interpreter);
+  EXPECT_EQ(p.shell.requests[1].InterpreterLine, "echo hi");
   EXPECT_EQ(p.shell.requests[2].File, "C:\\My Tools\\q.exe");
   EXPECT_EQ(p.shell.requests[2].Parameters, "-x");
   EXPECT_EQ(p.shell.requests[3].File, "np readme.txt");

@@ -9,7 +9,7 @@ struct FormCase {
   friend void PrintTo(const FormCase& c, std::ostream* os) { *os << c.name; }
   std::string command;
   std::string file, parameters;
-  bool interpreter;
+  std::optional<std::string> interpreterLine;
 };
 
 class FormShellRequestTest : public testing::TestWithParam<FormCase> {};
@@ -19,28 +19,30 @@ TEST_P(FormShellRequestTest, splitsFileAndParameters) {
   const ShellRequest request = FormShellRequest(c.command);
   EXPECT_EQ(request.File, c.file);
   EXPECT_EQ(request.Parameters, c.parameters);
-  EXPECT_EQ(request.Interpreter, c.interpreter);
+  EXPECT_EQ(request.InterpreterLine, c.interpreterLine);
   EXPECT_EQ(request.ShowCommand, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, FormShellRequestTest,
     testing::Values(
-        FormCase{"plainIsOneFileName", "notepad readme.txt", "notepad readme.txt", "", false},
-        FormCase{"commandSlashCIsPlain", "COMMAND /C dir", "COMMAND /C dir", "", false},
-        FormCase{"percent", "%dir c:\\", "command", " /C dir c:\\", true},
-        FormCase{"percentAlone", "%", "command", " /C ", true},
-        FormCase{"percentKeepsSpaces", "%  echo  ", "command", " /C   echo  ", true},
+        FormCase{"plainIsOneFileName", "notepad readme.txt", "notepad readme.txt", "",
+                 std::nullopt},
+        FormCase{"commandSlashCIsPlain", "COMMAND /C dir", "COMMAND /C dir", "", std::nullopt},
+        FormCase{"percent", "%dir c:\\", "command", " /C dir c:\\", "dir c:\\"},
+        FormCase{"percentAlone", "%", "command", " /C ", ""},
+        FormCase{"percentKeepsSpaces", "%  echo  ", "command", " /C   echo  ", "  echo  "},
         FormCase{"quoted", "\"C:\\Program Files\\Tool\\tool.exe\" -v x.txt",
-                 "C:\\Program Files\\Tool\\tool.exe", "-v x.txt", false},
-        FormCase{"quotedFileIsTrimmed", "\" tool.exe\"", "tool.exe", "", false},
-        FormCase{"quotedParametersAreTrimmed", "\"a\"   b  ", "a", "b", false},
-        FormCase{"noClosingQuote", "\"C:\\Tools\\tool.exe", "C:\\Tools\\tool.exe", "", false},
-        FormCase{"noClosingQuoteKeepsSpaces", "\" a b ", " a b ", "", false},
-        FormCase{"twoLeadingQuotesKeepTheSecond", "\"\"a\" b", "\"a", "b", false},
-        FormCase{"twoLeadingQuotesAlone", "\"\"abc", "\"abc", "", false},
-        FormCase{"quoteAlone", "\"", "", "", false},
-        FormCase{"twoQuotesAlone", "\"\"", "\"", "", false}),
+                 "C:\\Program Files\\Tool\\tool.exe", "-v x.txt", std::nullopt},
+        FormCase{"quotedFileIsTrimmed", "\" tool.exe\"", "tool.exe", "", std::nullopt},
+        FormCase{"quotedParametersAreTrimmed", "\"a\"   b  ", "a", "b", std::nullopt},
+        FormCase{"noClosingQuote", "\"C:\\Tools\\tool.exe", "C:\\Tools\\tool.exe", "",
+                 std::nullopt},
+        FormCase{"noClosingQuoteKeepsSpaces", "\" a b ", " a b ", "", std::nullopt},
+        FormCase{"twoLeadingQuotesKeepTheSecond", "\"\"a\" b", "\"a", "b", std::nullopt},
+        FormCase{"twoLeadingQuotesAlone", "\"\"abc", "\"abc", "", std::nullopt},
+        FormCase{"quoteAlone", "\"", "", "", std::nullopt},
+        FormCase{"twoQuotesAlone", "\"\"", "\"", "", std::nullopt}),
     [](const auto& info) { return info.param.name; });
 
 TEST(ShellFailureMessage, notFoundKeepsItsOwnText) {

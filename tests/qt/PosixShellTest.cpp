@@ -6,6 +6,7 @@
 
 #include "Harness.h"
 #include "TestMain.h"
+#include "commandwindow/Dispatch.h"
 #include "platform/qt/PosixShell.h"
 
 namespace {
@@ -66,7 +67,7 @@ class PosixShellTest : public QObject {
     QFETCH(QString, file);
     QFETCH(int, code);
     PosixShell shell(box.Bytes("home"));
-    QCOMPARE(shell.Execute(ShellRequest{file.toStdString(), "", 1, false}), code);
+    QCOMPARE(shell.Execute(ShellRequest{file.toStdString(), "", 1, {}}), code);
   }
 
   // Programs start in the home folder with their parameters split as a shell splits words.
@@ -76,15 +77,15 @@ class PosixShellTest : public QObject {
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("by path") << box.Path("program/recorder") << "-v \"a b\" 'c$d'"
                              << QStringList{"[-v]", "[a b]", "[c$d]"};
-    QTest::newRow("on PATH") << "recorder" << "" << QStringList{};
+    QTest::newRow("on PATH") << "recorder"
+                             << "" << QStringList{};
   }
   void programs() {
     QFETCH(QString, file);
     QFETCH(QString, parameters);
     QFETCH(QStringList, arguments);
     PosixShell shell(box.Bytes("home"));
-    QCOMPARE(shell.Execute(ShellRequest{file.toStdString(), parameters.toStdString(), 1, false}),
-             42);
+    QCOMPARE(shell.Execute(ShellRequest{file.toStdString(), parameters.toStdString(), 1, {}}), 42);
     QTRY_VERIFY(QFile::exists(marker));
     const QStringList lines = QString(ReadFile(marker)).split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.first(), box.Path("home"));
@@ -98,15 +99,15 @@ class PosixShellTest : public QObject {
     PosixShell shell(box.Bytes("home"));
     const int descriptors = OpenDescriptors();
     for (int i = 0; i < 1000; ++i)
-      QCOMPARE(shell.Execute(ShellRequest{"/bin/true", "", 1, false}), 42);
-    QCOMPARE(shell.Execute(ShellRequest{"/no/such/program", "", 1, false}), 3);
+      QCOMPARE(shell.Execute(ShellRequest{"/bin/true", "", 1, {}}), 42);
+    QCOMPARE(shell.Execute(ShellRequest{"/no/such/program", "", 1, {}}), 3);
     QCOMPARE(OpenDescriptors(), descriptors);
     QCOMPARE(Zombies(), 0);
   }
 
   void interpreter_runsTheRestThroughSh() {
     PosixShell shell(box.Bytes("home"));
-    QCOMPARE(shell.Execute(ShellRequest{"command", " /C echo $((6*7)) > \"$MARKER\"", 1, true}), 42);
+    QCOMPARE(shell.Execute(FormShellRequest("%echo $((6*7)) > \"$MARKER\"")), 42);
     QTRY_COMPARE(ReadFile(marker), QByteArray("42\n"));
   }
 
@@ -121,9 +122,9 @@ class PosixShellTest : public QObject {
     QFETCH(QString, target);
     WriteFile(box.Path("program/notes.txt"), "text");
     PosixShell shell(box.Bytes("home"));
-    QCOMPARE(shell.Execute(ShellRequest{target.toStdString(), "", 1, false}), 31);
+    QCOMPARE(shell.Execute(ShellRequest{target.toStdString(), "", 1, {}}), 31);
     MakeScript(box.Path("bin/xdg-open"), kRecorder);
-    QCOMPARE(shell.Execute(ShellRequest{target.toStdString(), "", 1, false}), 42);
+    QCOMPARE(shell.Execute(ShellRequest{target.toStdString(), "", 1, {}}), 42);
     QTRY_VERIFY(QFile::exists(marker));
     QCOMPARE(QString(ReadFile(marker)).split('\n').at(1), "[" + target + "]");
     QFile::remove(box.Path("bin/xdg-open"));
@@ -133,9 +134,9 @@ class PosixShellTest : public QObject {
   void started_isNotWaitedFor() {
     PosixShell shell(box.Bytes("home"));
     const QString pidFile = box.Path("home/pid");
-    QCOMPARE(shell.Execute(ShellRequest{"command", " /C echo $$ > " + pidFile.toStdString() +
-                                                       "; exec sleep 30", 1, true}),
-             42);
+    QCOMPARE(
+        shell.Execute(FormShellRequest("%echo $$ > " + pidFile.toStdString() + "; exec sleep 30")),
+        42);
     QTRY_VERIFY(!ReadFile(pidFile).isEmpty());
     const pid_t child = ReadFile(pidFile).trimmed().toInt();
     QVERIFY(::getsid(child) != ::getsid(0));

@@ -21,16 +21,23 @@ constexpr int kNoAssociation = 31;
 
 int CodeOf(int error) {
   switch (error) {
-    case ENOENT: return kNotFound;
-    case ENOTDIR: return kPathNotFound;
+    case ENOENT:
+      return kNotFound;
+    case ENOTDIR:
+      return kPathNotFound;
     case EACCES:
-    case EPERM: return kAccessDenied;
+    case EPERM:
+      return kAccessDenied;
     case ENOMEM:
-    case E2BIG: return 8;
+    case E2BIG:
+      return 8;
     case ENOEXEC:
-    case ELIBBAD: return 11;
-    case ETXTBSY: return 26;
-    default: return 0;
+    case ELIBBAD:
+      return 11;
+    case ETXTBSY:
+      return 26;
+    default:
+      return 0;
   }
 }
 
@@ -74,12 +81,7 @@ std::string ParentOf(const std::string& path) {
 }  // namespace
 
 int PosixShell::Execute(const ShellRequest& request) {
-  if (request.Interpreter) {
-    // Parameters are " /C " and the rest of the line: the rest goes to the shell as it is.
-    const std::string& parameters = request.Parameters;
-    const std::string command = parameters.rfind(" /C ", 0) == 0 ? parameters.substr(4) : parameters;
-    return Spawn({"/bin/sh", "-c", command});
-  }
+  if (request.InterpreterLine) return Spawn({"/bin/sh", "-c", *request.InterpreterLine});
   const std::string& file = request.File;
   if (file.empty()) return kNotFound;
   if (IsUrl(file)) return Open(file);

@@ -16,7 +16,7 @@ std::string ProfileFolder() {
 }
 
 // No 64-bit Windows has a program named "command": the "%" form goes to the system's own
-// command interpreter, with the same " /C " parameters.
+// command interpreter, with the designed parameters.
 std::string CommandInterpreter() {
   char path[MAX_PATH];
   const DWORD length = GetEnvironmentVariableA("ComSpec", path, sizeof path);
@@ -26,7 +26,7 @@ std::string CommandInterpreter() {
 }  // namespace
 
 int Win32Shell::Execute(const ShellRequest& request) {
-  const std::string file = request.Interpreter ? CommandInterpreter() : request.File;
+  const std::string file = request.InterpreterLine ? CommandInterpreter() : request.File;
   const std::string directory = ProfileFolder();
   const HINSTANCE result =
       Module1::ShellExecuteA(hwnd_, nullptr, file.c_str(), request.Parameters.c_str(),
