@@ -1,5 +1,6 @@
 #include "platform/win32/AboutWindow.h"
 
+#include "data/Application.h"
 #include "platform/win32/Banner.h"
 
 namespace {
@@ -9,7 +10,7 @@ constexpr int kLabel1 = 110;  // Label1(i) has id 110 + i
 
 AboutWindow::AboutWindow(HWND owner, const frmabout& about)
     : ModalWindow(owner, frmabout::kCaption, frmabout::kClientWidth, frmabout::kClientHeight) {
-  AddControl("STATIC", "Vell Command Line", SS_OWNERDRAW, frmabout::kPicture1, kPicture1,
+  AddControl("STATIC", kApplicationTitle, SS_OWNERDRAW, frmabout::kPicture1, kPicture1,
              WS_EX_CLIENTEDGE);
   // Tab order: Label1(0), (1), (2), (3).
   for (int i = 0; i < 4; ++i) {
@@ -25,7 +26,7 @@ AboutWindow::AboutWindow(HWND owner, const frmabout& about)
 }
 
 void AboutWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  if (item.CtlID == kPicture1) DrawBanner(item.hDC, item.rcItem, "Vell Command Line", Font());
+  if (item.CtlID == kPicture1) DrawBanner(item.hDC, item.rcItem, kApplicationTitle, Font());
 }
 
 HBRUSH AboutWindow::OnColorStatic(HDC dc, HWND control) {
