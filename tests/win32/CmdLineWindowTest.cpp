@@ -95,10 +95,10 @@ TEST_F(CmdLineWindowTest, resize_writesOuterSizeAndPosition) {
   Start();
   SetWindowPos(Strip(), nullptr, 40, 30, 400, 120, SWP_NOZORDER | SWP_NOACTIVATE);
   Pump();
-  EXPECT_EQ(Setting("Width"), NumberToText(Twips(400, Strip())));
-  EXPECT_EQ(Setting("Height"), NumberToText(Twips(120, Strip())));
-  EXPECT_EQ(Setting("Left"), NumberToText(Twips(40, Strip())));
-  EXPECT_EQ(Setting("Top"), NumberToText(Twips(30, Strip())));
+  EXPECT_EQ(StoredSetting("Width"), NumberToText(Twips(400, Strip())));
+  EXPECT_EQ(StoredSetting("Height"), NumberToText(Twips(120, Strip())));
+  EXPECT_EQ(StoredSetting("Left"), NumberToText(Twips(40, Strip())));
+  EXPECT_EQ(StoredSetting("Top"), NumberToText(Twips(30, Strip())));
 
   // Text1 reaches the right edge from 100 twips; Command2 keeps its width.
   RECT client, text1, command2;
@@ -123,7 +123,7 @@ TEST_F(CmdLineWindowTest, onTop_menuTogglesTopmostCheckAndSetting) {
     EXPECT_EQ((GetWindowLongPtrA(Strip(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, topmost);
     EXPECT_EQ((GetMenuState(program->Menu().Menu(), onTopId, MF_BYCOMMAND) & MF_CHECKED) != 0,
               topmost);
-    EXPECT_EQ(Setting("Ontop"), topmost ? "True" : "False");
+    EXPECT_EQ(StoredSetting("Ontop"), topmost ? "True" : "False");
   }
 }
 
@@ -135,12 +135,12 @@ TEST_F(CmdLineWindowTest, colors_chosenColourAndDefaultsAreStored) {
     Helper answer([] { AnswerDialog(std::nullopt, IDOK); });
     Choose(menu_keys::kColors, 1);  // Change Background Color
   }
-  EXPECT_EQ(Setting("Back"), "16711680");
+  EXPECT_EQ(StoredSetting("Back"), "16711680");
   EXPECT_EQ(EditColorsOf(Strip(), Text1Edit()).second, RGB(0, 0, 255));
 
   Choose(menu_keys::kColors, 2);  // Use Windows' Default Colors
-  EXPECT_EQ(Setting("Fore"), "?");
-  EXPECT_EQ(Setting("Back"), "?");
+  EXPECT_EQ(StoredSetting("Fore"), "?");
+  EXPECT_EQ(StoredSetting("Back"), "?");
   EXPECT_EQ(EditColorsOf(Strip(), Text1Edit()),
             std::pair(GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOW)));
 }
@@ -230,14 +230,15 @@ TEST_F(CmdLineWindowTest, rightDragOnCommand2_writesTopAndLeftOnly) {
     });
     PostMessageA(Control(CmdLineWindow::kCommand2), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 3));
     MSG msg;
-    while (!Setting("Left") && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) program->Dispatch(msg);
+    while (!StoredSetting("Left") && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+      program->Dispatch(msg);
     moved = true;
   }
   Pump();
-  EXPECT_TRUE(Setting("Top"));
-  EXPECT_TRUE(Setting("Left"));
-  EXPECT_FALSE(Setting("Width"));
-  EXPECT_FALSE(Setting("Height"));
+  EXPECT_TRUE(StoredSetting("Top"));
+  EXPECT_TRUE(StoredSetting("Left"));
+  EXPECT_FALSE(StoredSetting("Width"));
+  EXPECT_FALSE(StoredSetting("Height"));
 }
 
 }  // namespace

@@ -74,7 +74,7 @@ std::string MarkerLine(const std::string& markerFile) {
 
 void ClearSettings() { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\VellCmdLine"); }
 
-std::optional<std::string> Setting(const std::string& key) {
+std::optional<std::string> StoredSetting(const std::string& key) {
   char value[256];
   DWORD size = sizeof value;
   if (RegGetValueA(HKEY_CURRENT_USER, kKey, key.c_str(), RRF_RT_REG_SZ, nullptr, value, &size) !=
@@ -98,9 +98,10 @@ bool WaitUntil(const std::function<bool()>& done) {
 }
 
 std::string WindowText(HWND hwnd) {
-  char text[1024];
-  const int length = GetWindowTextA(hwnd, text, sizeof text);
-  return std::string(text, static_cast<std::size_t>(length));
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
+  return text;
 }
 
 std::string ClassOf(HWND hwnd) {

@@ -34,7 +34,7 @@ std::string MarkerLine(const std::string& markerFile);
 
 // The program's settings as the registry holds them.
 void ClearSettings();
-std::optional<std::string> Setting(const std::string& key);
+std::optional<std::string> StoredSetting(const std::string& key);
 void SetSetting(const std::string& key, const std::string& value);
 
 // Polls until done() holds, for at most 30 s; false when it never did.

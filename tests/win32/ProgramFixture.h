@@ -56,9 +56,12 @@ class ProgramFixture : public testing::Test {
     const HWND box = Control(CmdLineWindow::kText1);
     const int count = static_cast<int>(SendMessageA(box, CB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
-      char item[1024];
-      SendMessageA(box, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item));
-      items.emplace_back(item);
+      std::string item(
+          static_cast<std::size_t>(SendMessageA(box, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0)),
+          '\0');
+      SendMessageA(box, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                   reinterpret_cast<LPARAM>(item.data()));
+      items.push_back(item.c_str());
     }
     return items;
   }

@@ -62,7 +62,7 @@ TEST_F(ProgramTest, secondStart_activatesTheFirstAndEnds) {
   ASSERT_TRUE(first.Started());
   HWND strip = nullptr;
   ASSERT_TRUE(WaitUntil([&] { return (strip = first.Strip()); }));
-  ASSERT_TRUE(WaitUntil([&] { return Setting("Top").has_value(); }));
+  ASSERT_TRUE(WaitUntil([&] { return StoredSetting("Top").has_value(); }));
 
   // Something else is in front when the second start comes; a setting the second must not touch.
   HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
@@ -76,7 +76,7 @@ TEST_F(ProgramTest, secondStart_activatesTheFirstAndEnds) {
   EXPECT_FALSE(second.Strip());
   EXPECT_EQ(GetForegroundWindow(), strip);
   EXPECT_FALSE(first.Ended());
-  EXPECT_EQ(Setting("Top"), "777");
+  EXPECT_EQ(StoredSetting("Top"), "777");
   EXPECT_FALSE(ReadBytes(dir / "history.cfg"));
   DestroyWindow(other);
 }

@@ -17,7 +17,7 @@ TEST(RegistryStore, WriteThenRead_stringValuesUnderTheKey) {
   for (const auto& [key, value] : values) {
     EXPECT_EQ(store.Read("VellCmdLine", "Defaults", key), value) << key;
     // Read back with the registry's own call: a string value, not a number or binary.
-    EXPECT_EQ(Setting(key), value) << key;
+    EXPECT_EQ(StoredSetting(key), value) << key;
   }
 }
 
@@ -39,7 +39,7 @@ TEST(RegistryStore, Write_replacesEarlierValue) {
   RegistryStore store;
   store.Write("VellCmdLine", "Defaults", "Ontop", "False");
   store.Write("VellCmdLine", "Defaults", "Ontop", "True");
-  EXPECT_EQ(Setting("Ontop"), "True");
+  EXPECT_EQ(StoredSetting("Ontop"), "True");
   ClearSettings();
 }
 
