@@ -93,31 +93,44 @@ TEST_F(AssociationsWindowTest, editor_addsRemovesAndSaves) {
   EXPECT_EQ(program->Form().Aliases().ResolveAlias("np"), "notepad.exe");
 }
 
-// The session ends while the editor is open: its close path saves the table before the
-// program ends.
-TEST_F(AssociationsWindowTest, editor_sessionEndSavesTheAliases) {
-  WriteBytes(dir / "aliases.cfg", "");
-  Start();
-  std::optional<std::string> saved;
-  {
-    Helper editor([&] {
-      HWND window = nullptr;
-      if (!WaitUntil([&] {
-            return (window = FindWindowOf(GetCurrentProcessId(), "VellCmdLineDialog", "Aliases"));
-          }))
-        return;
-      SendMessageA(ControlOf(window, "Text1(0)"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("np"));
-      SendMessageA(ControlOf(window, "Text1(1)"), WM_SETTEXT, 0,
-                   reinterpret_cast<LPARAM>("notepad.exe"));
-      SendMessageA(ControlOf(window, "Command1"), BM_CLICK, 0, 0);
-      SendMessageA(Strip(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
-      saved = ReadBytes(dir / "aliases.cfg");
-      PostMessageA(window, WM_CLOSE, 0, 0);
-    });
-    Choose(menu_keys::kDefineAliases);
+// The session ends while the editor is open, whichever of the two windows Windows asks first:
+// the aliases are saved once, then the history, and the program ends once.
+TEST_F(AssociationsWindowTest, editor_sessionEndSavesTheAliasesOnce) {
+  for (const bool editorAskedFirst : {false, true}) {
+    WriteBytes(dir / "aliases.cfg", "");
+    DeleteFileA((dir / "history.cfg").c_str());
+    Start();
+    const std::string line = MarkerLine(dir / "ran.txt");
+    Enter(line);
+    std::optional<std::string> aliases, history;
+    {
+      Helper editor([&] {
+        HWND window = nullptr;
+        if (!WaitUntil([&] {
+              return (window = FindWindowOf(GetCurrentProcessId(), "VellCmdLineDialog", "Aliases"));
+            }))
+          return;
+        SendMessageA(ControlOf(window, "Text1(0)"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("np"));
+        SendMessageA(ControlOf(window, "Text1(1)"), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>("notepad.exe"));
+        SendMessageA(ControlOf(window, "Command1"), BM_CLICK, 0, 0);
+        std::vector<HWND> asked{Strip()};
+        if (editorAskedFirst) asked.insert(asked.begin(), window);
+        for (HWND hwnd : asked) SendMessageA(hwnd, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+        for (HWND hwnd : asked) SendMessageA(hwnd, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+        aliases = ReadBytes(dir / "aliases.cfg");
+        history = ReadBytes(dir / "history.cfg");
+        PostMessageA(window, WM_CLOSE, 0, 0);
+      });
+      Choose(menu_keys::kDefineAliases);
+    }
+    EXPECT_EQ(aliases, "np`notepad.exe\r\n") << editorAskedFirst;
+    EXPECT_EQ(history, line + "\r\n") << editorAskedFirst;
+    // Also after the editor has closed.
+    EXPECT_EQ(files.replaced, (std::vector<std::string>{"aliases.cfg", "history.cfg"}))
+        << editorAskedFirst;
+    EXPECT_EQ(instance->ends, 1) << editorAskedFirst;
   }
-  EXPECT_TRUE(instance->ended);
-  EXPECT_EQ(saved, "np`notepad.exe\r\n");
 }
 
 }  // namespace

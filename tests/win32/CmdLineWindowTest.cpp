@@ -199,20 +199,26 @@ TEST_F(CmdLineWindowTest, exit_writesTheHistoryAndEnds) {
   const std::string line = MarkerLine(dir / "ran.txt");
   Enter(line);
   Enter(" exit ");
-  EXPECT_TRUE(instance->ended);
+  EXPECT_EQ(instance->ends, 1);
   EXPECT_EQ(ReadBytes(dir / "history.cfg"), line + "\r\n");
 }
 
-TEST_F(CmdLineWindowTest, closeRequests_takeTheClosePath) {
+// Each close request takes the close path once; the session's end that follows a close does
+// nothing more.
+TEST_F(CmdLineWindowTest, closeRequests_takeTheClosePathOnce) {
   const std::pair<UINT, WPARAM> requests[] = {
       {WM_CLOSE, 0}, {WM_QUERYENDSESSION, 0}, {WM_ENDSESSION, TRUE}};
   for (const auto& [message, wParam] : requests) {
     DeleteFileA((dir / "history.cfg").c_str());
     Start();
-    Enter(MarkerLine(dir / "ran.txt"));
+    const std::string line = MarkerLine(dir / "ran.txt");
+    Enter(line);
     SendMessageA(Strip(), message, wParam, 0);
-    EXPECT_TRUE(instance->ended) << message;
-    EXPECT_TRUE(ReadBytes(dir / "history.cfg")) << message;
+    SendMessageA(Strip(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+    SendMessageA(Strip(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(instance->ends, 1) << message;
+    EXPECT_EQ(files.replaced, std::vector<std::string>{"history.cfg"}) << message;
+    EXPECT_EQ(ReadBytes(dir / "history.cfg"), line + "\r\n") << message;
   }
 }
 

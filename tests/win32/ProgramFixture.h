@@ -15,13 +15,23 @@
 #include "platform/win32/Win32Shell.h"
 
 // The real program in this process, with its files in a temporary folder. Only the end is
-// recorded instead of ending the test.
+// recorded instead of ending the test; the files it replaces are recorded on their way to the
+// real service.
 class ProgramFixture : public testing::Test {
  protected:
   class RecordingInstance : public Win32Instance {
    public:
-    void EndNow() override { ended = true; }
-    bool ended = false;
+    void EndNow() override { ++ends; }
+    int ends = 0;
+  };
+  class RecordingFiles : public Win32Files {
+   public:
+    using Win32Files::Win32Files;
+    bool Replace(const std::string& path, std::string_view contents) override {
+      replaced.push_back(path.substr(path.find_last_of('\\') + 1));
+      return Win32Files::Replace(path, contents);
+    }
+    std::vector<std::string> replaced;  // file names, in order
   };
 
   ProgramFixture() : files(dir.Path()) { ClearSettings(); }
@@ -30,6 +40,7 @@ class ProgramFixture : public testing::Test {
   // A new start of the program, as if the exe were run again.
   void Start() {
     program.reset();
+    files.replaced.clear();
     instance = std::make_unique<RecordingInstance>();
     services.emplace(Services{shell, store, files, msgbox, dialog, *instance, screen});
     program = std::make_unique<Program>(*services, instance->Window());
@@ -82,7 +93,7 @@ class ProgramFixture : public testing::Test {
 
   TempDir dir;
   RegistryStore store;
-  Win32Files files;
+  RecordingFiles files;
   Win32MsgBox msgbox;
   Win32CommonDialog dialog;
   Win32Screen screen;

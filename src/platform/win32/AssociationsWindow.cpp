@@ -118,11 +118,6 @@ void AssociationsWindow::OnCommand(int id, int code) {
   if (id == IdOf("Command2") && code == BN_CLICKED) form_->Command2_Click();
 }
 
-// The dialog's close path saves the aliases; the session's end takes it too.
-void AssociationsWindow::OnEndSession() {
-  if (form_) form_->Form_QueryUnload();
-}
-
 void AssociationsWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if (static_cast<int>(item.CtlID) != IdOf("Picture1")) return;
   DrawBanner(item.hDC, item.rcItem, WindowText(item.hwndItem).c_str(), Font());

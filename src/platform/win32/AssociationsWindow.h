@@ -25,7 +25,6 @@ class AssociationsWindow : public AssociationsView, public ModalWindow {
 
  private:
   void OnCommand(int id, int code) override;
-  void OnEndSession() override;
   void OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
   Associations* form_ = nullptr;

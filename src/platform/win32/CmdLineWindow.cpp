@@ -4,7 +4,6 @@
 
 #include "commandwindow/CmdLine.h"
 #include "platform/win32/MenuWindow.h"
-#include "platform/win32/ModalWindow.h"
 #include "platform/win32/Module1.h"
 #include "platform/win32/Twips.h"
 #include "platform/win32/UiFont.h"
@@ -244,36 +243,19 @@ LRESULT CmdLineWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                    SWP_NOZORDER | SWP_NOACTIVATE);
       return 0;
     }
-    // Every close request takes the close path, which saves the history and ends the program.
+    // Every close request takes the close path. It saves an open alias editor first, then the
+    // history, and ends the program; a request that comes while it runs does nothing.
     case WM_CLOSE:
       form_->Form_QueryUnload();
       return 0;
     case WM_QUERYENDSESSION:
-      EndSessionOfDialogs(lParam);
       form_->Form_QueryUnload();
       return TRUE;
     case WM_ENDSESSION:
-      if (!wParam) return 0;
-      EndSessionOfDialogs(lParam);
-      form_->Form_QueryUnload();
+      if (wParam) form_->Form_QueryUnload();  // FALSE: the session's end was cancelled
       return 0;
   }
   return DefWindowProcA(hwnd(), message, wParam, lParam);
-}
-
-// The program ends inside the strip's handler: an open dialog's own close path runs first, in
-// case Windows has not asked it yet.
-void CmdLineWindow::EndSessionOfDialogs(LPARAM reason) {
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND hwnd, LPARAM reason) -> BOOL {
-        char name[64];
-        GetClassNameA(hwnd, name, sizeof name);
-        if (std::string_view(name) == ModalWindow::kClass && IsWindowVisible(hwnd))
-          SendMessageA(hwnd, WM_QUERYENDSESSION, 0, reason);
-        return TRUE;
-      },
-      reason);
 }
 
 LRESULT CALLBACK CmdLineWindow::Command2Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,

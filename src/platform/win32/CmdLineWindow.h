@@ -56,7 +56,6 @@ class CmdLineWindow : public CmdLineView {
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   HBRUSH ColorText1(HDC dc);
   void ApplyDpi();
-  static void EndSessionOfDialogs(LPARAM reason);
   UINT Dpi() const { return GetDpiForWindow(hwnd()); }
 
   MenuWindow& menu_;

@@ -6,7 +6,8 @@
 #include "platform/win32/Handle.h"
 
 // A fixed-size window with a close box only, laid out in twips, shown modally: the program's
-// other windows take no input until it closes.
+// other windows take no input until it closes. The session's end is not its business: the strip
+// is asked too, and the strip's close path saves what an open editor holds first.
 class ModalWindow {
  public:
   static constexpr const char* kClass = "VellCmdLineDialog";
@@ -23,8 +24,6 @@ class ModalWindow {
   void RunModal();
 
   virtual void OnCommand(int /*id*/, int /*code*/) {}
-  // The session is ending: the program ends without returning from the modal loop.
-  virtual void OnEndSession() {}
   virtual void OnDrawItem(const DRAWITEMSTRUCT& /*item*/) {}
   // A brush for a static control's background, after setting its colours; null for the default.
   virtual HBRUSH OnColorStatic(HDC /*dc*/, HWND /*control*/) { return nullptr; }
