@@ -1,6 +1,7 @@
 #include <atomic>
 
 #include "ProgramFixture.h"
+#include "commandwindow/Dispatch.h"
 #include "data/Conversions.h"
 #include "platform/win32/CmdLineWindow.h"
 #include "platform/win32/Twips.h"
@@ -89,6 +90,93 @@ TEST_F(CmdLineWindowTest, enter_missingFileShowsNotFoundAndKeepsTheLine) {
             std::string::npos);
   EXPECT_EQ(WindowText(Text1Edit()), "no-such-program-anywhere.exe");
   EXPECT_TRUE(Text1List().empty());
+}
+
+// The caret in the command box's edit field, in characters.
+std::size_t CaretOf(HWND edit) {
+  DWORD start = 0, caret = 0;
+  SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&caret));
+  return caret;
+}
+
+// A paste keeps what comes before its first line break, the text after the caret stays, and no
+// control character but tab gets in.
+TEST_F(CmdLineWindowTest, paste_keepsOneLine) {
+  Start();
+  const struct {
+    std::string before, after, pasted, text;
+  } cases[] = {
+      {"", "", "one\r\ntwo", "one"},        {"", "", "one\ntwo", "one"},
+      {"", "", "one\rtwo\r\nthree", "one"}, {"a ", " z", "one\rtwo", "a one z"},
+      {"a ", " z", "\r\ntwo", "a  z"},      {"", "", "tab\there\x1b\x07!", "tab\there!"},
+  };
+  for (const auto& c : cases) {
+    SetWindowTextA(Text1Edit(), (c.before + c.after).c_str());
+    SendMessageA(Text1Edit(), EM_SETSEL, c.before.size(), static_cast<LPARAM>(c.before.size()));
+    Paste(c.pasted);
+    EXPECT_EQ(program->Window().Text(), c.text) << c.pasted;
+    EXPECT_EQ(CaretOf(Text1Edit()), c.text.size() - c.after.size()) << c.pasted;
+  }
+}
+
+// Two pasted lines run one command, the first line, and only that joins the history.
+TEST_F(CmdLineWindowTest, pastedLines_runTheFirstLineOnly) {
+  Start();
+  std::vector<std::string> firsts;
+  for (const char* lineBreak : {"\r\n", "\r", "\n"}) {
+    const std::string marker = dir / ("first" + std::to_string(firsts.size()) + ".txt");
+    firsts.push_back(MarkerLine(marker));
+    Paste(firsts.back() + lineBreak + MarkerLine(dir / "second.txt"));
+    PressEnter();
+    EXPECT_TRUE(WaitUntil([&] { return ReadBytes(marker) == "ran"; })) << lineBreak;
+  }
+  ASSERT_EQ(shell.requests.size(), firsts.size());
+  for (std::size_t i = 0; i < firsts.size(); ++i) {
+    EXPECT_EQ(shell.requests[i].File, FormShellRequest(firsts[i]).File);
+    EXPECT_EQ(shell.requests[i].Parameters, FormShellRequest(firsts[i]).Parameters);
+  }
+  EXPECT_EQ(Text1List(), firsts);
+}
+
+// A pasted line beyond an edit's default limit (30,000 under Wine) reaches the shell whole, and
+// is never cut: it runs and joins the list whole (Wine), or the shell refuses a command line that
+// long and the box keeps it whole for correcting (Windows).
+TEST_F(CmdLineWindowTest, longLine_reachesTheShellWhole) {
+  Start();
+  std::string line = MarkerLine(dir / "ran.txt") + " ";
+  line.resize(40000, 'x');
+  std::atomic<bool> done = false;
+  {
+    Helper answer([&] {
+      while (!done) {
+        if (HWND box = FindWindowOf(GetCurrentProcessId(), "#32770"))
+          PostMessageA(box, WM_COMMAND, IDOK, 0);
+        Sleep(20);
+      }
+    });
+    Paste(line);
+    PressEnter();
+    done = true;
+  }
+  ASSERT_EQ(shell.requests.size(), 1u);
+  EXPECT_TRUE(shell.requests[0].File == FormShellRequest(line).File);
+  EXPECT_TRUE(shell.requests[0].Parameters == FormShellRequest(line).Parameters);
+  const auto list = Text1List();
+  EXPECT_TRUE(list.empty() ? program->Window().Text() == line : list == std::vector{line});
+}
+
+// An entry recalled from the list into the edit field comes as one line.
+TEST_F(CmdLineWindowTest, recall_entryComesBackAsOneLine) {
+  WriteBytes(dir / "history.cfg",
+             "a\x1b"
+             "b\tc\x07\r\n");
+  Start();
+  SetFocus(Text1Edit());
+  PostMessageA(Text1Edit(), WM_KEYDOWN, VK_DOWN, 0);
+  Pump();
+  EXPECT_EQ(Text1List(), std::vector<std::string>{"a\x1b"
+                                                  "b\tc\x07"});
+  EXPECT_EQ(program->Window().Text(), "ab\tc");
 }
 
 TEST_F(CmdLineWindowTest, resize_writesOuterSizeAndPosition) {

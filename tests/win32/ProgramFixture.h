@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 
 #include "Desktop.h"
@@ -15,8 +16,8 @@
 #include "platform/win32/Win32Shell.h"
 
 // The real program in this process, with its files in a temporary folder. Only the end is
-// recorded instead of ending the test; the files it replaces are recorded on their way to the
-// real service.
+// recorded instead of ending the test; the files written and the shell's requests are counted
+// on their way to the real services.
 class ProgramFixture : public testing::Test {
  protected:
   class RecordingInstance : public Win32Instance {
@@ -33,6 +34,14 @@ class ProgramFixture : public testing::Test {
     }
     std::vector<std::string> replaced;  // file names, in order
   };
+  class RecordingShell : public Win32Shell {
+   public:
+    int Execute(const ShellRequest& request) override {
+      requests.push_back(request);
+      return Win32Shell::Execute(request);
+    }
+    std::vector<ShellRequest> requests;
+  };
 
   ProgramFixture() : files(dir.Path()) { ClearSettings(); }
   ~ProgramFixture() override { ClearSettings(); }
@@ -41,6 +50,7 @@ class ProgramFixture : public testing::Test {
   void Start() {
     program.reset();
     files.replaced.clear();
+    shell.requests.clear();
     instance = std::make_unique<RecordingInstance>();
     services.emplace(Services{shell, store, files, msgbox, dialog, *instance, screen});
     program = std::make_unique<Program>(*services, instance->Window());
@@ -79,10 +89,25 @@ class ProgramFixture : public testing::Test {
   // Types the line into the command box and presses Enter there.
   void Enter(const std::string& line) {
     SetWindowTextA(Text1Edit(), line.c_str());
+    PressEnter();
+  }
+  // Presses Enter in the command box.
+  void PressEnter() {
     SetFocus(Text1Edit());
     PostMessageA(Text1Edit(), WM_KEYDOWN, VK_RETURN, 0x001C0001);
     PostMessageA(Text1Edit(), WM_KEYUP, VK_RETURN, 0xC01C0001);
     Pump();
+  }
+  // Puts the text on the clipboard and pastes it into the command box's edit field at its caret.
+  void Paste(const std::string& text) {
+    ASSERT_TRUE(OpenClipboard(Strip()));
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_TEXT, memory);
+    CloseClipboard();
+    SendMessageA(Text1Edit(), WM_PASTE, 0, 0);
   }
   // Opens the popup menu with a left click on Command2 and chooses an item by the keyboard.
   void Choose(int down, std::optional<int> subDown = std::nullopt) {
@@ -97,7 +122,7 @@ class ProgramFixture : public testing::Test {
   Win32MsgBox msgbox;
   Win32CommonDialog dialog;
   Win32Screen screen;
-  Win32Shell shell;
+  RecordingShell shell;
   std::unique_ptr<RecordingInstance> instance;
   std::optional<Services> services;
   std::unique_ptr<Program> program;

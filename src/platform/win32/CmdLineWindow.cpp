@@ -2,7 +2,10 @@
 
 #include <commctrl.h>
 
+#include <type_traits>
+
 #include "commandwindow/CmdLine.h"
+#include "data/TextLines.h"
 #include "platform/win32/MenuWindow.h"
 #include "platform/win32/Module1.h"
 #include "platform/win32/Twips.h"
@@ -36,6 +39,50 @@ void PlaceChild(HWND child, const Rect& twips, UINT dpi) {
   MoveWindow(child, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
 }
 
+// An edit's text and caret in its own characters (bytes for an ANSI edit, UTF-16 for a Unicode
+// one, as EM_GETSEL counts them), made one line; set back only when that changed something.
+template <typename Char>
+void KeepEditOneLine(HWND edit) {
+  constexpr bool wide = std::is_same_v<Char, wchar_t>;
+  const auto send = wide ? SendMessageW : SendMessageA;
+  std::basic_string<Char> text(
+      static_cast<std::size_t>(wide ? GetWindowTextLengthW(edit) : GetWindowTextLengthA(edit)) + 1,
+      Char());
+  const int size = static_cast<int>(text.size());
+  if constexpr (wide)
+    text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), size)));
+  else
+    text.resize(static_cast<std::size_t>(GetWindowTextA(edit, text.data(), size)));
+  DWORD start = 0, caret = 0;  // full positions: the packed return value stops at 65,535
+  send(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&caret));
+  std::size_t cursor = caret;
+  const std::size_t length = text.size();
+  KeepOneLine(text, cursor);  // only ever removes characters
+  if (text.size() == length) return;
+  if constexpr (wide)
+    SetWindowTextW(edit, text.c_str());
+  else
+    SetWindowTextA(edit, text.c_str());
+  send(edit, EM_SETSEL, cursor, static_cast<LPARAM>(cursor));
+}
+
+// Text set into the edit (a list entry recalled by the combo box, or a text from outside) is
+// made one line before the edit takes it. lParam is in the window's current character set.
+LRESULT CALLBACK Text1EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                               DWORD_PTR) noexcept {
+  if (message == WM_SETTEXT && lParam) {
+    auto setOneLine = [&]<typename Char>(const Char* given) {
+      std::basic_string<Char> text(given);
+      std::size_t cursor = text.size();
+      KeepOneLine(text, cursor);
+      return DefSubclassProc(hwnd, message, wParam, reinterpret_cast<LPARAM>(text.c_str()));
+    };
+    return IsWindowUnicode(hwnd) ? setOneLine(reinterpret_cast<const wchar_t*>(lParam))
+                                 : setOneLine(reinterpret_cast<const char*>(lParam));
+  }
+  return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
 }  // namespace
 
 CmdLineWindow::CmdLineWindow(MenuWindow& menu)
@@ -65,6 +112,9 @@ CmdLineWindow::CmdLineWindow(MenuWindow& menu)
   SetWindowPos(Control(kCommand1), Control(kText1), 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowSubclass(Control(kCommand2), Command2Proc, 0, reinterpret_cast<DWORD_PTR>(this));
+  // The box holds one line of any length: entries are limited by memory, not by the edit.
+  SendMessageA(Control(kText1), CB_LIMITTEXT, 0, 0);
+  SetWindowSubclass(Text1Edit(), Text1EditProc, 0, 0);
   ApplyDpi();
 
   RECT frame{0, 0, TwipsToPixels(CmdLine::kClientWidth, Dpi()),
@@ -84,6 +134,22 @@ void CmdLineWindow::Show() {
   ShowWindow(hwnd(), SW_SHOWNORMAL);
   SetFocus(Control(kCommand1));
   if (form_) form_->Form_Resize();
+}
+
+HWND CmdLineWindow::Text1Edit() const {
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  GetComboBoxInfo(Control(kText1), &info);
+  return info.hwndItem;
+}
+
+// Whatever the user did to the edit field (typed, pasted), it holds one line.
+void CmdLineWindow::KeepText1OneLine() {
+  const HWND edit = Text1Edit();
+  if (IsWindowUnicode(edit))
+    KeepEditOneLine<wchar_t>(edit);
+  else
+    KeepEditOneLine<char>(edit);
 }
 
 bool CmdLineWindow::PreTranslate(MSG& msg) {
@@ -206,6 +272,7 @@ LRESULT CmdLineWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == kCommand1) form_->Command1_Click();
       if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == kCommand2) form_->Command2_Click();
+      if (HIWORD(wParam) == CBN_EDITCHANGE && LOWORD(wParam) == kText1) KeepText1OneLine();
       return 0;
     case DM_GETDEFID:
       return MAKELONG(kCommand1, DC_HASDEFID);

@@ -56,6 +56,8 @@ class CmdLineWindow : public CmdLineView {
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   HBRUSH ColorText1(HDC dc);
   void ApplyDpi();
+  HWND Text1Edit() const;
+  void KeepText1OneLine();
   UINT Dpi() const { return GetDpiForWindow(hwnd()); }
 
   MenuWindow& menu_;
