@@ -10,6 +10,7 @@
 #include "platform/win32/Module1.h"
 #include "platform/win32/Twips.h"
 #include "platform/win32/UiFont.h"
+#include "platform/win32/Win32Screen.h"
 
 namespace {
 
@@ -216,13 +217,15 @@ HBRUSH CmdLineWindow::ColorText1(HDC dc) {
 Rect CmdLineWindow::WindowRect() {
   RECT r{};
   GetWindowRect(hwnd(), &r);
-  return PixelsToTwips(r, Dpi());
+  return WindowToTwips(r, GetDpiForSystem(), Dpi());
 }
 
 void CmdLineWindow::Move(const Rect& outer) {
-  const RECT r = TwipsToPixels(outer, Dpi());
-  SetWindowPos(hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  placed_ = WindowToPixels(outer, GetDpiForSystem(), DisplayMonitors());
+  placing_ = true;
+  SetWindowPos(hwnd(), nullptr, placed_.left, placed_.top, placed_.right - placed_.left,
+               placed_.bottom - placed_.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  placing_ = false;
 }
 
 float CmdLineWindow::ScaleWidth() {
@@ -304,6 +307,15 @@ LRESULT CmdLineWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_DPICHANGED: {
       ApplyDpi();
+      RECT now{};
+      GetWindowRect(hwnd(), &now);
+      if (placing_ || EqualRect(&now, &placed_)) {
+        // The change comes from Move, during its SetWindowPos or after it, and Move has sized
+        // the window for this monitor already: Windows' suggestion would scale the size a second
+        // time. The children are laid out again at the new DPI.
+        if (shown_) form_->Form_Resize();
+        return 0;
+      }
       const auto* suggested = reinterpret_cast<const RECT*>(lParam);
       SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top,
                    suggested->right - suggested->left, suggested->bottom - suggested->top,

@@ -69,5 +69,7 @@ class CmdLineWindow : public CmdLineView {
   std::uint32_t fore_;
   std::uint32_t back_;
   bool shown_ = false;
+  bool placing_ = false;  // inside Move's own SetWindowPos
+  RECT placed_{};         // where Move put the window last, in physical pixels
   HWND focus_ = nullptr;  // the control that had the focus when the window was deactivated
 };

@@ -1,8 +1,13 @@
 #pragma once
 
 #include "platform/Screen.h"
+#include "platform/win32/Twips.h"
 
-// The desktop in twips, at the system's DPI.
+// Every monitor with its DPI.
+std::vector<MonitorDpi> DisplayMonitors();
+
+// The desktop in twips: physical pixels at the system's DPI, the coordinate system of a window's
+// place.
 class Win32Screen : public Screen {
  public:
   float Width() override;
