@@ -106,7 +106,6 @@ class CmdLineWindowTest : public QObject {
     QTRY_COMPARE(ReadFile(marker),
                  (shown.startsWith("%echo x") ? QString(40000, 'x') : "a").toLatin1() + "\n");
     QCOMPARE(h->List()->model()->index(0, 0).data().toString(), shown);
-    QTest::qWait(100);
     QVERIFY(!QFile::exists(h->box.Path("home/hidden")));
   }
 
