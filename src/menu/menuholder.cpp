@@ -22,6 +22,17 @@ const MenuItem menuholder::kMenu[] = {
 };
 const int menuholder::kMenuCount = sizeof kMenu / sizeof kMenu[0];
 
+std::vector<MenuEntry> menuholder::Tree() {
+  std::vector<MenuEntry> tree;
+  for (int row = 0; row < kMenuCount; ++row) {
+    if (kMenu[row].Level == 0)
+      tree.push_back({row, {}});
+    else if (!tree.empty())
+      tree.back().Entries.push_back({row, {}});
+  }
+  return tree;
+}
+
 menuholder::menuholder(CmdLine& form, MenuView& view, const Services& services)
     : dlg1(services.dialog),
       form_(form),

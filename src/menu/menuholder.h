@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string_view>
+#include <vector>
+
 #include "data/Settings.h"
 #include "menu/SharedDialog.h"
 #include "platform/MenuView.h"
@@ -17,6 +20,15 @@ struct MenuItem {
   int Level;
   void (menuholder::*Click)();  // none for separators and the sub-menu
   bool Checkable;
+
+  bool Separator() const { return std::string_view(Caption) == "-"; }
+  bool SubMenu() const { return !Click && !Separator(); }
+};
+
+// One entry of the menu as shown: its row in the table and, for a sub-menu, the entries in it.
+struct MenuEntry {
+  int Row;
+  std::vector<MenuEntry> Entries;
 };
 
 // The hidden window that carries the popup menu and the shared common dialog.
@@ -24,6 +36,8 @@ class menuholder {
  public:
   static const MenuItem kMenu[];
   static const int kMenuCount;
+  // The menu as a tree, which the ports render.
+  static std::vector<MenuEntry> Tree();
 
   menuholder(CmdLine& form, MenuView& view, const Services& services);
 

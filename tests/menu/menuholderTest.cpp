@@ -27,6 +27,20 @@ TEST(menuholder, theMenuTableHoldsTheDesignedItemsInOrder) {
   }
 }
 
+TEST(menuholder, theTreeHangsTheColourItemsUnderColors) {
+  std::vector<std::string> shown;
+  for (const MenuEntry& entry : menuholder::Tree()) {
+    shown.push_back(menuholder::kMenu[entry.Row].Name);
+    for (const MenuEntry& inner : entry.Entries)
+      shown.push_back(std::string("  ") + menuholder::kMenu[inner.Row].Name);
+    EXPECT_EQ(menuholder::kMenu[entry.Row].SubMenu(), !entry.Entries.empty());
+  }
+  EXPECT_EQ(shown,
+            (std::vector<std::string>{"mnuBrowse", "sep", "mnualias", "s5", "mnuontop", "mnuHist",
+                                      "mnuColors", "  ChgTxtColor", "  ChgBkgColro",
+                                      "  mnudefaultclr", "sep2", "mnuAbout", "mnuExit"}));
+}
+
 TEST(menuholder, menuItemsReachTheirHandlersThroughTheTable) {
   Started p;
   p.view.onPopup = [&p] {

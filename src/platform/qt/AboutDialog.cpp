@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <iterator>
 
 #include "about/frmabout.h"
 #include "platform/qt/Banner.h"
@@ -23,7 +24,7 @@ AboutDialog::AboutDialog(const frmabout&, QWidget* owner)
   picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   picture->setPixmap(AboutBanner());
 
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < static_cast<int>(std::size(frmabout::kLabel1)); ++i) {
     const frmabout::Label& designed = frmabout::kLabel1[i];
     auto* label = new QLabel(QString::fromLocal8Bit(designed.Text), this);
     label->setObjectName(QString("Label1(%1)").arg(i));

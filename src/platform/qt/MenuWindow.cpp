@@ -6,25 +6,27 @@
 
 MenuWindow::MenuWindow(QWidget* owner) : owner_(owner), menu_(owner) {
   menu_.setObjectName("main");
-  QMenu* level1 = nullptr;  // the sub-menu that level 1 items go to
-  for (int i = 0; i < menuholder::kMenuCount; ++i) {
-    const MenuItem& item = menuholder::kMenu[i];
-    QMenu* parent = item.Level == 0 ? &menu_ : level1;
-    if (!parent) continue;
+  Add(menu_, menuholder::Tree());
+}
+
+void MenuWindow::Add(QMenu& menu, const std::vector<MenuEntry>& entries) {
+  for (const MenuEntry& entry : entries) {
+    const MenuItem& item = menuholder::kMenu[entry.Row];
     const QString caption = QString::fromLocal8Bit(item.Caption);
     QAction* action;
-    if (caption == "-") {
-      action = parent->addSeparator();
-    } else if (!item.Click) {
-      level1 = parent->addMenu(caption);
-      action = level1->menuAction();
+    if (item.Separator()) {
+      action = menu.addSeparator();
+    } else if (item.SubMenu()) {
+      QMenu* sub = menu.addMenu(caption);
+      Add(*sub, entry.Entries);
+      action = sub->menuAction();
     } else {
-      action = parent->addAction(caption);
-      action->setData(i);
+      action = menu.addAction(caption);
+      action->setData(entry.Row);
       action->setCheckable(item.Checkable);
+      if (item.Checkable) onTop_ = action;
     }
     action->setObjectName(item.Name);
-    if (item.Checkable) onTop_ = action;
   }
 }
 

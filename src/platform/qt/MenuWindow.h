@@ -2,10 +2,12 @@
 
 #include <QMenu>
 #include <QPoint>
+#include <vector>
 
 #include "platform/MenuView.h"
 
 class menuholder;
+struct MenuEntry;
 
 // menuholder's native side: the popup menu "main", built from the core's menu table, and the
 // two windows its commands open.
@@ -23,6 +25,8 @@ class MenuWindow : public MenuView {
   void ShowAbout(const frmabout& about) override;
 
  private:
+  void Add(QMenu& menu, const std::vector<MenuEntry>& entries);
+
   QWidget* owner_;
   QMenu menu_;
   QAction* onTop_ = nullptr;

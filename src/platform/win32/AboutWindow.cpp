@@ -1,5 +1,7 @@
 #include "platform/win32/AboutWindow.h"
 
+#include <iterator>
+
 #include "data/Application.h"
 #include "platform/win32/Banner.h"
 
@@ -13,7 +15,7 @@ AboutWindow::AboutWindow(HWND owner, const frmabout& about)
   AddControl("STATIC", kApplicationTitle, SS_OWNERDRAW, frmabout::kPicture1, kPicture1,
              WS_EX_CLIENTEDGE);
   // Tab order: Label1(0), (1), (2), (3).
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < static_cast<int>(std::size(frmabout::kLabel1)); ++i) {
     const frmabout::Label& label = about.kLabel1[i];
     HWND control =
         AddControl("STATIC", label.Text, SS_NOPREFIX | (label.Centred ? SS_CENTER : SS_RIGHT),

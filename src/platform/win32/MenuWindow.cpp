@@ -5,20 +5,20 @@
 #include "platform/win32/AssociationsWindow.h"
 
 MenuWindow::MenuWindow(HWND owner) : owner_(owner), menu_(CreatePopupMenu()) {
-  HMENU current = menu_.get();
-  for (int row = 0; row < menuholder::kMenuCount; ++row) {
-    const MenuItem& item = menuholder::kMenu[row];
-    if (item.Level == 0) current = menu_.get();
-    const bool opensSubMenu = !item.Click && row + 1 < menuholder::kMenuCount &&
-                              menuholder::kMenu[row + 1].Level > item.Level;
-    if (std::string_view(item.Caption) == "-") {
-      AppendMenuA(current, MF_SEPARATOR, 0, nullptr);
-    } else if (opensSubMenu) {
+  Add(menu_.get(), menuholder::Tree());
+}
+
+void MenuWindow::Add(HMENU menu, const std::vector<MenuEntry>& entries) {
+  for (const MenuEntry& entry : entries) {
+    const MenuItem& item = menuholder::kMenu[entry.Row];
+    if (item.Separator()) {
+      AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    } else if (item.SubMenu()) {
       HMENU sub = CreatePopupMenu();
-      AppendMenuA(current, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub), item.Caption);
-      current = sub;
+      Add(sub, entry.Entries);
+      AppendMenuA(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub), item.Caption);
     } else {
-      AppendMenuA(current, MF_STRING, static_cast<UINT_PTR>(kFirstId + row), item.Caption);
+      AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(kFirstId + entry.Row), item.Caption);
     }
   }
 }

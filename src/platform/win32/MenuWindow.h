@@ -1,9 +1,12 @@
 #pragma once
 
+#include <vector>
+
 #include "platform/MenuView.h"
 #include "platform/win32/Handle.h"
 
 class menuholder;
+struct MenuEntry;
 
 // menuholder's native side: the popup menu "main", built from the menu table, and the windows
 // its commands open.
@@ -25,6 +28,8 @@ class MenuWindow : public MenuView {
   void ShowAbout(const frmabout& about) override;
 
  private:
+  static void Add(HMENU menu, const std::vector<MenuEntry>& entries);
+
   HWND owner_;
   MenuHandle menu_;
   menuholder* holder_ = nullptr;
