@@ -10,21 +10,9 @@
 #include <chrono>
 #include <cstdint>
 
+#include "platform/posix/Descriptor.h"
+
 namespace {
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 std::string DirectoryOf(const std::string& path) {
   const auto slash = path.rfind('/');
@@ -114,17 +102,16 @@ bool PosixFiles::Replace(const std::string& path, std::string_view contents) {
   const std::optional<std::string> target = FinalTarget(path);
   if (!target) return false;
   std::string temporary = *target + ".XXXXXX";
-  const int fd = CreateTemporary(temporary);
-  if (fd < 0) return false;
+  Descriptor file(CreateTemporary(temporary));
+  if (!file) return false;
   // A new file has the mode the umask gives it; a replaced one keeps its own.
   struct stat old;
   const bool keepsMode = ::stat(target->c_str(), &old) == 0;
-  bool closed = false;
-  const bool replaced = (!keepsMode || ::fchmod(fd, old.st_mode & 07777) == 0) &&
-                        Write(fd, contents) && Flush(fd) && (closed = true, Close(fd)) &&
+  const bool replaced = (!keepsMode || ::fchmod(file.get(), old.st_mode & 07777) == 0) &&
+                        Write(file.get(), contents) && Flush(file.get()) && Close(file.release()) &&
                         Rename(temporary, *target);
   if (!replaced) {
-    if (!closed) ::close(fd);
+    file.reset();
     Delete(temporary);
     return false;
   }
