@@ -11,7 +11,7 @@
 #include "platform/posix/PosixFiles.h"
 #include "platform/qt/CmdLineWindow.h"
 #include "platform/qt/MenuWindow.h"
-#include "platform/qt/PosixShell.h"
+#include "platform/posix/PosixShell.h"
 #include "platform/qt/QtCommonDialog.h"
 #include "platform/qt/QtMsgBox.h"
 #include "platform/qt/QtScreen.h"

@@ -15,7 +15,7 @@
 #include "platform/posix/PosixFiles.h"
 #include "platform/qt/CmdLineWindow.h"
 #include "platform/qt/MenuWindow.h"
-#include "platform/qt/PosixShell.h"
+#include "platform/posix/PosixShell.h"
 #include "platform/qt/ProgramDirectory.h"
 #include "platform/qt/QtCommonDialog.h"
 #include "platform/qt/QtMsgBox.h"

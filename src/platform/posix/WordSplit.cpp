@@ -1,4 +1,4 @@
-#include "platform/qt/WordSplit.h"
+#include "platform/posix/WordSplit.h"
 
 namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }

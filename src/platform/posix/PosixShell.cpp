@@ -1,4 +1,4 @@
-#include "platform/qt/PosixShell.h"
+#include "platform/posix/PosixShell.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -9,7 +9,8 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "platform/qt/WordSplit.h"
+#include "platform/posix/Descriptor.h"
+#include "platform/posix/WordSplit.h"
 
 namespace {
 
@@ -123,8 +124,10 @@ int PosixShell::Spawn(const std::vector<std::string>& argv) {
   args.push_back(nullptr);
   const char* home = home_.c_str();
 
-  int report[2];
-  if (::pipe2(report, O_CLOEXEC) != 0) return CodeOf(errno);
+  int ends[2];
+  if (::pipe2(ends, O_CLOEXEC) != 0) return CodeOf(errno);
+  const Descriptor reader(ends[0]);
+  Descriptor report(ends[1]);
   const pid_t child = ::fork();
   if (child == 0) {
     // Only async-signal-safe calls from here on: the parent has threads.
@@ -133,7 +136,7 @@ int PosixShell::Spawn(const std::vector<std::string>& argv) {
     if (program != 0) {
       if (program < 0) {
         const int error = errno;
-        (void)!::write(report[1], &error, sizeof error);
+        (void)!::write(report.get(), &error, sizeof error);
       }
       ::_exit(0);
     }
@@ -152,21 +155,16 @@ int PosixShell::Spawn(const std::vector<std::string>& argv) {
     ::signal(SIGPIPE, SIG_DFL);
     ::execv(args[0], args.data());
     const int error = errno;
-    (void)!::write(report[1], &error, sizeof error);
+    (void)!::write(report.get(), &error, sizeof error);
     ::_exit(127);
   }
-  ::close(report[1]);
-  if (child < 0) {
-    const int error = errno;
-    ::close(report[0]);
-    return CodeOf(error);
-  }
+  report.reset();
+  if (child < 0) return CodeOf(errno);
   while (::waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
   }
   int error = 0;
   ssize_t got;
-  while ((got = ::read(report[0], &error, sizeof error)) < 0 && errno == EINTR) {
+  while ((got = ::read(reader.get(), &error, sizeof error)) < 0 && errno == EINTR) {
   }
-  ::close(report[0]);
   return got == sizeof error ? CodeOf(error) : kStarted;
 }

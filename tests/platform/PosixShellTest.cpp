@@ -1,0 +1,215 @@
+// The shell against real programs, scripts and folders: what starts, where, with which words,
+// and what answers when nothing can.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <thread>
+
+#include "commandwindow/Dispatch.h"
+#include "platform/posix/PosixShell.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A script that writes its working directory, its arguments and whether its standard input
+// is open on a terminal-less /dev/null into the marker file.
+const char kRecorder[] =
+    "#!/bin/sh\n"
+    "{ pwd; for a in \"$@\"; do echo \"[$a]\"; done; readlink /proc/$$/fd/0; } > \"$MARKER.tmp\"\n"
+    "mv \"$MARKER.tmp\" \"$MARKER\"\n";
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void MakeScript(const fs::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+  fs::permissions(path, fs::perms::owner_all);
+}
+
+// Waits for the condition; false when it has not come true after a long while.
+bool Eventually(const std::function<bool()>& condition) {
+  const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > limit) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return true;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// Children of this process that have ended but were never reaped.
+int Zombies() {
+  int count = 0;
+  for (const auto& entry : fs::directory_iterator("/proc")) {
+    const std::string name = entry.path().filename();
+    if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+    const std::string stat = ReadFile(entry.path() / "stat");
+    const auto close = stat.rfind(')');
+    if (close == std::string::npos) continue;
+    std::istringstream fields(stat.substr(close + 2));
+    std::string state;
+    pid_t parent = 0;
+    if (fields >> state >> parent && state == "Z" && parent == ::getpid()) ++count;
+  }
+  return count;
+}
+
+int OpenDescriptors() {
+  return static_cast<int>(std::distance(fs::directory_iterator("/proc/self/fd"), {}));
+}
+
+class PosixShellTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    fs::remove_all(dir_);
+    for (const char* name : {"program", "home", "bin"}) fs::create_directories(dir_ / name);
+    marker_ = dir_ / "home/marker";
+    ::setenv("MARKER", marker_.c_str(), 1);
+    ::setenv("PATH", (dir_ / "bin").string().append(":/usr/bin:/bin").c_str(), 1);
+    MakeScript(dir_ / "bin/recorder", kRecorder);
+    MakeScript(dir_ / "program/recorder", kRecorder);
+  }
+  void TearDown() override {
+    ::setenv("PATH", path_.c_str(), 1);
+    ::unsetenv("MARKER");
+    fs::remove_all(dir_);
+  }
+
+  // A name beginning with '/' stands for a path under the test's folder.
+  std::string Under(const std::string& name) const {
+    return name.front() == '/' ? dir_.string() + name : name;
+  }
+  int Execute(const std::string& file, const std::string& parameters = "") {
+    return shell_.Execute(ShellRequest{Under(file), parameters, 1, {}});
+  }
+  // The marker's lines once the recorder has written it.
+  std::vector<std::string> Recorded() const {
+    EXPECT_TRUE(Eventually([&] { return fs::exists(marker_); }));
+    return Lines(ReadFile(marker_));
+  }
+
+  const std::string path_ = std::getenv("PATH") ? std::getenv("PATH") : "";
+  const fs::path dir_ =
+      fs::temp_directory_path() / ("vell-shell-" + std::to_string(::getpid()) + "-" +
+                                   testing::UnitTest::GetInstance()->current_test_info()->name());
+  fs::path marker_;
+  PosixShell shell_{(dir_ / "home").string()};
+};
+
+struct CodeCase {
+  const char* name;
+  const char* file;
+  int code;
+  friend void PrintTo(const CodeCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class PosixShellCodeTest : public PosixShellTest, public testing::WithParamInterface<CodeCase> {};
+
+TEST_P(PosixShellCodeTest, answersTheShellsCode) {
+  EXPECT_EQ(Execute(GetParam().file), GetParam().code);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shell, PosixShellCodeTest,
+                         testing::Values(CodeCase{"missingProgram", "no-such-program", 2},
+                                         CodeCase{"missingFileByPath", "/program/none", 2},
+                                         CodeCase{"missingFolderInPath", "/nowhere/none", 3},
+                                         CodeCase{"fileAsFolder", "/program/recorder/x", 3},
+                                         CodeCase{"lineWithBlanksIsOneName", "recorder -v", 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Programs start in the home folder with their parameters split as a shell splits words.
+struct ProgramCase {
+  const char* name;
+  const char* file;
+  const char* parameters;
+  std::vector<std::string> arguments;
+  friend void PrintTo(const ProgramCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class PosixShellProgramTest : public PosixShellTest,
+                              public testing::WithParamInterface<ProgramCase> {};
+
+TEST_P(PosixShellProgramTest, startsInHomeWithTheWordsAndNoInput) {
+  const ProgramCase& c = GetParam();
+  EXPECT_EQ(Execute(c.file, c.parameters), 42);
+  const std::vector<std::string> lines = Recorded();
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(lines.front(), (dir_ / "home").string());
+  std::vector<std::string> expected{lines.front()};
+  for (const std::string& argument : c.arguments) expected.push_back("[" + argument + "]");
+  expected.push_back("/dev/null");
+  EXPECT_EQ(lines, expected);
+  EXPECT_EQ(Zombies(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shell, PosixShellProgramTest,
+                         testing::Values(ProgramCase{"byPath",
+                                                     "/program/recorder",
+                                                     "-v \"a b\" 'c$d'",
+                                                     {"-v", "a b", "c$d"}},
+                                         ProgramCase{"onPath", "recorder", "", {}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A thousand commands in a row leave neither a zombie nor an open descriptor behind.
+TEST_F(PosixShellTest, manyCommandsLeaveNoZombieAndNoDescriptor) {
+  const int descriptors = OpenDescriptors();
+  for (int i = 0; i < 1000; ++i)
+    ASSERT_EQ(shell_.Execute(ShellRequest{"/bin/true", "", 1, {}}), 42);
+  EXPECT_EQ(shell_.Execute(ShellRequest{"/no/such/program", "", 1, {}}), 3);
+  EXPECT_EQ(OpenDescriptors(), descriptors);
+  EXPECT_EQ(Zombies(), 0);
+}
+
+TEST_F(PosixShellTest, interpreterRunsTheRestThroughSh) {
+  EXPECT_EQ(shell_.Execute(FormShellRequest("%echo $((6*7)) > \"$MARKER\"")), 42);
+  EXPECT_TRUE(Eventually([&] { return ReadFile(marker_) == "42\n"; }));
+}
+
+// Documents, folders and URLs go to xdg-open, or answer 31 when there is none.
+class PosixShellDocumentTest : public PosixShellTest,
+                               public testing::WithParamInterface<const char*> {};
+
+TEST_P(PosixShellDocumentTest, opensWithXdgOpen) {
+  std::ofstream(dir_ / "program/notes.txt") << "text";
+  EXPECT_EQ(Execute(GetParam()), 31);
+  MakeScript(dir_ / "bin/xdg-open", kRecorder);
+  EXPECT_EQ(Execute(GetParam()), 42);
+  const std::vector<std::string> lines = Recorded();
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(lines[1], "[" + Under(GetParam()) + "]");
+}
+
+INSTANTIATE_TEST_SUITE_P(Shell, PosixShellDocumentTest,
+                         testing::Values("/program/notes.txt", "/program",
+                                         "https://example.org/a b"));
+
+// The answer does not wait for the program, which outlives the call in a session of its own.
+TEST_F(PosixShellTest, startedIsNotWaitedFor) {
+  const fs::path pidFile = dir_ / "home/pid";
+  EXPECT_EQ(shell_.Execute(FormShellRequest("%echo $$ > " + pidFile.string() + "; exec sleep 30")),
+            42);
+  ASSERT_TRUE(Eventually([&] { return ReadFile(pidFile).find('\n') != std::string::npos; }));
+  const pid_t child = std::stoi(ReadFile(pidFile));
+  EXPECT_NE(::getsid(child), ::getsid(0));
+  EXPECT_NE(::getppid(), child);
+  EXPECT_EQ(::kill(child, SIGTERM), 0);
+}
+
+}  // namespace
