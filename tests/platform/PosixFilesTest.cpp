@@ -185,6 +185,12 @@ TEST_F(PosixFilesTest, aFailedReplaceLeavesTheOldFileWhole) {
   EXPECT_EQ(Names().size(), 3u);
 }
 
+TEST_F(PosixFilesTest, programDirectoryIsBesideTheExecutableWhenWritable) {
+  EXPECT_EQ(PosixFiles::ProgramDirectory(dir_.string(), "/config"), dir_.string());
+  EXPECT_EQ(PosixFiles::ProgramDirectory((dir_ / "missing").string(), "/config"),
+            "/config/VellCmdLine");
+}
+
 TEST_F(PosixFilesTest, aFolderIsNotAFile) {
   PosixFiles files(dir_.string());
   fs::create_directory(dir_ / "permhist.cfg");

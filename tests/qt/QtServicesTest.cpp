@@ -13,7 +13,6 @@
 #include "TestMain.h"
 #include "menu/SharedDialog.h"
 #include "platform/qt/Colors.h"
-#include "platform/qt/ProgramDirectory.h"
 #include "platform/qt/QuitSignals.h"
 
 class QtServicesTest : public QObject {
@@ -190,12 +189,6 @@ class QtServicesTest : public QObject {
     ::raise(signal);
     QCOMPARE(errno, EDOM);
     QTRY_COMPARE(quits, 1);
-  }
-
-  void programDirectory_besideTheExecutableWhenWritable() {
-    QCOMPARE(ProgramDirectory(box.Bytes("program"), box.Bytes("config")), box.Bytes("program"));
-    QCOMPARE(ProgramDirectory(box.Bytes("missing"), box.Bytes("config")),
-             box.Bytes("config") + "/VellCmdLine");
   }
 };
 

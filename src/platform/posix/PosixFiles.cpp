@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdint>
 
+#include "data/Application.h"
 #include "platform/posix/Descriptor.h"
 
 namespace {
@@ -60,6 +61,12 @@ void FillRandom(char* x) {
 }
 
 }  // namespace
+
+std::string PosixFiles::ProgramDirectory(const std::string& executableDirectory,
+                                         const std::string& configDirectory) {
+  if (::access(executableDirectory.c_str(), W_OK) == 0) return executableDirectory;
+  return configDirectory + '/' + kApplicationName;
+}
 
 std::string PosixFiles::PathOf(std::string_view name) const {
   std::string path = directory_;

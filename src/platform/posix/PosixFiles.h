@@ -8,6 +8,11 @@
 class PosixFiles : public Files {
  public:
   explicit PosixFiles(std::string directory) : directory_(std::move(directory)) {}
+  // Where aliases.cfg and the history files live: the executable's folder when it is writable
+  // (a portable copy keeps its files beside it), otherwise <configDirectory>/VellCmdLine.
+  // Nothing is created here: a second start must not write anything.
+  static std::string ProgramDirectory(const std::string& executableDirectory,
+                                      const std::string& configDirectory);
 
   std::string PathOf(std::string_view name) const override;
   bool IsFile(const std::string& path) override;

@@ -13,10 +13,9 @@
 #include "commandwindow/CmdLine.h"
 #include "data/Application.h"
 #include "platform/posix/PosixFiles.h"
+#include "platform/posix/PosixShell.h"
 #include "platform/qt/CmdLineWindow.h"
 #include "platform/qt/MenuWindow.h"
-#include "platform/posix/PosixShell.h"
-#include "platform/qt/ProgramDirectory.h"
 #include "platform/qt/QtCommonDialog.h"
 #include "platform/qt/QtMsgBox.h"
 #include "platform/qt/QtScreen.h"
@@ -98,9 +97,9 @@ int main(int argc, char** argv) {
   app.setQuitOnLastWindowClosed(false);
 
   const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-  const std::string directory =
-      ProgramDirectory(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
-                       QFile::encodeName(config).toStdString());
+  const std::string directory = PosixFiles::ProgramDirectory(
+      QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
+      QFile::encodeName(config).toStdString());
 
   PosixShell shell(QFile::encodeName(QDir::homePath()).toStdString());
   QtSettingsStore store(config);
