@@ -1,4 +1,3 @@
-#include <signal.h>
 #include <sys/stat.h>
 
 #include <QApplication>
@@ -13,7 +12,6 @@
 #include "TestMain.h"
 #include "menu/SharedDialog.h"
 #include "platform/qt/Colors.h"
-#include "platform/qt/QuitSignals.h"
 
 class QtServicesTest : public QObject {
   Q_OBJECT
@@ -170,25 +168,6 @@ class QtServicesTest : public QObject {
     QCOMPARE(initial, QColor(0, 0, 255));
     QCOMPARE(dlg1.Color, 16711680u);
     QVERIFY(answers.Done());
-  }
-
-  // A signal that ends the session reaches the quit through the event loop; the handler leaves
-  // errno as it was, also when its write fails on a full pipe.
-  void quitSignals_data() {
-    QTest::addColumn<int>("signal");
-    QTest::newRow("SIGTERM") << SIGTERM;
-    QTest::newRow("SIGINT") << SIGINT;
-    QTest::newRow("SIGHUP") << SIGHUP;
-  }
-  void quitSignals() {
-    QFETCH(int, signal);
-    int quits = 0;
-    QuitSignals handler([&] { ++quits; });
-    for (int i = 0; i < 70000; ++i) ::raise(signal);  // more bytes than a pipe holds
-    errno = EDOM;
-    ::raise(signal);
-    QCOMPARE(errno, EDOM);
-    QTRY_COMPARE(quits, 1);
   }
 };
 

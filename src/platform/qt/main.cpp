@@ -18,9 +18,9 @@
 #include "platform/qt/MenuWindow.h"
 #include "platform/qt/QtCommonDialog.h"
 #include "platform/qt/QtMsgBox.h"
+#include "platform/qt/QtQuitSignals.h"
 #include "platform/qt/QtScreen.h"
 #include "platform/qt/QtSettingsStore.h"
-#include "platform/qt/QuitSignals.h"
 #include "platform/qt/SingleInstance.h"
 
 namespace {
@@ -124,7 +124,7 @@ int main(int argc, char** argv) {
   CmdLine form(window, menu, services);
   window.Attach(form, menu);
   menu.Attach(form.Menu());
-  QuitSignals quitSignals([&form] { form.Form_QueryUnload(); });
+  QtQuitSignals quitSignals([&form] { form.Form_QueryUnload(); });
   QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
                    [&form](QSessionManager&) { form.Form_QueryUnload(); });
 

@@ -1,4 +1,4 @@
-#include "platform/qt/QuitSignals.h"
+#include "platform/posix/PosixQuitSignals.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -8,26 +8,23 @@
 
 namespace {
 constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
-int signalPipe[2] = {-1, -1};
+int signalPipe = -1;  // the write end, for the handler
 
 void OnSignal(int) {
   // The interrupted code may be about to read errno.
   const int saved = errno;
   const char byte = 1;
-  (void)!::write(signalPipe[1], &byte, 1);
+  (void)!::write(signalPipe, &byte, 1);
   errno = saved;
 }
 }  // namespace
 
-QuitSignals::QuitSignals(std::function<void()> quit) : quit_(std::move(quit)) {
-  if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
-  notifier_ = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
-  connect(notifier_, &QSocketNotifier::activated, this, [this] {
-    char byte;
-    while (::read(signalPipe[0], &byte, 1) > 0) {
-    }
-    quit_();
-  });
+PosixQuitSignals::PosixQuitSignals() {
+  int ends[2];
+  if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) return;
+  read_.reset(ends[0]);
+  write_.reset(ends[1]);
+  signalPipe = ends[1];
   struct sigaction action {};
   action.sa_handler = OnSignal;
   sigemptyset(&action.sa_mask);
@@ -36,12 +33,15 @@ QuitSignals::QuitSignals(std::function<void()> quit) : quit_(std::move(quit)) {
     ::sigaction(kSignals[i], &action, &previous_[i]);
 }
 
-QuitSignals::~QuitSignals() {
-  if (!notifier_) return;
+PosixQuitSignals::~PosixQuitSignals() {
+  if (!read_) return;
   for (std::size_t i = 0; i < std::size(kSignals); ++i)
     ::sigaction(kSignals[i], &previous_[i], nullptr);
-  delete notifier_;
-  ::close(signalPipe[0]);
-  ::close(signalPipe[1]);
-  signalPipe[0] = signalPipe[1] = -1;
+  signalPipe = -1;
+}
+
+bool PosixQuitSignals::Drain() {
+  bool signalled = false;
+  for (char byte; ::read(read_.get(), &byte, 1) > 0;) signalled = true;
+  return signalled;
 }
