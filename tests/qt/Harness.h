@@ -9,14 +9,14 @@
 
 #include "commandwindow/CmdLine.h"
 #include "platform/posix/PosixFiles.h"
+#include "platform/posix/PosixShell.h"
 #include "platform/qt/CmdLineWindow.h"
 #include "platform/qt/MenuWindow.h"
-#include "platform/posix/PosixShell.h"
 #include "platform/qt/QtCommonDialog.h"
+#include "platform/qt/QtInstance.h"
 #include "platform/qt/QtMsgBox.h"
 #include "platform/qt/QtScreen.h"
 #include "platform/qt/QtSettingsStore.h"
-#include "platform/qt/SingleInstance.h"
 
 // A temporary tree: program directory, home, configuration and runtime directories.
 struct Sandbox {
@@ -50,7 +50,7 @@ struct Harness {
   QtCommonDialog dialog;
   QtScreen screen;
   int ends = 0;
-  SingleInstance instance{box.Bytes("runtime"), box.Bytes("config"), [] {}, [this] { ++ends; }};
+  QtInstance instance{box.Bytes("runtime"), box.Bytes("config"), [] {}, [this] { ++ends; }};
   CmdLineWindow window;
   MenuWindow menu{&window};
   Services services{shell, store, files, msgbox, dialog, instance, screen};
@@ -72,9 +72,9 @@ struct Harness {
   // The value as the INI file on disk holds it, or a null string: what a crash would leave.
   QString Setting(const char* key) const {
     const QString text = ReadFile(box.Path("config/VellCmdLine/VellCmdLine.ini"));
-    const auto match = QRegularExpression(QString("^%1=(.*)$").arg(key),
-                                          QRegularExpression::MultilineOption)
-                           .match(text);
+    const auto match =
+        QRegularExpression(QString("^%1=(.*)$").arg(key), QRegularExpression::MultilineOption)
+            .match(text);
     return match.hasMatch() ? match.captured(1) : QString();
   }
   void SetSetting(const char* key, const QString& value) {

@@ -17,11 +17,11 @@
 #include "platform/qt/CmdLineWindow.h"
 #include "platform/qt/MenuWindow.h"
 #include "platform/qt/QtCommonDialog.h"
+#include "platform/qt/QtInstance.h"
 #include "platform/qt/QtMsgBox.h"
 #include "platform/qt/QtQuitSignals.h"
 #include "platform/qt/QtScreen.h"
 #include "platform/qt/QtSettingsStore.h"
-#include "platform/qt/SingleInstance.h"
 
 namespace {
 
@@ -111,7 +111,7 @@ int main(int argc, char** argv) {
   CmdLineWindow window;
   MenuWindow menu(&window);
   // Ending is immediate: everything the program keeps has been written by then.
-  SingleInstance instance(
+  QtInstance instance(
       QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
           .toStdString(),
       QFile::encodeName(config).toStdString(), [&window] { window.Activate(); },
