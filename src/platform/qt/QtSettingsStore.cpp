@@ -1,8 +1,7 @@
 #include "platform/qt/QtSettingsStore.h"
 
-#include <sys/stat.h>
-
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 QString KeyPath(const std::string& section, const std::string& key) {
@@ -16,11 +15,9 @@ QSettings* QtSettingsStore::File(const std::string& application) {
     const QString name = QString::fromLocal8Bit(application);
     const QString path = directory_ + '/' + name + '/' + name + ".ini";
     // QSettings would wait forever for a FIFO's writer, with the instance lock held.
-    const QByteArray bytes = QFile::encodeName(path);
-    struct stat info;
-    if (::stat(bytes.constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+    if (const QFileInfo info(path); info.exists() && !info.isFile()) {
       if (problem_.empty())
-        problem_ = "The settings file " + bytes.toStdString() +
+        problem_ = "The settings file " + QFile::encodeName(path).toStdString() +
                    " is not an ordinary file: the program starts with its default settings and "
                    "keeps none of the changes.";
       return nullptr;
