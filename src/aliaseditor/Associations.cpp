@@ -4,8 +4,8 @@
 #include "data/TextLines.h"
 
 Associations::Associations(AssociationsView& view, AliasTable& table, SharedDialog& dlg1,
-                           const Services& services)
-    : view_(view), table_(table), dlg1_(dlg1), services_(services) {}
+                           Files& files, MsgBox& msgbox)
+    : view_(view), table_(table), dlg1_(dlg1), files_(files), msgbox_(msgbox) {}
 
 void Associations::Form_Load() {
   FillList();
@@ -49,8 +49,8 @@ void Associations::Command1_Click() {
 void Associations::List1_DblClick() {
   const int index = view_.ListIndex();
   if (index < 0 || index >= static_cast<int>(list_.size())) return;  // nothing to remove
-  if (services_.msgbox.Show("Are you sure you wish to remove this alias?", kApplicationTitle,
-                            MsgBoxButtons::OKCancel) != MsgBoxResult::OK)
+  if (msgbox_.Show("Are you sure you wish to remove this alias?", kApplicationTitle,
+                   MsgBoxButtons::OKCancel) != MsgBoxResult::OK)
     return;
   list_.erase(list_.begin() + index);
   view_.ListRemove(index);
@@ -87,10 +87,10 @@ void Associations::Command2_Click() {
 void Associations::Form_QueryUnload() {
   if (unloaded_) return;
   unloaded_ = true;
-  if ((!list_.empty() || removed_) && !SaveAliases(table_, services_.files))
-    Tell("The aliases could not be saved to " + services_.files.PathOf(kAliasesFile) + ".");
+  if ((!list_.empty() || removed_) && !SaveAliases(table_, files_))
+    Tell("The aliases could not be saved to " + files_.PathOf(kAliasesFile) + ".");
 }
 
 void Associations::Tell(const std::string& text) {
-  services_.msgbox.Show(text, kApplicationTitle, MsgBoxButtons::OK);
+  msgbox_.Show(text, kApplicationTitle, MsgBoxButtons::OK);
 }

@@ -6,8 +6,9 @@
 #include "data/AliasTable.h"
 #include "menu/SharedDialog.h"
 #include "platform/AssociationsView.h"
-#include "platform/Geometry.h"
-#include "platform/Services.h"
+#include "platform/Control.h"
+#include "platform/Files.h"
+#include "platform/MsgBox.h"
 
 // The alias editor. It works on the program's alias table directly: every add and remove
 // changes the table at once, and closing writes aliases.cfg.
@@ -18,12 +19,7 @@ class Associations {
   static constexpr float kClientHeight = 4080;
 
   // The designed controls with their positions (twips) and tab indexes.
-  struct Control {
-    const char* Name;
-    const char* Text;
-    Rect Position;
-    int TabIndex;
-  };
+  using Control = ::Control;
   static constexpr Control kControls[] = {
       {"Picture1", "Alias Definition", {80, 120, 5595, 870}, 10},
       {"Label1(1)", "Alias:", {120, 1080, 1215, 255}, 5},
@@ -43,8 +39,8 @@ class Associations {
     int ItemData;  // the table row the entry shows
   };
 
-  Associations(AssociationsView& view, AliasTable& table, SharedDialog& dlg1,
-               const Services& services);
+  Associations(AssociationsView& view, AliasTable& table, SharedDialog& dlg1, Files& files,
+               MsgBox& msgbox);
 
   const std::vector<ListEntry>& List1() const { return list_; }
 
@@ -65,7 +61,8 @@ class Associations {
   AssociationsView& view_;
   AliasTable& table_;
   SharedDialog& dlg1_;
-  Services services_;
+  Files& files_;
+  MsgBox& msgbox_;
   std::vector<ListEntry> list_;
   // A removal the user confirmed in this opening: an emptied list is then saved too.
   bool removed_ = false;

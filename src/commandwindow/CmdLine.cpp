@@ -12,7 +12,7 @@ CmdLine::CmdLine(CmdLineView& view, MenuView& menuView, const Services& services
       view_(view),
       services_(services),
       settings_(services.store),
-      menu_(*this, menuView, services) {}
+      menu_(*this, menuView, services.dialog, services.store, services.files, services.msgbox) {}
 
 void CmdLine::Form_Load() {
   Instance& instance = services_.instance;

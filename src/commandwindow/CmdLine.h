@@ -7,18 +7,26 @@
 #include "data/Settings.h"
 #include "menu/menuholder.h"
 #include "platform/CmdLineView.h"
+#include "platform/Control.h"
 #include "platform/MenuView.h"
 #include "platform/Services.h"
 
 // The command window: start-up, the dispatcher, the layout and the close path.
-class CmdLine {
+class CmdLine : public MenuOwner {
  public:
   // The designed window: a strip without title bar, client area 3900 x 1170 twips.
   static constexpr float kClientWidth = 3900;
   static constexpr float kClientHeight = 1170;
-  static constexpr Rect kCommand2{0, 0, 135, 300};     // the blank menu button, tab index 2
-  static constexpr Rect kText1{100, 0, 1815, 315};     // the command box, tab index 1
-  static constexpr Rect kCommand1{3990, 0, 210, 315};  // ">", the default button, tab index 0
+  static constexpr Rect kCommand2{0, 0, 135, 300};     // the blank menu button
+  static constexpr Rect kText1{100, 0, 1815, 315};     // the command box
+  static constexpr Rect kCommand1{3990, 0, 210, 315};  // ">", the default button
+  // The controls in stacking order, top first: Command2 covers Text1's left end, and Text1
+  // covers Command1 (">") once the window is wider than designed.
+  static constexpr Control kControls[] = {
+      {"Command2", "", kCommand2, 2, false},
+      {"Text1", "", kText1, 1},
+      {"Command1", ">", kCommand1, 0},
+  };
   // The least client area a restored strip gets: one line of the box, and the menu button
   // with a few characters beside it.
   static constexpr Rect kLeastClient{0, 0, 900, kText1.Height};
@@ -33,8 +41,10 @@ class CmdLine {
   std::int16_t PHistorySetting = 0;
 
   menuholder& Menu() { return menu_; }
-  AliasTable& Aliases() { return aliases_; }
-  void SetTopmost(bool topmost) { view_.SetTopmost(topmost); }
+  CommandBox& Box() override { return Text1; }
+  AliasTable& Aliases() override { return aliases_; }
+  void SetTopmost(bool topmost) override { view_.SetTopmost(topmost); }
+  void Close() override { Form_QueryUnload(); }
 
   void Form_Load();
   void Command1_Click();

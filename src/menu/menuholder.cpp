@@ -2,7 +2,7 @@
 
 #include "about/frmabout.h"
 #include "aliaseditor/Associations.h"
-#include "commandwindow/CmdLine.h"
+#include "commandwindow/CommandBox.h"
 #include "data/Conversions.h"
 
 const MenuItem menuholder::kMenu[] = {
@@ -33,12 +33,9 @@ std::vector<MenuEntry> menuholder::Tree() {
   return tree;
 }
 
-menuholder::menuholder(CmdLine& form, MenuView& view, const Services& services)
-    : dlg1(services.dialog),
-      form_(form),
-      view_(view),
-      services_(services),
-      settings_(services.store) {}
+menuholder::menuholder(MenuOwner& form, MenuView& view, CommonDialog& dialog, SettingsStore& store,
+                       Files& files, MsgBox& msgbox)
+    : dlg1(dialog), form_(form), view_(view), settings_(store), files_(files), msgbox_(msgbox) {}
 
 void menuholder::SetOnTopChecked(bool checked) {
   onTop_ = checked;
@@ -48,12 +45,12 @@ void menuholder::SetOnTopChecked(bool checked) {
 void menuholder::mnuBrowse_Click() {
   dlg1.ShowOpen();
   // Put in the box as chosen, without quotes: the user reviews it and presses Enter.
-  if (!dlg1.FileName.empty()) form_.Text1.SetText(dlg1.FileName);
+  if (!dlg1.FileName.empty()) form_.Box().SetText(dlg1.FileName);
 }
 
 void menuholder::mnualias_Click() {
   const auto view = view_.CreateAssociations();
-  Associations editor(*view, form_.Aliases(), dlg1, services_);
+  Associations editor(*view, form_.Aliases(), dlg1, files_, msgbox_);
   editor.Form_Load();
   openEditor_ = &editor;
   view->ShowModal(editor);
@@ -71,27 +68,27 @@ void menuholder::mnuontop_Click() {
   settings_.WriteSetting(kOntop, BooleanToText(onTop_));
 }
 
-void menuholder::mnuHist_Click() { form_.Text1.Clear(); }
+void menuholder::mnuHist_Click() { form_.Box().Clear(); }
 
 void menuholder::ChgTxtColor_Click() {
   if (!dlg1.ShowColor()) return;
-  form_.Text1.SetForeColor(dlg1.Color);
+  form_.Box().SetForeColor(dlg1.Color);
   settings_.WriteSetting(kFore, ColorToText(dlg1.Color));
 }
 
 void menuholder::ChgBkgColro_Click() {
   if (!dlg1.ShowColor()) return;
-  form_.Text1.SetBackColor(dlg1.Color);
+  form_.Box().SetBackColor(dlg1.Color);
   settings_.WriteSetting(kBack, ColorToText(dlg1.Color));
 }
 
 void menuholder::mnudefaultclr_Click() {
-  form_.Text1.SetForeColor(CommandBox::kWindowText);
-  form_.Text1.SetBackColor(CommandBox::kWindowBackground);
+  form_.Box().SetForeColor(CommandBox::kWindowText);
+  form_.Box().SetBackColor(CommandBox::kWindowBackground);
   settings_.WriteSetting(kFore, kSystemColors);
   settings_.WriteSetting(kBack, kSystemColors);
 }
 
 void menuholder::mnuAbout_Click() { view_.ShowAbout(frmabout()); }
 
-void menuholder::mnuExit_Click() { form_.Form_QueryUnload(); }
+void menuholder::mnuExit_Click() { form_.Close(); }

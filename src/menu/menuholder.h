@@ -4,12 +4,13 @@
 #include <vector>
 
 #include "data/Settings.h"
+#include "menu/MenuOwner.h"
 #include "menu/SharedDialog.h"
+#include "platform/Files.h"
 #include "platform/MenuView.h"
-#include "platform/Services.h"
+#include "platform/MsgBox.h"
 
 class Associations;
-class CmdLine;
 class menuholder;
 
 // One row of the popup menu "main", in display order. Level 1 items hang in the sub-menu
@@ -39,7 +40,8 @@ class menuholder {
   // The menu as a tree, which the ports render.
   static std::vector<MenuEntry> Tree();
 
-  menuholder(CmdLine& form, MenuView& view, const Services& services);
+  menuholder(MenuOwner& form, MenuView& view, CommonDialog& dialog, SettingsStore& store,
+             Files& files, MsgBox& msgbox);
 
   SharedDialog dlg1;
 
@@ -60,10 +62,11 @@ class menuholder {
   void UnloadWindows();
 
  private:
-  CmdLine& form_;
+  MenuOwner& form_;
   MenuView& view_;
-  Services services_;
   Settings settings_;
+  Files& files_;                        // for the alias editor
+  MsgBox& msgbox_;                      // for the alias editor
   bool onTop_ = false;                  // the check mark of mnuontop
   Associations* openEditor_ = nullptr;  // the alias editor while it is shown
 };

@@ -225,6 +225,20 @@ class CmdLineWindowTest : public QObject {
     }
   }
 
+  // Tab visits Command1 and the box; Command2 is no tab stop.
+  void tab_visitsTheDesignedTabStops() {
+    h->Start();
+    h->window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&h->window));
+    h->window.findChild<QWidget*>("Command1")->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 3; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, (QStringList{"Text1Edit", "Command1", "Text1Edit"}));
+  }
+
   void closeRequest_takesTheClosePath() {
     h->Start();
     h->Run("%true");

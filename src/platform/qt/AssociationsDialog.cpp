@@ -6,6 +6,7 @@
 
 #include "aliaseditor/Associations.h"
 #include "platform/qt/Banner.h"
+#include "platform/qt/DesignedOrder.h"
 #include "platform/qt/Twips.h"
 
 namespace {
@@ -55,11 +56,7 @@ AssociationsDialog::AssociationsDialog(QWidget* owner)
     button->setAutoDefault(false);
     button->setDefault(false);
   }
-  // Focus order by the designed tab indexes; labels, frames and the picture take no focus.
-  setTabOrder(list1_, text1_[0]);
-  setTabOrder(text1_[0], text1_[1]);
-  setTabOrder(text1_[1], command1_);
-  setTabOrder(command1_, command2_);
+  SetTabOrder(*this, Associations::kControls);
   list1_->setFocus();
 }
 

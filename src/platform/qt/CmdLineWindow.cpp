@@ -9,6 +9,7 @@
 
 #include "commandwindow/CmdLine.h"
 #include "platform/qt/Colors.h"
+#include "platform/qt/DesignedOrder.h"
 #include "platform/qt/MenuWindow.h"
 #include "platform/qt/Twips.h"
 
@@ -49,17 +50,15 @@ CmdLineWindow::CmdLineWindow()
   client_->setPalette(QPalette());
   client_->setMouseTracking(true);
 
-  // Stacking order from the top: Command2, Text1, Command1.
   command1_->setObjectName("Command1");
   command1_->setGeometry(ToPixels(CmdLine::kCommand1));
   text1_->setObjectName("Text1");
   text1_->setGeometry(ToPixels(CmdLine::kText1));
   command2_->setObjectName("Command2");
   command2_->setGeometry(ToPixels(CmdLine::kCommand2));
-  // Not a tab stop, but a click gives it the focus, and Space then opens the menu.
-  command2_->setFocusPolicy(Qt::ClickFocus);
-  command2_->raise();
-  setTabOrder(command1_, text1_->Edit());
+  SetStackingOrder(*this, CmdLine::kControls);
+  // Command2 is no tab stop, but a click gives it the focus, and Space then opens the menu.
+  SetTabOrder(*this, CmdLine::kControls);
 
   resize(ToPixels(CmdLine::kClientWidth) + 2 * kBorder,
          ToPixels(CmdLine::kClientHeight) + 2 * kBorder);

@@ -2,20 +2,13 @@
 
 #include "aliaseditor/Associations.h"
 #include "platform/win32/Banner.h"
+#include "platform/win32/NativeControl.h"
 
 namespace {
 
 constexpr int kFirstId = 100;  // the control at row r of the designed table has id 100 + r
 
-struct Native {
-  const char* Name;
-  const char* Class;
-  DWORD Style;
-  DWORD ExStyle;
-};
-
-// How each designed control is made natively.
-constexpr Native kNative[] = {
+constexpr NativeControl kNative[] = {
     {"Picture1", "STATIC", SS_OWNERDRAW, WS_EX_CLIENTEDGE},
     {"Label1(1)", "STATIC", SS_LEFT | SS_NOPREFIX, 0},
     {"Label1(0)", "STATIC", SS_LEFT | SS_NOPREFIX, 0},
@@ -31,12 +24,6 @@ constexpr Native kNative[] = {
     {"Label2", "STATIC", SS_LEFT | SS_NOPREFIX, 0},
 };
 static_assert(std::size(kNative) == std::size(Associations::kControls));
-
-const Native& NativeOf(std::string_view name) {
-  for (const Native& native : kNative)
-    if (name == native.Name) return native;
-  return kNative[0];
-}
 
 int IdOf(std::string_view name) {
   for (int row = 0; const auto& control : Associations::kControls) {
@@ -62,7 +49,7 @@ AssociationsWindow::AssociationsWindow(HWND owner)
   for (int tab = 0; tab < static_cast<int>(std::size(Associations::kControls)); ++tab)
     for (int row = 0; const auto& control : Associations::kControls) {
       if (control.TabIndex == tab) {
-        const Native& native = NativeOf(control.Name);
+        const NativeControl& native = NativeOf(kNative, control.Name);
         AddControl(native.Class, control.Text, native.Style, control.Position, kFirstId + row,
                    native.ExStyle);
       }

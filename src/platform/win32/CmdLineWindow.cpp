@@ -8,6 +8,7 @@
 #include "data/TextLines.h"
 #include "platform/win32/MenuWindow.h"
 #include "platform/win32/Module1.h"
+#include "platform/win32/NativeControl.h"
 #include "platform/win32/Twips.h"
 #include "platform/win32/UiFont.h"
 #include "platform/win32/Win32Screen.h"
@@ -34,6 +35,18 @@ HWND AddChild(HWND parent, const char* windowClass, const char* text, DWORD styl
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                          GetModuleHandleA(nullptr), nullptr);
 }
+
+// How each designed control is made natively; its id is its row's number.
+constexpr NativeControl kNative[] = {
+    {"Command1", "BUTTON", BS_DEFPUSHBUTTON, 0},
+    {"Text1", "COMBOBOX", WS_VSCROLL | CBS_SIMPLE | CBS_AUTOHSCROLL | CBS_NOINTEGRALHEIGHT, 0},
+    {"Command2", "BUTTON", BS_PUSHBUTTON, 0},
+};
+static_assert(std::size(kNative) == std::size(CmdLine::kControls));
+static_assert(CmdLineWindow::kCommand1 == 1 && CmdLineWindow::kText1 == 2 &&
+              CmdLineWindow::kCommand2 == 3);
+
+int IdOf(std::string_view name) { return static_cast<int>(&NativeOf(kNative, name) - kNative) + 1; }
 
 void PlaceChild(HWND child, const Rect& twips, UINT dpi) {
   const RECT r = TwipsToPixels(twips, dpi);
@@ -101,17 +114,16 @@ CmdLineWindow::CmdLineWindow(MenuWindow& menu)
   window_.reset(
       CreateWindowExA(kExStyle, kClass, "", kStyle, 0, 0, 0, 0, nullptr, nullptr, instance, this));
 
-  // Created in stacking order, top first: Command2 covers Text1's left end, and Text1 covers
-  // Command1 once the window is wider than designed.
-  AddChild(hwnd(), "BUTTON", "", BS_PUSHBUTTON, CmdLine::kCommand2, kCommand2);
-  AddChild(hwnd(), "COMBOBOX", "",
-           WS_TABSTOP | WS_VSCROLL | CBS_SIMPLE | CBS_AUTOHSCROLL | CBS_NOINTEGRALHEIGHT,
-           CmdLine::kText1, kText1);
-  AddChild(hwnd(), "BUTTON", ">", WS_TABSTOP | BS_DEFPUSHBUTTON, CmdLine::kCommand1, kCommand1);
-  SetWindowPos(Control(kText1), Control(kCommand2), 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  SetWindowPos(Control(kCommand1), Control(kText1), 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // Created and stacked in the designed stacking order, top first.
+  HWND above = HWND_TOP;
+  for (const ::Control& control : CmdLine::kControls) {
+    const NativeControl& native = NativeOf(kNative, control.Name);
+    HWND child = AddChild(hwnd(), native.Class, control.Text,
+                          native.Style | (control.TabStop ? WS_TABSTOP : 0), control.Position,
+                          IdOf(control.Name));
+    SetWindowPos(child, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    above = child;
+  }
   SetWindowSubclass(Control(kCommand2), Command2Proc, 0, reinterpret_cast<DWORD_PTR>(this));
   // The box holds one line of any length: entries are limited by memory, not by the edit.
   SendMessageA(Control(kText1), CB_LIMITTEXT, 0, 0);
@@ -156,10 +168,16 @@ void CmdLineWindow::KeepText1OneLine() {
 bool CmdLineWindow::PreTranslate(MSG& msg) {
   if (msg.hwnd != hwnd() && !IsChild(hwnd(), msg.hwnd)) return false;
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
-    // The designed tab order runs Command1, Text1; Command2 is not a tab stop. In Win32 the
-    // tab order would follow the stacking order, which is the other way round here.
-    const bool onText1 = GetFocus() == Control(kText1) || IsChild(Control(kText1), GetFocus());
-    SetFocus(Control(onText1 ? kCommand1 : kText1));
+    // Win32 would follow the stacking order, which the design reverses: the designed tab order.
+    const auto order = TabOrder(CmdLine::kControls);
+    const HWND focus = GetFocus();
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+      const HWND control = Control(IdOf(order[i]));
+      if (focus == control || IsChild(control, focus)) at = i;
+    }
+    const std::size_t step = GetKeyState(VK_SHIFT) < 0 ? order.size() - 1 : 1;
+    SetFocus(Control(IdOf(order[(at + step) % order.size()])));
     return true;
   }
   return IsDialogMessageA(hwnd(), &msg);
