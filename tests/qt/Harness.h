@@ -7,16 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "commandwindow/CmdLine.h"
-#include "platform/posix/PosixFiles.h"
-#include "platform/posix/PosixShell.h"
-#include "platform/qt/CmdLineWindow.h"
-#include "platform/qt/MenuWindow.h"
-#include "platform/qt/QtCommonDialog.h"
-#include "platform/qt/QtInstance.h"
-#include "platform/qt/QtMsgBox.h"
-#include "platform/qt/QtScreen.h"
-#include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/Program.h"
 
 // A temporary tree: program directory, home, configuration and runtime directories.
 struct Sandbox {
@@ -40,30 +31,18 @@ inline QByteArray ReadFile(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The whole program in this process, with the real services; ending is only counted.
+// The whole program in this process, with the real services, in the sandbox's folders; ending
+// is only counted.
 struct Harness {
   Sandbox box;
-  PosixShell shell{box.Bytes("home")};
-  QtSettingsStore store{box.Path("config")};
-  PosixFiles files{box.Bytes("program")};
-  QtMsgBox msgbox;
-  QtCommonDialog dialog;
-  QtScreen screen;
   int ends = 0;
-  QtInstance instance{box.Bytes("runtime"), box.Bytes("config"), [] {}, [this] { ++ends; }};
-  CmdLineWindow window;
-  MenuWindow menu{&window};
-  Services services{shell, store, files, msgbox, dialog, instance, screen};
-  CmdLine form{window, menu, services};
-
-  Harness() {
-    window.Attach(form, menu);
-    menu.Attach(form.Menu());
-  }
+  Program program{
+      {box.Bytes("program"), box.Bytes("home"), box.Bytes("config"), box.Bytes("runtime")},
+      [this] { ++ends; }};
+  CmdLineWindow& window = program.Window();
 
   void Start() {
-    form.Form_Load();
-    window.show();
+    program.Start();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
   }
 
@@ -78,7 +57,7 @@ struct Harness {
     return match.hasMatch() ? match.captured(1) : QString();
   }
   void SetSetting(const char* key, const QString& value) {
-    store.Write("VellCmdLine", "Defaults", key, value.toStdString());
+    program.Store().Write("VellCmdLine", "Defaults", key, value.toStdString());
   }
 
   QLineEdit* Edit() { return window.findChild<QLineEdit*>("Text1Edit"); }

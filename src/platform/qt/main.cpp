@@ -1,27 +1,11 @@
-// Vell Command Line on a Linux desktop: wires the core to the Qt windows and the services.
-#include <pwd.h>
-#include <unistd.h>
-
+// Vell Command Line on a Linux desktop: prepares the process, then runs the program.
 #include <QApplication>
-#include <QDir>
-#include <QSessionManager>
-#include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
-#include "commandwindow/CmdLine.h"
-#include "data/Application.h"
-#include "platform/posix/PosixFiles.h"
-#include "platform/posix/PosixShell.h"
-#include "platform/qt/CmdLineWindow.h"
-#include "platform/qt/MenuWindow.h"
-#include "platform/qt/QtCommonDialog.h"
-#include "platform/qt/QtInstance.h"
-#include "platform/qt/QtMsgBox.h"
-#include "platform/qt/QtQuitSignals.h"
-#include "platform/qt/QtScreen.h"
-#include "platform/qt/QtSettingsStore.h"
+#include "platform/posix/UserHome.h"
+#include "platform/qt/Program.h"
 
 namespace {
 
@@ -59,17 +43,15 @@ void ReleaseMessages() {
 
 // Qt's xcb plugin calls exit(1) when the X connection breaks (the server ends, a logout without
 // a session manager): no signal, no event, no return from exec(). An exit handler is the one
-// place left to take the close path from; the form and its services are main's locals, alive
-// while exit runs. The close ends through _Exit, as every other end does, so this runs once.
-CmdLine* closeOnExit = nullptr;
-QtMsgBox* messagesOnExit = nullptr;
+// place left to take the close path from; the program is main's local, alive while exit runs.
+// The close ends through _Exit, as every other end does, so this runs once.
+Program* closeOnExit = nullptr;
 int endCode = 0;
 
 void CloseOnExit() {
   if (!closeOnExit) return;
   endCode = 1;
-  messagesOnExit->WithoutDisplay();
-  closeOnExit->Form_QueryUnload();
+  closeOnExit->CloseWithoutDisplay();
 }
 
 }  // namespace
@@ -77,9 +59,7 @@ void CloseOnExit() {
 int main(int argc, char** argv) {
   // Qt takes an unset or empty HOME for "/", where programs would then start; the user
   // database knows the real one.
-  if (qEnvironmentVariableIsEmpty("HOME"))
-    if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir && *user->pw_dir)
-      ::setenv("HOME", user->pw_dir, 1);
+  SetHomeWhenUnset();
 
   // The strip places itself where it was left; under Wayland a window cannot, so X (XWayland
   // on a Wayland desktop) is preferred wherever it is there. Chosen by argument: a
@@ -96,46 +76,15 @@ int main(int argc, char** argv) {
   ReleaseMessages();
   app.setQuitOnLastWindowClosed(false);
 
-  const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-  const std::string directory = PosixFiles::ProgramDirectory(
-      QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
-      QFile::encodeName(config).toStdString());
-
-  PosixShell shell(QFile::encodeName(QDir::homePath()).toStdString());
-  QtSettingsStore store(config);
-  PosixFiles files(directory);
-  QtMsgBox msgbox;
-  QtCommonDialog dialog;
-  QtScreen screen;
-
-  CmdLineWindow window;
-  MenuWindow menu(&window);
   // Ending is immediate: everything the program keeps has been written by then.
-  QtInstance instance(
-      QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
-          .toStdString(),
-      QFile::encodeName(config).toStdString(), [&window] { window.Activate(); },
-      [] {
-        std::fflush(nullptr);
-        std::_Exit(endCode);
-      });
-  const Services services{shell, store, files, msgbox, dialog, instance, screen};
-
-  CmdLine form(window, menu, services);
-  window.Attach(form, menu);
-  menu.Attach(form.Menu());
-  QtQuitSignals quitSignals([&form] { form.Form_QueryUnload(); });
-  QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
-                   [&form](QSessionManager&) { form.Form_QueryUnload(); });
-
-  closeOnExit = &form;
-  messagesOnExit = &msgbox;
+  Program program(ProgramFolders::OfUser(), [] {
+    std::fflush(nullptr);
+    std::_Exit(endCode);
+  });
+  closeOnExit = &program;
   std::atexit(CloseOnExit);
 
-  form.Form_Load();
-  if (!store.Problem().empty()) msgbox.Show(store.Problem(), kApplicationTitle, MsgBoxButtons::OK);
-  QDir().mkpath(QFile::decodeName(directory.c_str()));
-  window.show();
+  program.Start();
   const int code = app.exec();
   closeOnExit = nullptr;
   return code;

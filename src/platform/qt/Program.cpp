@@ -1,0 +1,50 @@
+#include "platform/qt/Program.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QSessionManager>
+#include <QStandardPaths>
+
+#include "data/Application.h"
+
+namespace {
+std::string Bytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+}  // namespace
+
+ProgramFolders ProgramFolders::OfUser() {
+  const std::string config =
+      Bytes(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+  return {PosixFiles::ProgramDirectory(Bytes(QCoreApplication::applicationDirPath()), config),
+          Bytes(QDir::homePath()), config,
+          Bytes(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))};
+}
+
+Program::Program(const ProgramFolders& folders, std::function<void()> end)
+    : directory_(folders.program),
+      shell_(folders.home),
+      store_(QFile::decodeName(folders.config.c_str())),
+      files_(folders.program),
+      menu_(&window_),
+      instance_(
+          folders.runtime, folders.config, [this] { window_.Activate(); }, std::move(end)),
+      services_{shell_, store_, files_, msgbox_, dialog_, instance_, screen_},
+      form_(window_, menu_, services_),
+      quitSignals_([this] { form_.Form_QueryUnload(); }) {
+  window_.Attach(form_, menu_);
+  menu_.Attach(form_.Menu());
+  QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window_,
+                   [this](QSessionManager&) { form_.Form_QueryUnload(); });
+}
+
+void Program::Start() {
+  form_.Form_Load();
+  if (!store_.Problem().empty())
+    msgbox_.Show(store_.Problem(), kApplicationTitle, MsgBoxButtons::OK);
+  QDir().mkpath(QFile::decodeName(directory_.c_str()));
+  window_.show();
+}
+
+void Program::CloseWithoutDisplay() {
+  msgbox_.WithoutDisplay();
+  form_.Form_QueryUnload();
+}
