@@ -1,8 +1,8 @@
 #include "platform/qt/MenuWindow.h"
 
 #include "menu/menuholder.h"
-#include "platform/qt/AboutDialog.h"
-#include "platform/qt/AssociationsDialog.h"
+#include "platform/qt/AboutWindow.h"
+#include "platform/qt/AssociationsWindow.h"
 
 MenuWindow::MenuWindow(QWidget* owner) : owner_(owner), menu_(owner) {
   menu_.setObjectName("main");
@@ -42,10 +42,10 @@ void MenuWindow::SetOnTopChecked(bool checked) {
 }
 
 std::unique_ptr<AssociationsView> MenuWindow::CreateAssociations() {
-  return std::make_unique<AssociationsDialog>(owner_);
+  return std::make_unique<AssociationsWindow>(owner_);
 }
 
 void MenuWindow::ShowAbout(const frmabout& about) {
-  AboutDialog dialog(about, owner_);
+  AboutWindow dialog(about, owner_);
   dialog.exec();
 }

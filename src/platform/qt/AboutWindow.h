@@ -5,8 +5,8 @@
 class frmabout;
 
 // The About box as designed: fixed size, a close box only, the banner and the four labels.
-class AboutDialog : public QDialog {
+class AboutWindow : public QDialog {
   Q_OBJECT
  public:
-  AboutDialog(const frmabout& about, QWidget* owner);
+  AboutWindow(const frmabout& about, QWidget* owner);
 };

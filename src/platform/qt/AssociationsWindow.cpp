@@ -1,4 +1,4 @@
-#include "platform/qt/AssociationsDialog.h"
+#include "platform/qt/AssociationsWindow.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -25,7 +25,7 @@ Widget* Place(Widget* widget, const char* name) {
 }
 }  // namespace
 
-AssociationsDialog::AssociationsDialog(QWidget* owner)
+AssociationsWindow::AssociationsWindow(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint) {
   setObjectName("Associations");
@@ -60,27 +60,27 @@ AssociationsDialog::AssociationsDialog(QWidget* owner)
   list1_->setFocus();
 }
 
-void AssociationsDialog::ListClear() {
+void AssociationsWindow::ListClear() {
   const QSignalBlocker quiet(list1_);
   list1_->clear();
 }
 
-void AssociationsDialog::ListAdd(const std::string& text) {
+void AssociationsWindow::ListAdd(const std::string& text) {
   const QSignalBlocker quiet(list1_);
   list1_->addItem(QString::fromLocal8Bit(text));
 }
 
-void AssociationsDialog::ListRemove(int index) {
+void AssociationsWindow::ListRemove(int index) {
   const QSignalBlocker quiet(list1_);
   delete list1_->takeItem(index);
 }
 
-int AssociationsDialog::ListIndex() {
+int AssociationsWindow::ListIndex() {
   const QList<QListWidgetItem*> selected = list1_->selectedItems();
   return selected.isEmpty() ? -1 : list1_->row(selected.constFirst());
 }
 
-void AssociationsDialog::SetListIndex(int index) {
+void AssociationsWindow::SetListIndex(int index) {
   const QSignalBlocker quiet(list1_);
   if (index < 0) {
     list1_->clearSelection();
@@ -90,19 +90,19 @@ void AssociationsDialog::SetListIndex(int index) {
   }
 }
 
-std::string AssociationsDialog::Text(int index) {
+std::string AssociationsWindow::Text(int index) {
   return text1_[index]->text().toLocal8Bit().toStdString();
 }
 
-void AssociationsDialog::SetText(int index, const std::string& text) {
+void AssociationsWindow::SetText(int index, const std::string& text) {
   text1_[index]->setText(QString::fromLocal8Bit(text));
 }
 
-void AssociationsDialog::SetLabel2(const std::string& text) {
+void AssociationsWindow::SetLabel2(const std::string& text) {
   label2_->setText(QString::fromLocal8Bit(text));
 }
 
-void AssociationsDialog::ShowModal(Associations& form) {
+void AssociationsWindow::ShowModal(Associations& form) {
   connect(list1_, &QListWidget::itemSelectionChanged, this, [&form] { form.List1_Click(); });
   connect(list1_, &QListWidget::itemDoubleClicked, this, [&form] { form.List1_DblClick(); });
   connect(command1_, &QPushButton::clicked, this, [&form] { form.Command1_Click(); });
@@ -113,7 +113,7 @@ void AssociationsDialog::ShowModal(Associations& form) {
   disconnect(command2_, nullptr, this, nullptr);
 }
 
-void AssociationsDialog::keyPressEvent(QKeyEvent* event) {
+void AssociationsWindow::keyPressEvent(QKeyEvent* event) {
   // No cancel button: Escape does not close the window, only its close box does.
   if (event->key() == Qt::Key_Escape) return event->accept();
   QDialog::keyPressEvent(event);

@@ -8,7 +8,7 @@
 #include "Answers.h"
 #include "Harness.h"
 #include "TestMain.h"
-#include "platform/qt/AssociationsDialog.h"
+#include "platform/qt/AssociationsWindow.h"
 
 namespace {
 QLineEdit* Box(QDialog* dialog, int index) {
@@ -30,7 +30,7 @@ void Add(QDialog* dialog, const QString& name, const QString& target) {
 }
 }  // namespace
 
-class AssociationsDialogTest : public QObject {
+class AssociationsWindowTest : public QObject {
   Q_OBJECT
   std::unique_ptr<Harness> h;
 
@@ -39,7 +39,7 @@ class AssociationsDialogTest : public QObject {
   void Edit(std::function<void(QDialog*)> steps, std::function<void(Answers&)> inside) {
     Answers answers;
     answers.Menu({"mnualias"});
-    answers.Modal<AssociationsDialog>([steps](AssociationsDialog* dialog) {
+    answers.Modal<AssociationsWindow>([steps](AssociationsWindow* dialog) {
       steps(dialog);
       dialog->close();
     });
@@ -55,7 +55,7 @@ class AssociationsDialogTest : public QObject {
   void cleanup() { h.reset(); }
 
   void window_asDesigned() {
-    AssociationsDialog dialog(&h->window);
+    AssociationsWindow dialog(&h->window);
     QCOMPARE(dialog.windowTitle(), "Aliases");
     QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
     QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
@@ -132,5 +132,5 @@ class AssociationsDialogTest : public QObject {
   }
 };
 
-VELL_QTEST_MAIN(AssociationsDialogTest)
-#include "AssociationsDialogTest.moc"
+VELL_QTEST_MAIN(AssociationsWindowTest)
+#include "AssociationsWindowTest.moc"

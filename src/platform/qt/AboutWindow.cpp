@@ -1,4 +1,4 @@
-#include "platform/qt/AboutDialog.h"
+#include "platform/qt/AboutWindow.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -9,7 +9,7 @@
 #include "platform/qt/Colors.h"
 #include "platform/qt/Twips.h"
 
-AboutDialog::AboutDialog(const frmabout&, QWidget* owner)
+AboutWindow::AboutWindow(const frmabout&, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint) {
   setObjectName("frmabout");

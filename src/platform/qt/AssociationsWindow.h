@@ -10,10 +10,10 @@
 
 // The alias editor window as designed: fixed size, a close box only, every control at its
 // place in twips and in its tab order. Enter and Escape do nothing here.
-class AssociationsDialog : public QDialog, public AssociationsView {
+class AssociationsWindow : public QDialog, public AssociationsView {
   Q_OBJECT
  public:
-  explicit AssociationsDialog(QWidget* owner);
+  explicit AssociationsWindow(QWidget* owner);
 
   void ListClear() override;
   void ListAdd(const std::string& text) override;
