@@ -75,6 +75,8 @@ int main(int argc, char** argv) {
   QApplication app(count, arguments.data());
   ReleaseMessages();
   app.setQuitOnLastWindowClosed(false);
+  // The desktop matches the strip's window to its installed entry and icon by this id.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.vellcmdline.VellCmdLine"));
 
   // Ending is immediate: everything the program keeps has been written by then.
   Program program(ProgramFolders::OfUser(), [] {
