@@ -1,6 +1,8 @@
 #include "Desktop.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 
 namespace {
 
@@ -57,6 +59,25 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
   DWORD written = 0;
   WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   CloseHandle(file);
+}
+
+std::vector<std::string> NamesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    const std::string name = found.cFileName;
+    if (name != "." && name != "..") names.push_back(name);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::string ReadOnlyFolder() {
+  const char* folder = std::getenv("VELL_READONLY_FOLDER");
+  return folder ? folder : "";
 }
 
 std::string ExeDirectory() {

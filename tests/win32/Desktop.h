@@ -27,6 +27,11 @@ class TempDir {
 
 std::optional<std::string> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
+// The names in a folder, without "." and "..", sorted.
+std::vector<std::string> NamesIn(const std::string& folder);
+// The folder a read-only mount holds with a copy of VellCmdLine.exe in it, when scripts/test-win
+// could make one (VELL_READONLY_FOLDER); empty otherwise.
+std::string ReadOnlyFolder();
 // The folder of this test program; the port's exes are built beside it.
 std::string ExeDirectory();
 // A command line that starts the marker program, which writes "ran" into the file.

@@ -95,4 +95,34 @@ TEST_F(ProgramTest, exitTyped_writesTheHistoryAndEnds) {
   EXPECT_EQ(ReadBytes(dir / "history.cfg"), std::string("earlier\r\n").append(line).append("\r\n"));
 }
 
+// An installed copy: the exe's folder is one the user cannot write, so the files live in
+// %APPDATA%\VellCmdLine, which the program creates.
+TEST_F(ProgramTest, readOnlyFolder_keepsTheFilesInAppData) {
+  const std::string folder = ReadOnlyFolder();
+  if (folder.empty())
+    GTEST_SKIP() << "no read-only folder with the exe (scripts/test-win makes one)";
+  HANDLE probe = CreateFileA((folder + "\\probe").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                             FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  if (probe != INVALID_HANDLE_VALUE) CloseHandle(probe);
+  ASSERT_EQ(probe, INVALID_HANDLE_VALUE) << folder << " is writable";
+  char appData[MAX_PATH];
+  ASSERT_NE(GetEnvironmentVariableA("APPDATA", appData, MAX_PATH), 0u);
+  const std::string files = std::string(appData) + "\\VellCmdLine";
+  DeleteFileA((files + "\\history.cfg").c_str());
+  RemoveDirectoryA(files.c_str());
+  ASSERT_EQ(GetFileAttributesA(files.c_str()), INVALID_FILE_ATTRIBUTES) << files;
+
+  RunningProgram program(folder + "\\VellCmdLine.exe");
+  HWND strip = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (strip = program.Strip()); }));
+  const std::string line = MarkerLine(dir / "ran.txt");
+  Enter(strip, line);
+  ASSERT_TRUE(WaitUntil([&] { return ReadBytes(dir / "ran.txt") == "ran"; }));
+  Enter(strip, "EXIT");
+  ASSERT_TRUE(WaitUntil([&] { return program.Ended(); }));
+  EXPECT_EQ(program.ExitCode(), 0u);
+  EXPECT_EQ(ReadBytes(files + "\\history.cfg"), line + "\r\n");
+  EXPECT_EQ(NamesIn(folder), std::vector<std::string>{"VellCmdLine.exe"});
+}
+
 }  // namespace

@@ -49,14 +49,7 @@ TEST(Win32Files, Replace_writesBytesUnchangedAndLeavesNoTemporaryFile) {
   const std::string bytes("caf\xE9\r\n\xC4\xD6\xDC\nx\0y\r\n", 14);
   ASSERT_TRUE(files.Replace(path, bytes));
   EXPECT_EQ(files.Read(path), bytes);
-
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((dir.Path() + "\\*").c_str(), &found);
-  int count = 0;
-  do count += found.cFileName[0] != '.';
-  while (FindNextFileA(search, &found));
-  FindClose(search);
-  EXPECT_EQ(count, 1);
+  EXPECT_EQ(NamesIn(dir.Path()), std::vector<std::string>{"history.cfg"});
 }
 
 TEST(Win32Files, Replace_failureKeepsTheOldFile) {
@@ -80,6 +73,23 @@ TEST(Win32Files, Read_missingFileIsNothing) {
   EXPECT_EQ(files.Read(files.PathOf("permhist.cfg")), std::nullopt);
   WriteBytes(files.PathOf("empty.cfg"), "");
   EXPECT_EQ(files.Read(files.PathOf("empty.cfg")), "");
+}
+
+TEST(Win32Files, ProgramDirectory_besideTheExeOnlyWhereItCanWrite) {
+  TempDir exe, appData;
+  const std::string installed = appData / "VellCmdLine";
+  struct Case {
+    std::string ExeDirectory;
+    std::string Expected;
+  };
+  std::vector<Case> cases = {{exe.Path(), exe.Path()}, {exe / "missing", installed}};
+  if (!ReadOnlyFolder().empty()) cases.push_back({ReadOnlyFolder(), installed});
+  for (const Case& c : cases)
+    EXPECT_EQ(Win32Files::ProgramDirectory(c.ExeDirectory, appData.Path()), c.Expected)
+        << c.ExeDirectory;
+  // The probe leaves nothing behind, and the choice creates nothing.
+  EXPECT_EQ(NamesIn(exe.Path()), std::vector<std::string>{});
+  EXPECT_EQ(NamesIn(appData.Path()), std::vector<std::string>{});
 }
 
 }  // namespace

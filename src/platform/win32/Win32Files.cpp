@@ -1,7 +1,12 @@
 #include "platform/win32/Win32Files.h"
 
+// windows.h comes before every other Windows header.
+// clang-format off
 #include <windows.h>
+#include <shlobj.h>
+// clang-format on
 
+#include "data/Application.h"
 #include "platform/win32/Handle.h"
 
 namespace {
@@ -21,9 +26,7 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
   return true;
 }
 
-}  // namespace
-
-std::string Win32Files::ProgramDirectory() {
+std::string ExeDirectory() {
   std::string path(MAX_PATH, '\0');
   for (;;) {
     const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
@@ -33,6 +36,36 @@ std::string Win32Files::ProgramDirectory() {
     }
     path.resize(path.size() * 2);
   }
+}
+
+// Whether this user may create, write and delete files in the folder, as Replace does. The
+// probe deletes itself when closed, so nothing stays behind even if the program dies here.
+bool CanWriteIn(const std::string& directory) {
+  const Win32Files folder(directory);
+  for (ULONGLONG unique = GetTickCount64(), attempts = 0; attempts < 16; ++unique, ++attempts) {
+    const std::string probe = folder.PathOf("vell-" + std::to_string(GetCurrentProcessId()) + "-" +
+                                            std::to_string(unique) + ".tmp");
+    KernelHandle file(CreateFileA(probe.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    if (file) return true;
+    if (GetLastError() != ERROR_FILE_EXISTS) return false;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string Win32Files::ProgramDirectory() {
+  char appData[MAX_PATH];
+  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData)))
+    return ExeDirectory();  // nowhere else to go; a failed save still tells the user
+  return ProgramDirectory(ExeDirectory(), appData);
+}
+
+std::string Win32Files::ProgramDirectory(const std::string& exeDirectory,
+                                         const std::string& appDataDirectory) {
+  if (CanWriteIn(exeDirectory)) return exeDirectory;
+  return Win32Files(appDataDirectory).PathOf(kApplicationName);
 }
 
 std::string Win32Files::PathOf(std::string_view name) const {

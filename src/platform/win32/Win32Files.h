@@ -9,8 +9,13 @@
 class Win32Files : public Files {
  public:
   explicit Win32Files(std::string directory) : directory_(std::move(directory)) {}
-  // The folder of the running exe.
+  // Where aliases.cfg and the history files live: the folder of the running exe when this user
+  // can write there (a portable copy keeps its files beside it), otherwise %APPDATA%\VellCmdLine.
   static std::string ProgramDirectory();
+  // The same choice between the given folders. Only the exe's folder is touched: a uniquely
+  // named file is created there and deleted again, since ACLs, not attributes, decide on Windows.
+  static std::string ProgramDirectory(const std::string& exeDirectory,
+                                      const std::string& appDataDirectory);
 
   std::string PathOf(std::string_view name) const override;
   bool IsFile(const std::string& path) override;

@@ -19,7 +19,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
   Win32Instance instance;
   RegistryStore store;
-  Win32Files files(Win32Files::ProgramDirectory());
+  const std::string directory = Win32Files::ProgramDirectory();
+  Win32Files files(directory);
   Win32MsgBox msgbox;
   Win32CommonDialog dialog;
   Win32Screen screen;
@@ -29,5 +30,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Program program(services, instance.Window());
   shell.SetWindow(program.Window().hwnd());
   program.Start();
+  // The folder under %APPDATA% of an installed copy, created before anything is saved there. A
+  // second start has ended inside Start, having written nothing.
+  CreateDirectoryA(directory.c_str(), nullptr);
   return program.Run();
 }
