@@ -3,17 +3,21 @@ CORE_PACKAGES := cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-de
 QT_PACKAGES := qt6-base-dev
 # The Linux port's tests start their own X servers and type into the strip.
 QT_TEST_PACKAGES := xvfb xauth xdotool
+# Building the Debian package; its tests also check with the desktop's and Debian's own tools.
+PACKAGE_PACKAGES := dpkg-dev file
+PACKAGE_TEST_PACKAGES := $(PACKAGE_PACKAGES) desktop-file-utils appstream lintian
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 WIN_PACKAGES := g++-mingw-w64-x86-64-posix googletest wine64 xvfb xauth
 FUZZ_TARGETS := aliases_load history_load settings dispatch alias_editor
 FUZZ_SECONDS ?= 60
 
-.PHONY: test run bench fuzz win-test deps clean
+.PHONY: test run bench fuzz win-test package deps clean
 
 deps:
 	@scripts/install-deps $(CORE_PACKAGES) $(QT_PACKAGES) $(QT_TEST_PACKAGES)
 
 test: deps
+	@scripts/install-deps $(PACKAGE_TEST_PACKAGES)
 	cmake --preset dev
 	cmake --build --preset dev
 	ctest --preset dev
@@ -29,6 +33,12 @@ win-test:
 	cmake --preset win
 	cmake --build --preset win
 	scripts/test-win
+
+# The Debian package, into build/; its Depends come from dpkg-shlibdeps.
+package:
+	@scripts/install-deps $(CORE_PACKAGES) $(QT_PACKAGES) $(PACKAGE_PACKAGES)
+	cmake --preset dev
+	cmake --build --preset dev --target package
 
 bench: deps
 	cmake --preset dev
