@@ -7,7 +7,7 @@ QT_TEST_PACKAGES := xvfb xauth xdotool
 PACKAGE_PACKAGES := dpkg-dev file
 PACKAGE_TEST_PACKAGES := $(PACKAGE_PACKAGES) desktop-file-utils appstream lintian
 FUZZ_PACKAGES := clang libclang-rt-14-dev
-WIN_PACKAGES := g++-mingw-w64-x86-64-posix googletest wine64 xvfb xauth
+WIN_PACKAGES := g++-mingw-w64-x86-64-posix googletest wine64 xvfb xauth zip
 FUZZ_TARGETS := aliases_load history_load settings dispatch alias_editor
 FUZZ_SECONDS ?= 60
 
@@ -27,12 +27,22 @@ test: deps
 	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=10
 	$(MAKE) --no-print-directory win-test
 
-# The Windows port: VellCmdLine.exe and its tests, cross-built with mingw-w64, run under Wine.
+# The Windows port: VellCmdLine.exe and its tests, cross-built with mingw-w64, run under Wine;
+# then its zip, whose contents are checked.
 win-test:
 	@scripts/install-deps $(CORE_PACKAGES) $(WIN_PACKAGES)
 	cmake --preset win
 	cmake --build --preset win
 	scripts/test-win
+	scripts/package-win
+
+# build-win/VellCmdLine-2.2-win64.zip: the exe, README.txt and LICENSE.txt.
+.PHONY: package-win
+package-win:
+	@scripts/install-deps $(CORE_PACKAGES) $(WIN_PACKAGES)
+	cmake --preset win
+	cmake --build --preset win --target VellCmdLine
+	scripts/package-win
 
 # The Debian package, into build/; its Depends come from dpkg-shlibdeps.
 package:
