@@ -48,8 +48,14 @@ struct Harness {
 
   QString ProgramFile(const char* name) const { return box.Path("program/") + name; }
 
-  // The value as the INI file on disk holds it, or a null string: what a crash would leave.
-  QString Setting(const char* key) const {
+  // The value as the INI file on disk holds it once the store's pending flush has come.
+  QString Setting(const char* key) {
+    const QtSettingsStore& store = program.Store();
+    [&] { QVERIFY(QTest::qWaitFor([&] { return !store.Unflushed(); })); }();
+    return SettingOnDisk(key);
+  }
+  // The value as the INI file on disk holds it now, or a null string: what a crash would leave.
+  QString SettingOnDisk(const char* key) const {
     const QString text = ReadFile(box.Path("config/VellCmdLine/VellCmdLine.ini"));
     const auto match =
         QRegularExpression(QString("^%1=(.*)$").arg(key), QRegularExpression::MultilineOption)

@@ -18,19 +18,31 @@ class QtServicesTest : public QObject {
   Sandbox box;
 
  private slots:
-  void settings_writesThroughToTheIniFile() {
+  // Each value reads back at once; a run of writes reaches the file in one flush, soon after
+  // the first of them, and then nothing waits.
+  void settings_writesOfARunFlushOnce() {
     const QString path = box.Path("config/VellCmdLine/VellCmdLine.ini");
     QtSettingsStore store(box.Path("config"));
     QCOMPARE(store.Read("VellCmdLine", "Defaults", "Top"), std::nullopt);
-    QVERIFY(store.Write("VellCmdLine", "Defaults", "Top", "1950"));
+    for (int top = 1900; top < 1980; ++top) {
+      QVERIFY(store.Write("VellCmdLine", "Defaults", "Top", std::to_string(top)));
+      QCOMPARE(store.Read("VellCmdLine", "Defaults", "Top"), std::to_string(top));
+    }
     QVERIFY(store.Write("VellCmdLine", "Defaults", "Fore", "?"));
-    // On disk before anything else happens: a crash now loses nothing.
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(QTest::qWaitFor([&] { return !store.Unflushed(); }));
     const QString text = ReadFile(path);
     QVERIFY(text.contains("[Defaults]"));
-    QVERIFY(text.contains("Top=1950"));
-    QCOMPARE(store.Read("VellCmdLine", "Defaults", "Top"), std::optional<std::string>("1950"));
+    QVERIFY(text.contains("Top=1979"));
     QtSettingsStore nextRun(box.Path("config"));
     QCOMPARE(nextRun.Read("VellCmdLine", "Defaults", "Fore"), std::optional<std::string>("?"));
+
+    // The next run of writes waits for a flush of its own.
+    QVERIFY(store.Write("VellCmdLine", "Defaults", "Top", "7"));
+    QCOMPARE(ReadFile(path), text.toUtf8());
+    store.Flush();
+    QVERIFY(!store.Unflushed());
+    QVERIFY(ReadFile(path).contains("Top=7"));
   }
 
   void settings_failedWriteIsReported() {

@@ -26,7 +26,12 @@ Program::Program(const ProgramFolders& folders, std::function<void()> end)
       files_(folders.program),
       menu_(&window_),
       instance_(
-          folders.runtime, folders.config, [this] { window_.Activate(); }, std::move(end)),
+          folders.runtime, folders.config, [this] { window_.Activate(); },
+          [this, end = std::move(end)] {
+            // Every end passes here, and the process ends without unwinding.
+            store_.Flush();
+            end();
+          }),
       services_{shell_, store_, files_, msgbox_, dialog_, instance_, screen_},
       form_(window_, menu_, services_),
       quitSignals_([this] { form_.Form_QueryUnload(); }) {
@@ -45,6 +50,9 @@ void Program::Start() {
 }
 
 void Program::CloseWithoutDisplay() {
+  // The process ends when this returns, also when a close already under way keeps this one
+  // from ending it.
+  store_.Flush();
   msgbox_.WithoutDisplay();
   form_.Form_QueryUnload();
 }

@@ -36,7 +36,7 @@ class Program {
   Program& operator=(const Program&) = delete;
 
   CmdLineWindow& Window() { return window_; }
-  SettingsStore& Store() { return store_; }
+  QtSettingsStore& Store() { return store_; }
 
   // The load handler, a word on an unusable settings file, the program folder, then the first
   // showing of the strip.

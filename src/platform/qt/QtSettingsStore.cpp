@@ -1,5 +1,6 @@
 #include "platform/qt/QtSettingsStore.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 
@@ -8,6 +9,22 @@ QString KeyPath(const std::string& section, const std::string& key) {
   return QString::fromLocal8Bit(section) + '/' + QString::fromLocal8Bit(key);
 }
 }  // namespace
+
+bool QtSettingsStore::HoldUpdates::eventFilter(QObject* watched, QEvent* event) {
+  return event->type() == QEvent::UpdateRequest || QObject::eventFilter(watched, event);
+}
+
+QtSettingsStore::QtSettingsStore(QString directory) : directory_(std::move(directory)) {
+  flushTimer_.setSingleShot(true);
+  flushTimer_.setInterval(kFlushDelay);
+  flushTimer_.callOnTimeout([this] { Flush(); });
+}
+
+void QtSettingsStore::Flush() {
+  flushTimer_.stop();
+  for (const auto& pending : unflushed_) pending.first->sync();
+  unflushed_.clear();
+}
 
 QSettings* QtSettingsStore::File(const std::string& application) {
   auto [file, first] = files_.try_emplace(application);
@@ -23,6 +40,7 @@ QSettings* QtSettingsStore::File(const std::string& application) {
       return nullptr;
     }
     file->second = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    file->second->installEventFilter(&holdUpdates_);
   }
   return file->second.get();
 }
@@ -48,7 +66,11 @@ bool QtSettingsStore::Write(const std::string& application, const std::string& s
     memory_[{application, section, key}] = value;
     return false;
   }
+  // The file's first write since a flush asks whether it can be written (a path blocked by a
+  // file, a read-only file), so that a write that will fail says so at once.
+  auto [pending, first] = unflushed_.try_emplace(file, false);
+  if (first) pending->second = file->isWritable();
   file->setValue(KeyPath(section, key), QString::fromLocal8Bit(value));
-  file->sync();
-  return file->status() == QSettings::NoError;
+  if (!flushTimer_.isActive()) flushTimer_.start();
+  return pending->second && file->status() == QSettings::NoError;
 }
