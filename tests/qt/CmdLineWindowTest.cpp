@@ -3,10 +3,12 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+#include <csignal>
 
 #include "Answers.h"
 #include "Harness.h"
 #include "TestMain.h"
+#include "platform/qt/HistoryModel.h"
 #include "platform/qt/Twips.h"
 
 namespace {
@@ -105,7 +107,7 @@ class CmdLineWindowTest : public QObject {
     QTRY_VERIFY(QFile::exists(marker));
     QTRY_COMPARE(ReadFile(marker),
                  (shown.startsWith("%echo x") ? QString(40000, 'x') : "a").toLatin1() + "\n");
-    QCOMPARE(h->List()->model()->index(0, 0).data().toString(), shown);
+    QCOMPARE(static_cast<HistoryModel*>(h->List()->model())->Entry(0), shown.toStdString());
     QVERIFY(!QFile::exists(h->box.Path("home/hidden")));
   }
 
@@ -130,6 +132,30 @@ class CmdLineWindowTest : public QObject {
     QTest::keyClick(h->Edit(), Qt::Key_Up);
     QCOMPARE(h->Edit()->text(), "first");
     h->Run("  exit ");
+    QCOMPARE(h->ends, 1);
+    QCOMPARE(ReadFile(h->ProgramFile("history.cfg")), history);
+  }
+
+  // A row shows the start of a long entry only; a click still recalls the whole entry, and it
+  // goes back to disk unchanged. Multi-byte characters make the cut fall inside them.
+  void longEntry_showsItsStartAndRecallsWhole() {
+    QByteArray entry = "%echo ";
+    while (entry.size() < (1 << 20)) entry += "caf\xc3\xa9 \xe2\x82\xac \xf0\x9d\x84\x9e x";
+    const QByteArray history = "short\r\n" + entry + "\r\n";
+    WriteFile(h->ProgramFile("history.cfg"), history);
+    h->Start();
+    QAbstractItemView* list = h->List();
+    const QString shown = list->model()->index(1, 0).data().toString();
+    QVERIFY(shown.size() <= HistoryModel::kShownLength + 1);
+    QVERIFY(shown.endsWith(QChar(0x2026)));
+    QVERIFY(QString::fromUtf8(entry).startsWith(shown.chopped(1)));
+    QVERIFY(shown.size() > 100);
+    QCOMPARE(list->model()->index(0, 0).data().toString(), "short");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(1, 0)).center());
+    QCOMPARE(h->Edit()->text(), QString::fromUtf8(entry));
+    QCOMPARE(h->window.Text(), entry.toStdString());
+    h->Run("exit");
     QCOMPARE(h->ends, 1);
     QCOMPARE(ReadFile(h->ProgramFile("history.cfg")), history);
   }
@@ -237,6 +263,31 @@ class CmdLineWindowTest : public QObject {
       visited << QApplication::focusWidget()->objectName();
     }
     QCOMPARE(visited, (QStringList{"Text1Edit", "Command1", "Text1Edit"}));
+  }
+
+  // A value written just before an end is on disk once the program has ended, whichever way:
+  // the end does not wait for the flush interval.
+  void end_rightAfterAWrite_keepsTheValue_data() {
+    QTest::addColumn<QString>("end");
+    QTest::newRow("EXIT") << "exit";
+    QTest::newRow("SIGTERM") << "signal";
+    QTest::newRow("display gone") << "display";
+  }
+  void end_rightAfterAWrite_keepsTheValue() {
+    QFETCH(QString, end);
+    h->Start();
+    const QString before = h->Setting("Top");
+    const QString value = QString::number(before.toInt() + 123);
+    h->SetSetting("Top", value);
+    QCOMPARE(h->SettingOnDisk("Top"), before);
+    if (end == "exit") h->Run("exit");
+    if (end == "signal") {
+      std::raise(SIGTERM);
+      QTRY_COMPARE(h->ends, 1);
+    }
+    if (end == "display") h->program.CloseWithoutDisplay();
+    QCOMPARE(h->ends, 1);
+    QCOMPARE(h->SettingOnDisk("Top"), value);
   }
 
   void closeRequest_takesTheClosePath() {

@@ -1,5 +1,7 @@
 #include "platform/qt/HistoryModel.h"
 
+#include <algorithm>
+
 #include "data/History.h"
 
 int HistoryModel::rowCount(const QModelIndex& parent) const {
@@ -9,7 +11,16 @@ int HistoryModel::rowCount(const QModelIndex& parent) const {
 QVariant HistoryModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return QVariant();
   const std::string_view entry = Entry(index.row());
-  return QString::fromLocal8Bit(entry.data(), static_cast<qsizetype>(entry.size()));
+  // No character takes more than four bytes: these decode to more than kShownLength of them
+  // whenever the entry is longer than they are.
+  constexpr std::size_t kDecoded = 4 * kShownLength + 4;
+  QString shown = QString::fromLocal8Bit(entry.data(),
+                                         static_cast<qsizetype>(std::min(entry.size(), kDecoded)));
+  if (entry.size() <= kDecoded && shown.size() <= kShownLength) return shown;
+  qsizetype length = kShownLength;
+  if (shown.at(length - 1).isHighSurrogate()) --length;
+  shown.truncate(length);
+  return shown + QChar(0x2026);
 }
 
 std::string_view HistoryModel::Entry(int row) const {

@@ -11,6 +11,10 @@ class History;
 class HistoryModel : public QAbstractListModel {
   Q_OBJECT
  public:
+  // The characters a row shows of an entry: laying out a whole entry of megabytes would hold
+  // the interface for seconds at each paint; the entry itself stays whole.
+  static constexpr int kShownLength = 1000;
+
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
 
