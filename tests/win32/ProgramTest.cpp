@@ -53,6 +53,20 @@ class ProgramTest : public testing::Test {
     PostMessageA(edit, WM_KEYUP, VK_RETURN, 0xC01C0001);
   }
 
+  // Runs a marker line in the started program, then EXIT; returns the line once the program
+  // has ended, as it did, with code 0.
+  std::string RunLineThenExit(RunningProgram& program) {
+    HWND strip = nullptr;
+    EXPECT_TRUE(WaitUntil([&] { return (strip = program.Strip()); }));
+    const std::string line = MarkerLine(dir / "ran.txt");
+    Enter(strip, line);
+    EXPECT_TRUE(WaitUntil([&] { return ReadBytes(dir / "ran.txt") == "ran"; }));
+    Enter(strip, "EXIT");
+    EXPECT_TRUE(WaitUntil([&] { return program.Ended(); }));
+    EXPECT_EQ(program.ExitCode(), 0u);
+    return line;
+  }
+
   TempDir dir;
   std::string exe = dir / "VellCmdLine.exe";
 };
@@ -84,14 +98,7 @@ TEST_F(ProgramTest, secondStart_activatesTheFirstAndEnds) {
 TEST_F(ProgramTest, exitTyped_writesTheHistoryAndEnds) {
   WriteBytes(dir / "history.cfg", "earlier\r\n");
   RunningProgram program(exe);
-  HWND strip = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (strip = program.Strip()); }));
-  const std::string line = MarkerLine(dir / "ran.txt");
-  Enter(strip, line);
-  ASSERT_TRUE(WaitUntil([&] { return ReadBytes(dir / "ran.txt") == "ran"; }));
-  Enter(strip, "EXIT");
-  ASSERT_TRUE(WaitUntil([&] { return program.Ended(); }));
-  EXPECT_EQ(program.ExitCode(), 0u);
+  const std::string line = RunLineThenExit(program);
   EXPECT_EQ(ReadBytes(dir / "history.cfg"), std::string("earlier\r\n").append(line).append("\r\n"));
 }
 
@@ -113,14 +120,7 @@ TEST_F(ProgramTest, readOnlyFolder_keepsTheFilesInAppData) {
   ASSERT_EQ(GetFileAttributesA(files.c_str()), INVALID_FILE_ATTRIBUTES) << files;
 
   RunningProgram program(folder + "\\VellCmdLine.exe");
-  HWND strip = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (strip = program.Strip()); }));
-  const std::string line = MarkerLine(dir / "ran.txt");
-  Enter(strip, line);
-  ASSERT_TRUE(WaitUntil([&] { return ReadBytes(dir / "ran.txt") == "ran"; }));
-  Enter(strip, "EXIT");
-  ASSERT_TRUE(WaitUntil([&] { return program.Ended(); }));
-  EXPECT_EQ(program.ExitCode(), 0u);
+  const std::string line = RunLineThenExit(program);
   EXPECT_EQ(ReadBytes(files + "\\history.cfg"), line + "\r\n");
   EXPECT_EQ(NamesIn(folder), std::vector<std::string>{"VellCmdLine.exe"});
 }
