@@ -175,25 +175,35 @@ class FakeScreen : public Screen {
 class FakeCmdLineView : public CmdLineView {
  public:
   std::string Text() override { return text; }
-  void SetText(const std::string& newText) override { text = newText; }
-  // A change that does not leave the list as its notification said is a broken contract.
-  void ListReset(const History& entries, const std::function<void()>& change) override {
-    history = &entries;
+  // As in the real boxes, a text set into the box, or a new set of rows, ends the pick.
+  void SetText(const std::string& newText) override {
+    text = newText;
+    index = -1;
+  }
+  // A change that does not leave the rows as its notification said is a broken contract.
+  void ListReset(const Narrowing& newRows, const std::function<void()>& change) override {
+    rows = &newRows;
     change();
-    list.assign(entries.begin(), entries.end());
+    list.clear();
+    for (std::size_t row = 0; row < rows->size(); ++row) list.emplace_back((*rows)[row]);
+    index = -1;
+    shownRow.reset();
+    ++resets;
   }
   void ListAppend(const std::function<void()>& change) override {
-    const std::size_t before = history->size();
+    const std::size_t before = rows->size();
     change();
-    if (history->size() != before + 1) std::abort();
-    list.emplace_back((*history)[history->size() - 1]);
+    if (rows->size() != before + 1) std::abort();
+    list.emplace_back((*rows)[rows->size() - 1]);
   }
-  void ListRemove(std::size_t position, const std::function<void()>& change) override {
-    const std::size_t before = history->size();
+  void ListRemove(std::size_t row, const std::function<void()>& change) override {
+    const std::size_t before = rows->size();
     change();
-    if (history->size() != before - 1) std::abort();
-    list.erase(list.begin() + static_cast<std::ptrdiff_t>(position));
+    if (rows->size() != before - 1 || row >= list.size()) std::abort();
+    list.erase(list.begin() + static_cast<std::ptrdiff_t>(row));
   }
+  void ListShowRow(std::size_t row) override { shownRow = row; }
+  int ListIndex() override { return index; }
   void SetColors(std::uint32_t newFore, std::uint32_t newBack) override {
     fore = newFore;
     back = newBack;
@@ -222,7 +232,10 @@ class FakeCmdLineView : public CmdLineView {
 
   std::string text;
   std::vector<std::string> list;  // what the list shows, kept through the notifications
-  const History* history = nullptr;
+  const Narrowing* rows = nullptr;
+  int index = -1;                       // the row the user picked
+  std::optional<std::size_t> shownRow;  // the row last scrolled into view since a reset
+  int resets = 0;
   std::uint32_t fore = CommandBox::kWindowText;
   std::uint32_t back = CommandBox::kWindowBackground;
   // The designed window: client 3900 x 1170 plus a sizing border of 4 pixels each side.
@@ -307,7 +320,13 @@ struct FakeProgram {
 
   // Types a line into the command box and presses Enter.
   void Run(const std::string& line) {
-    view.text = line;
+    Type(line);
     form.Command1_Click();
+  }
+  // Types a text into the command box, in place of what it held.
+  void Type(const std::string& text) {
+    view.text = text;
+    view.index = -1;
+    form.Text1_Change();
   }
 };

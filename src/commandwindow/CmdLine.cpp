@@ -153,7 +153,20 @@ void CmdLine::ExecuteCommand() {
     return;
   }
   if (!Text1.List().Contains(typed)) Text1.AddItem(typed);
+  // The emptied box shows the whole list again.
   Text1.SetText(std::string());
+}
+
+void CmdLine::Text1_Change() { Text1.Edited(); }
+
+// Shift+Delete removes the entry the user picked from the list; with none picked it is the
+// edit field's own (cut).
+bool CmdLine::Text1_KeyDown(int KeyCode, int Shift) {
+  if (KeyCode != vbKeyDelete || Shift != vbShiftMask) return false;
+  const int row = view_.ListIndex();
+  if (row < 0 || static_cast<std::size_t>(row) >= Text1.Shown().size()) return false;
+  Text1.RemoveRow(static_cast<std::size_t>(row));
+  return true;
 }
 
 void CmdLine::Form_Resize() {

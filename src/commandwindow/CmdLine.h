@@ -48,6 +48,10 @@ class CmdLine : public MenuOwner {
 
   void Form_Load();
   void Command1_Click();
+  // The user changed Text1's text: typed, pasted, cut or dropped. A pick from the list is none.
+  void Text1_Change();
+  // A key pressed in Text1; true when it was handled here and goes no further.
+  bool Text1_KeyDown(int KeyCode, int Shift);
   void Form_Resize();
   void Command2_Click();
   void Command2_MouseDown(int Button);

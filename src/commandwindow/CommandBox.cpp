@@ -6,15 +6,54 @@ void CommandBox::SetText(std::string text) {
   std::size_t cursor = text.size();
   KeepOneLine(text, cursor);
   view_.SetText(text);
+  Narrow(text);
 }
 
+void CommandBox::Narrow(std::string_view text) {
+  if (text == shown_.Text()) return;
+  view_.ListReset(shown_, [&] { shown_.Narrow(text); });
+  ShowNewest();
+}
+
+void CommandBox::ShowNewest() {
+  if (shown_.Narrowed() && !shown_.empty()) view_.ListShowRow(shown_.size() - 1);
+}
+
+// While the list is narrowed a change of the history shows as a new set of rows; otherwise
+// row by row, so that the rows in view stay where they are.
 void CommandBox::AddItem(std::string_view entry) {
+  if (shown_.Narrowed()) {
+    view_.ListReset(shown_, [&] {
+      list_.Append(entry);
+      shown_.Refresh();
+    });
+    ShowNewest();
+    return;
+  }
   if (list_.Full()) view_.ListRemove(0, [this] { list_.DropOldest(); });
   view_.ListAppend([this, entry] { list_.Append(entry); });
 }
 
+void CommandBox::RemoveRow(std::size_t row) {
+  const std::size_t position = shown_.Position(row);
+  if (shown_.Narrowed()) {
+    view_.ListReset(shown_, [&] {
+      list_.Remove(position);
+      shown_.Refresh();
+    });
+  } else {
+    view_.ListRemove(row, [&] { list_.Remove(position); });
+  }
+  // The box held the removed entry, ready to be added again by Enter.
+  view_.SetText(shown_.Text());
+  ShowNewest();
+}
+
 void CommandBox::Clear() {
-  view_.ListReset(list_, [this] { list_.Clear(); });
+  view_.ListReset(shown_, [this] {
+    list_.Clear();
+    shown_.Narrow(std::string_view());
+  });
   view_.SetText(std::string());
   cleared_ = true;
 }

@@ -5,26 +5,36 @@
 #include <string_view>
 
 #include "data/History.h"
+#include "data/Narrowing.h"
 #include "platform/CmdLineView.h"
 
-// Text1: the command box. Its list is the history, held here as bytes and mirrored into the
-// view; its text lives in the view, where the user edits it.
+// Text1: the command box. Its list is the history, held here as bytes and shown in the view
+// narrowed to the entries that contain the box's text; the text lives in the view, where the
+// user edits it.
 class CommandBox {
  public:
   static constexpr std::uint32_t kWindowText = 0x80000008;
   static constexpr std::uint32_t kWindowBackground = 0x80000005;
 
   explicit CommandBox(CmdLineView& view) : view_(view) {
-    view_.ListReset(list_, [] {});
+    view_.ListReset(shown_, [] {});
   }
 
   std::string Text() const { return view_.Text(); }
-  // Sets the edit field's text, made one line as an edit in the box would make it.
+  // Sets the edit field's text, made one line as an edit in the box would make it, and shows
+  // the entries that contain it.
   void SetText(std::string text);
+  // The user has edited the text: the list shows the entries that contain it now.
+  void Edited() { Narrow(view_.Text()); }
 
   const History& List() const { return list_; }
+  // The rows the list shows.
+  const Narrowing& Shown() const { return shown_; }
   // Appends an entry; when the list is full the oldest one makes room.
   void AddItem(std::string_view entry);
+  // Removes the entry that a row of the list shows, and puts back the text that the list is
+  // narrowed by: what the user typed before picking the row.
+  void RemoveRow(std::size_t row);
   // Empties the list and the text.
   void Clear();
   // True once the user has cleared the list: from then on it is the whole history.
@@ -32,7 +42,10 @@ class CommandBox {
   // Gives the list to a loader, then shows what it holds.
   template <typename Load>
   void LoadList(Load load) {
-    view_.ListReset(list_, [&] { load(list_); });
+    view_.ListReset(shown_, [&] {
+      load(list_);
+      shown_.Refresh();
+    });
   }
 
   std::uint32_t ForeColor() const { return fore_; }
@@ -41,8 +54,13 @@ class CommandBox {
   void SetBackColor(std::uint32_t color);
 
  private:
+  // Shows the entries that contain the text, the newest of them in view.
+  void Narrow(std::string_view text);
+  void ShowNewest();
+
   CmdLineView& view_;
   History list_;
+  Narrowing shown_{list_};
   bool cleared_ = false;
   std::uint32_t fore_ = kWindowText;
   std::uint32_t back_ = kWindowBackground;

@@ -70,6 +70,13 @@ void History::DropOldest() {
   }
 }
 
+void History::Remove(std::size_t position) {
+  if (position == 0) return DropOldest();
+  entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(position));
+  // Serial numbers follow positions, so each later entry has a new one: index the list anew.
+  Reindex(slots_.size());
+}
+
 void History::Reserve(std::size_t entries) {
   // At most half the slots are in use, so that probes stay short.
   std::size_t slots = std::max<std::size_t>(64, slots_.size());

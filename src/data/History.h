@@ -34,6 +34,8 @@ class History {
   bool Full() const { return entries_.size() == kMaxEntries; }
   // Removes the first, oldest entry of a list that is not empty.
   void DropOldest();
+  // Removes the entry at a position of the list; an older copy of its text stays findable.
+  void Remove(std::size_t position);
   // Appends every line of a file's bytes, trimmed of spaces; with skipPresent only the lines not
   // in the list yet. The entries stay in the bytes themselves: nothing is copied line by line.
   void AppendLines(std::string bytes, bool skipPresent);

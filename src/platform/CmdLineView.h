@@ -7,7 +7,7 @@
 
 #include "platform/Geometry.h"
 
-class History;
+class Narrowing;
 
 // The command window as its handlers see it. Lengths are twips.
 class CmdLineView {
@@ -17,12 +17,17 @@ class CmdLineView {
   // Text1: the edit field of the command box.
   virtual std::string Text() = 0;
   virtual void SetText(const std::string& text) = 0;
-  // Text1's list shows the history, which the core owns: the view reads the entries from it.
-  // Each change of the list runs inside one of these calls, which tells the view before and
-  // after it. ListReset comes first, when the form is created, and again for a whole new list.
-  virtual void ListReset(const History& list, const std::function<void()>& change) = 0;
+  // Text1's list shows the rows of the history that the core has narrowed it to: the view reads
+  // the entries from them. Each change of the rows runs inside one of these calls, which tells
+  // the view before and after it: a reset, a row appended at the end, one row removed.
+  // ListReset comes first, when the form is created, and again for a whole new set of rows.
+  virtual void ListReset(const Narrowing& rows, const std::function<void()>& change) = 0;
   virtual void ListAppend(const std::function<void()>& change) = 0;
-  virtual void ListRemove(std::size_t position, const std::function<void()>& change) = 0;
+  virtual void ListRemove(std::size_t row, const std::function<void()>& change) = 0;
+  // Scrolls the list so that the row is in view.
+  virtual void ListShowRow(std::size_t row) = 0;
+  // The row that the user highlighted by picking it (Up, Down, a click), or -1.
+  virtual int ListIndex() = 0;
   // Colours as 0x00BBGGRR, or 0x80000000 plus a system colour index.
   virtual void SetColors(std::uint32_t fore, std::uint32_t back) = 0;
 

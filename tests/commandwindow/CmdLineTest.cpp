@@ -158,8 +158,98 @@ TEST(ExecuteCommand, aFullHistoryDropsItsOldestEntry) {
   EXPECT_EQ(p.view.list.size(), History::kMaxEntries);
   EXPECT_EQ(p.view.list.front(), "1");
   EXPECT_EQ(p.view.list.back(), "newest");
+  // Narrowed, the list shows the entries that still match after the oldest, a match, made room.
+  p.form.Text1.SetText("1");
+  const std::size_t rows = p.view.list.size();
+  p.form.Text1.AddItem("newest 1");
+  EXPECT_EQ(p.view.list.size(), rows);
+  EXPECT_EQ(p.view.list.front(), "10");
+  EXPECT_EQ(p.view.list.back(), "newest 1");
+  EXPECT_EQ(p.view.shownRow, rows - 1);
   p.Run("exit");
-  EXPECT_EQ(p.files.Get("history.cfg")->substr(0, 3), "1\r\n");
+  EXPECT_EQ(p.files.Get("history.cfg")->substr(0, 4), "2\r\n3");
+}
+
+// A pick puts a row's entry into the box, as Up, Down or a click does; it is no edit.
+void Pick(FakeProgram& p, int row) {
+  p.view.index = row;
+  p.view.text = p.view.list[static_cast<std::size_t>(row)];
+}
+
+TEST(Text1Change, theListShowsTheEntriesThatContainTheTypedText) {
+  Started p("", "calc\r\nnotepad\r\nCALC x\r\nmore\r\n");
+  const std::vector<std::string> all{"calc", "notepad", "CALC x", "more"};
+  p.Type("cAl");
+  EXPECT_EQ(p.view.list, (std::vector<std::string>{"calc", "CALC x"}));
+  EXPECT_EQ(p.view.shownRow, 1u);  // the newest match is in view
+  Pick(p, 0);
+  EXPECT_EQ(p.view.list.size(), 2u);
+  p.form.Command1_Click();
+  EXPECT_EQ(p.shell.requests.back().File, "calc");
+  EXPECT_EQ(p.view.list, all);  // the box is empty again
+  p.Run("cal");                 // Enter runs the box's text, not a row that contains it
+  EXPECT_EQ(p.shell.requests.back().File, "cal");
+  EXPECT_EQ(p.view.list.back(), "cal");
+  p.Type("zz");
+  EXPECT_TRUE(p.view.list.empty());
+  p.Type("");
+  EXPECT_EQ(p.view.list.size(), 5u);
+}
+
+struct RemoveCase {
+  const char* name;
+  std::string typed;  // before the pick
+  int row;            // the row picked, or -1
+  int shift;          // with Delete
+  std::vector<std::string> shown;
+  const char* saved;  // history.cfg after running "notepad" and exiting
+};
+
+// Shift+Delete removes the picked entry, puts back the typed text and shows what it narrows
+// to; the duplicate rule still counts an older copy of the removed text.
+TEST(Text1KeyDown, shiftDeleteRemovesThePickedEntry) {
+  const char* history = "calc\r\nnotepad\r\ncalc -x\r\nnotepad\r\n";
+  const RemoveCase cases[] = {
+      {"whole",
+       "",
+       1,
+       vbShiftMask,
+       {"calc", "calc -x", "notepad"},
+       "calc\r\ncalc -x\r\nnotepad\r\n"},
+      {"oldest",
+       "",
+       0,
+       vbShiftMask,
+       {"notepad", "calc -x", "notepad"},
+       "notepad\r\ncalc -x\r\nnotepad\r\n"},
+      {"narrowed", "CALC", 1, vbShiftMask, {"calc"}, "calc\r\nnotepad\r\nnotepad\r\n"},
+      {"newerCopy", "note", 1, vbShiftMask, {"notepad"}, "calc\r\nnotepad\r\ncalc -x\r\n"},
+      {"lastCopy", "-x", 0, vbShiftMask, {}, "calc\r\nnotepad\r\nnotepad\r\n"},
+      {"noPick", "calc", -1, vbShiftMask, {"calc", "calc -x"}, history},
+      {"withoutShift", "", 1, 0, {"calc", "notepad", "calc -x", "notepad"}, history},
+      {"withCtrl",
+       "",
+       1,
+       vbShiftMask | vbCtrlMask,
+       {"calc", "notepad", "calc -x", "notepad"},
+       history},
+  };
+  for (const auto& c : cases) {
+    Started p("", history);
+    p.Type(c.typed);
+    if (c.row >= 0) Pick(p, c.row);
+    const std::string picked = p.view.text;
+    const bool removed = c.row >= 0 && c.shift == vbShiftMask;
+    EXPECT_EQ(p.form.Text1_KeyDown(vbKeyDelete, c.shift), removed) << c.name;
+    EXPECT_EQ(p.view.list, c.shown) << c.name;
+    EXPECT_EQ(p.view.text, removed ? c.typed : picked) << c.name;
+    if (removed && !c.typed.empty() && !c.shown.empty()) {
+      EXPECT_EQ(p.view.shownRow, c.shown.size() - 1) << c.name;
+    }
+    p.Run("notepad");
+    p.Run("exit");
+    EXPECT_EQ(p.files.Get("history.cfg"), c.saved) << c.name;
+  }
 }
 
 TEST(FormResize, stretchesTheBoxToTheRightEdgeAndWritesTheGeometry) {

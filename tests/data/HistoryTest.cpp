@@ -27,6 +27,21 @@ TEST(History, appendKeepsDuplicatesAndContainsIsExact) {
   EXPECT_FALSE(list.Contains("a"));
 }
 
+TEST(History, removeKeepsAnOlderCopyFindable) {
+  History list;
+  for (const char* entry : {"a", "dup", "b", "dup"}) list.Append(entry);
+  list.Remove(3);
+  EXPECT_EQ(EntriesOf(list), (std::vector<std::string>{"a", "dup", "b"}));
+  EXPECT_TRUE(list.Contains("dup"));
+  list.Remove(1);
+  EXPECT_FALSE(list.Contains("dup"));
+  list.Remove(0);
+  list.Append("c");
+  EXPECT_EQ(EntriesOf(list), (std::vector<std::string>{"b", "c"}));
+  EXPECT_FALSE(list.Contains("a"));
+  EXPECT_TRUE(list.Contains("b") && list.Contains("c"));
+}
+
 TEST(History, aFullListDropsItsOldestEntry) {
   History list;
   for (std::size_t i = 0; i < History::kMaxEntries; ++i)
@@ -69,13 +84,15 @@ TEST(History, entriesEndInANulAndOutliveTheDropsAroundThem) {
   EXPECT_EQ(list[list.size() - 1], "line 39999");
 }
 
-TEST(History, containsAgreesWithTheEntriesThroughDropsDuplicatesAndClears) {
+TEST(History, containsAgreesWithTheEntriesThroughDropsDuplicatesRemovalsAndClears) {
   History list;
   std::mt19937 random(11);
   constexpr int kTexts = 40000;
   for (int step = 1; step <= 120000; ++step) {
     list.Append("v" + std::to_string(random() % kTexts));
     if (step == 70000) list.Clear();
+    if (step % 2500 == 0 && list.size() > 3)
+      for (int i = 0; i < 3; ++i) list.Remove(random() % list.size());
     if (step % 10000 != 0) continue;
     const std::set<std::string> present(list.begin(), list.end());
     ASSERT_LE(list.size(), History::kMaxEntries);

@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWindow>
 
@@ -77,6 +78,9 @@ void CmdLineWindow::Attach(CmdLine& form, MenuWindow& menu) {
   menu_ = &menu;
   // Enter in the command box clicks the default button.
   connect(text1_, &SimpleCombo::returnPressed, command1_, &QPushButton::click);
+  connect(text1_, &SimpleCombo::edited, this, [this] { form_->Text1_Change(); });
+  // Installed after the box's own filter, so it sees the keys first.
+  text1_->Edit()->installEventFilter(this);
   connect(command1_, &QPushButton::clicked, this, [this] { form_->Command1_Click(); });
   connect(command2_, &QPushButton::clicked, this, [this] { form_->Command2_Click(); });
 }
@@ -91,15 +95,19 @@ std::string CmdLineWindow::Text() { return text1_->Text(); }
 
 void CmdLineWindow::SetText(const std::string& text) { text1_->SetText(text); }
 
-void CmdLineWindow::ListReset(const History& list, const std::function<void()>& change) {
-  history_.Reset(list, change);
+void CmdLineWindow::ListReset(const Narrowing& rows, const std::function<void()>& change) {
+  history_.Reset(rows, change);
 }
 
 void CmdLineWindow::ListAppend(const std::function<void()>& change) { history_.Append(change); }
 
-void CmdLineWindow::ListRemove(std::size_t position, const std::function<void()>& change) {
-  history_.Remove(static_cast<int>(position), change);
+void CmdLineWindow::ListRemove(std::size_t row, const std::function<void()>& change) {
+  history_.Remove(static_cast<int>(row), change);
 }
+
+void CmdLineWindow::ListShowRow(std::size_t row) { text1_->ScrollToRow(static_cast<int>(row)); }
+
+int CmdLineWindow::ListIndex() { return text1_->PickedRow(); }
 
 void CmdLineWindow::SetColors(std::uint32_t fore, std::uint32_t back) {
   text1_->SetColors(ToQColor(fore), ToQColor(back));
@@ -233,6 +241,15 @@ void CmdLineWindow::EndDrag() {
 
 bool CmdLineWindow::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
+  if (watched == text1_->Edit()) {
+    if (type != QEvent::KeyPress || !form_) return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers();
+    const int shift = (modifiers & Qt::ShiftModifier ? vbShiftMask : 0) |
+                      (modifiers & Qt::ControlModifier ? vbCtrlMask : 0) |
+                      (modifiers & Qt::AltModifier ? vbAltMask : 0);
+    return key->key() == Qt::Key_Delete && form_->Text1_KeyDown(vbKeyDelete, shift);
+  }
   if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
       type != QEvent::MouseButtonRelease)
     return QWidget::eventFilter(watched, event);

@@ -28,9 +28,11 @@ class CmdLineWindow : public QWidget, public CmdLineView {
 
   std::string Text() override;
   void SetText(const std::string& text) override;
-  void ListReset(const History& list, const std::function<void()>& change) override;
+  void ListReset(const Narrowing& rows, const std::function<void()>& change) override;
   void ListAppend(const std::function<void()>& change) override;
-  void ListRemove(std::size_t position, const std::function<void()>& change) override;
+  void ListRemove(std::size_t row, const std::function<void()>& change) override;
+  void ListShowRow(std::size_t row) override;
+  int ListIndex() override;
   void SetColors(std::uint32_t fore, std::uint32_t back) override;
   Rect WindowRect() override;
   void Move(const Rect& outer) override;

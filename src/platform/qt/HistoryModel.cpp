@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "data/History.h"
+#include "data/Narrowing.h"
 
 int HistoryModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() || !list_ ? 0 : static_cast<int>(list_->size());
+  return parent.isValid() || !rows_ ? 0 : static_cast<int>(rows_->size());
 }
 
 QVariant HistoryModel::data(const QModelIndex& index, int role) const {
@@ -24,12 +24,12 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
 }
 
 std::string_view HistoryModel::Entry(int row) const {
-  return (*list_)[static_cast<std::size_t>(row)];
+  return (*rows_)[static_cast<std::size_t>(row)];
 }
 
-void HistoryModel::Reset(const History& list, const std::function<void()>& change) {
+void HistoryModel::Reset(const Narrowing& rows, const std::function<void()>& change) {
   beginResetModel();
-  list_ = &list;
+  rows_ = &rows;
   change();
   endResetModel();
 }

@@ -4,10 +4,11 @@
 #include <functional>
 #include <string>
 
-class History;
+class Narrowing;
 
-// Text1's list as a view over the core's History: rows are read from it when drawn, never
-// copied. Each change of the History runs between the model's begin and end notifications.
+// Text1's list as a view over the core's rows of the history: entries are read from it when
+// drawn, never copied. Each change of the rows runs between the model's begin and end
+// notifications.
 class HistoryModel : public QAbstractListModel {
   Q_OBJECT
  public:
@@ -21,10 +22,10 @@ class HistoryModel : public QAbstractListModel {
   // The entry's bytes, as the core holds them.
   std::string_view Entry(int row) const;
 
-  void Reset(const History& list, const std::function<void()>& change);
+  void Reset(const Narrowing& rows, const std::function<void()>& change);
   void Append(const std::function<void()>& change);
   void Remove(int row, const std::function<void()>& change);
 
  private:
-  const History* list_ = nullptr;
+  const Narrowing* rows_ = nullptr;
 };

@@ -50,6 +50,7 @@ SimpleCombo::SimpleCombo(HistoryModel& model, QWidget* parent)
   setFocusProxy(edit_);
   edit_->installEventFilter(this);
   connect(edit_, &QLineEdit::returnPressed, this, &SimpleCombo::returnPressed);
+  connect(edit_, &QLineEdit::textEdited, this, &SimpleCombo::edited);
   connect(list_, &QListView::clicked, this,
           [this](const QModelIndex& index) { Recall(index.row()); });
 }
@@ -78,6 +79,14 @@ void SimpleCombo::Recall(int row) {
   edit_->selectAll();
 }
 
+int SimpleCombo::PickedRow() const {
+  return list_->currentIndex().isValid() ? list_->currentIndex().row() : -1;
+}
+
+void SimpleCombo::ScrollToRow(int row) {
+  if (row >= 0 && row < model_.rowCount()) list_->scrollTo(model_.index(row));
+}
+
 void SimpleCombo::SetColors(const QColor& fore, const QColor& back) {
   for (QWidget* widget : {static_cast<QWidget*>(edit_), static_cast<QWidget*>(list_)}) {
     QPalette palette = widget->palette();
@@ -93,7 +102,7 @@ bool SimpleCombo::eventFilter(QObject* watched, QEvent* event) {
   if (watched == edit_ && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Up || key == Qt::Key_Down) {
-      const int current = list_->currentIndex().isValid() ? list_->currentIndex().row() : -1;
+      const int current = PickedRow();
       if (current < 0)
         Recall(0);
       else

@@ -20,11 +20,16 @@ class SimpleCombo : public QWidget {
   void SetText(const std::string& text);
   // Invalid colours leave the palette's own.
   void SetColors(const QColor& fore, const QColor& back);
+  // The row picked into the edit line, or -1: a set text or new rows end the pick.
+  int PickedRow() const;
+  void ScrollToRow(int row);
 
   QLineEdit* Edit() { return edit_; }
 
  signals:
   void returnPressed();
+  // The user changed the edit line's text; a pick from the list is no change.
+  void edited();
 
  protected:
   // Presses end here, so that a right click on the box never reaches the window below it.

@@ -5,6 +5,7 @@
 #include <type_traits>
 
 #include "commandwindow/CmdLine.h"
+#include "data/Narrowing.h"
 #include "data/TextLines.h"
 #include "platform/win32/MenuWindow.h"
 #include "platform/win32/Module1.h"
@@ -156,6 +157,13 @@ HWND CmdLineWindow::Text1Edit() const {
   return info.hwndItem;
 }
 
+HWND CmdLineWindow::Text1List() const {
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  GetComboBoxInfo(Control(kText1), &info);
+  return info.hwndList;
+}
+
 // Whatever the user did to the edit field (typed, pasted), it holds one line.
 void CmdLineWindow::KeepText1OneLine() {
   const HWND edit = Text1Edit();
@@ -167,6 +175,14 @@ void CmdLineWindow::KeepText1OneLine() {
 
 bool CmdLineWindow::PreTranslate(MSG& msg) {
   if (msg.hwnd != hwnd() && !IsChild(hwnd(), msg.hwnd)) return false;
+  if (msg.message == WM_KEYDOWN && (msg.hwnd == Text1Edit() || msg.hwnd == Text1List()) &&
+      msg.wParam <= 0xFF) {
+    const int shift = (GetKeyState(VK_SHIFT) < 0 ? vbShiftMask : 0) |
+                      (GetKeyState(VK_CONTROL) < 0 ? vbCtrlMask : 0) |
+                      (GetKeyState(VK_MENU) < 0 ? vbAltMask : 0);
+    // Virtual-key codes are the handlers' key codes.
+    if (form_ && form_->Text1_KeyDown(static_cast<int>(msg.wParam), shift)) return true;
+  }
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
     // Win32 would follow the stacking order, which the design reverses: the designed tab order.
     const auto order = TabOrder(CmdLine::kControls);
@@ -191,18 +207,22 @@ std::string CmdLineWindow::Text() {
   return text;
 }
 
+// The combo box may highlight the first entry that starts with a text set into it; the set
+// text ends a pick instead.
 void CmdLineWindow::SetText(const std::string& text) {
   SetWindowTextA(Control(kText1), text.c_str());
+  SendMessageA(Text1List(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
 }
 
-void CmdLineWindow::ListReset(const History& list, const std::function<void()>& change) {
-  list_ = &list;
+void CmdLineWindow::ListReset(const Narrowing& rows, const std::function<void()>& change) {
+  rows_ = &rows;
   change();
   HWND box = Control(kText1);
   SendMessageA(box, WM_SETREDRAW, FALSE, 0);
-  SendMessageA(box, CB_RESETCONTENT, 0, 0);
-  for (const std::string_view entry : list)
-    SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.data()));
+  // The list's own reset: the combo box's would empty the edit field too.
+  SendMessageA(Text1List(), LB_RESETCONTENT, 0, 0);
+  for (std::size_t row = 0; row < rows.size(); ++row)
+    SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(rows[row].data()));
   SendMessageA(box, WM_SETREDRAW, TRUE, 0);
   RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
@@ -210,12 +230,20 @@ void CmdLineWindow::ListReset(const History& list, const std::function<void()>& 
 void CmdLineWindow::ListAppend(const std::function<void()>& change) {
   change();
   SendMessageA(Control(kText1), CB_ADDSTRING, 0,
-               reinterpret_cast<LPARAM>((*list_)[list_->size() - 1].data()));
+               reinterpret_cast<LPARAM>((*rows_)[rows_->size() - 1].data()));
 }
 
-void CmdLineWindow::ListRemove(std::size_t position, const std::function<void()>& change) {
+void CmdLineWindow::ListRemove(std::size_t row, const std::function<void()>& change) {
   change();
-  SendMessageA(Control(kText1), CB_DELETESTRING, static_cast<WPARAM>(position), 0);
+  SendMessageA(Control(kText1), CB_DELETESTRING, static_cast<WPARAM>(row), 0);
+}
+
+void CmdLineWindow::ListShowRow(std::size_t row) {
+  SendMessageA(Control(kText1), CB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
+}
+
+int CmdLineWindow::ListIndex() {
+  return static_cast<int>(SendMessageA(Control(kText1), CB_GETCURSEL, 0, 0));
 }
 
 void CmdLineWindow::SetColors(std::uint32_t fore, std::uint32_t back) {
@@ -293,7 +321,11 @@ LRESULT CmdLineWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == kCommand1) form_->Command1_Click();
       if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == kCommand2) form_->Command2_Click();
-      if (HIWORD(wParam) == CBN_EDITCHANGE && LOWORD(wParam) == kText1) KeepText1OneLine();
+      // The user's own edits only: a pick from the list changes the text without it.
+      if (HIWORD(wParam) == CBN_EDITCHANGE && LOWORD(wParam) == kText1) {
+        KeepText1OneLine();
+        form_->Text1_Change();
+      }
       return 0;
     case DM_GETDEFID:
       return MAKELONG(kCommand1, DC_HASDEFID);

@@ -35,9 +35,11 @@ class CmdLineWindow : public CmdLineView {
 
   std::string Text() override;
   void SetText(const std::string& text) override;
-  void ListReset(const History& list, const std::function<void()>& change) override;
+  void ListReset(const Narrowing& rows, const std::function<void()>& change) override;
   void ListAppend(const std::function<void()>& change) override;
-  void ListRemove(std::size_t position, const std::function<void()>& change) override;
+  void ListRemove(std::size_t row, const std::function<void()>& change) override;
+  void ListShowRow(std::size_t row) override;
+  int ListIndex() override;
   void SetColors(std::uint32_t fore, std::uint32_t back) override;
   Rect WindowRect() override;
   void Move(const Rect& outer) override;
@@ -57,12 +59,13 @@ class CmdLineWindow : public CmdLineView {
   HBRUSH ColorText1(HDC dc);
   void ApplyDpi();
   HWND Text1Edit() const;
+  HWND Text1List() const;
   void KeepText1OneLine();
   UINT Dpi() const { return GetDpiForWindow(hwnd()); }
 
   MenuWindow& menu_;
   CmdLine* form_ = nullptr;
-  const History* list_ = nullptr;  // the history that Text1's list shows
+  const Narrowing* rows_ = nullptr;  // the rows of the history that Text1's list shows
   WindowHandle window_;
   GdiHandle font_;
   GdiHandle brush_;

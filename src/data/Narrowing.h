@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/History.h"
+
+// The positions of the entries that contain the text, in list order: ASCII letters match in
+// either case, every other byte only itself (the bytes' code page is not known here, so no
+// other letter is folded). An empty text is in every entry.
+std::vector<std::size_t> MatchingPositions(const History& list, std::string_view text);
+
+// The rows of the command box's list: the history's entries that contain the text the list is
+// narrowed by, or every entry while that text is empty. Row r shows the entry at Position(r).
+class Narrowing {
+ public:
+  explicit Narrowing(const History& list) : list_(list) {}
+  Narrowing(const Narrowing&) = delete;
+  Narrowing& operator=(const Narrowing&) = delete;
+
+  // Shows the entries that contain the text; an empty text shows them all.
+  void Narrow(std::string_view text);
+  // Narrows by the same text again, after the history has changed.
+  void Refresh() { Narrow(std::string(text_)); }
+  bool Narrowed() const { return !text_.empty(); }
+  const std::string& Text() const { return text_; }
+
+  std::size_t size() const { return Narrowed() ? positions_.size() : list_.size(); }
+  bool empty() const { return size() == 0; }
+  std::size_t Position(std::size_t row) const { return Narrowed() ? positions_[row] : row; }
+  std::string_view operator[](std::size_t row) const { return list_[Position(row)]; }
+
+ private:
+  const History& list_;
+  std::string text_;
+  std::vector<std::size_t> positions_;  // while narrowed
+};
