@@ -169,6 +169,77 @@ class CmdLineWindowTest : public QObject {
     QCOMPARE(h->Edit()->text(), "beta");
   }
 
+  QStringList Rows() {
+    QStringList rows;
+    for (int row = 0; row < h->List()->model()->rowCount(); ++row)
+      rows << h->List()->model()->index(row, 0).data().toString();
+    return rows;
+  }
+
+  // Typing narrows the list, the newest match in view; Enter runs the typed text, not a row
+  // that contains it, and the emptied box shows every entry again.
+  void typing_narrowsTheListAndEnterRunsTheTypedText() {
+    QByteArray history;
+    for (int i = 0; i < 200; ++i) history += "entry " + QByteArray::number(i) + "\r\n";
+    history += "%echo typed > \"$MARKER\"; echo picked > \"$MARKER\"\r\n";
+    WriteFile(h->ProgramFile("history.cfg"), history);
+    h->Start();
+    QTest::keyClicks(h->Edit(), "ENTRY 19");
+    QCOMPARE(Rows(), (QStringList{"entry 19", "entry 190", "entry 191", "entry 192", "entry 193",
+                                  "entry 194", "entry 195", "entry 196", "entry 197", "entry 198",
+                                  "entry 199"}));
+    QAbstractItemView* list = h->List();
+    QVERIFY(list->viewport()->rect().contains(list->visualRect(list->model()->index(10, 0))));
+    QVERIFY(!list->viewport()->rect().intersects(list->visualRect(list->model()->index(0, 0))));
+    h->Run("%echo typed > \"$MARKER\"");
+    QTRY_COMPARE(ReadFile(marker), QByteArray("typed\n"));
+    QCOMPARE(h->Edit()->text(), QString());
+    QCOMPARE(list->model()->rowCount(), 202);
+    QCOMPARE(Rows().last(), "%echo typed > \"$MARKER\"");
+  }
+
+  // Picks step through the narrowed rows without narrowing them further.
+  void downThenEnter_runsThePickedEntry() {
+    WriteFile(h->ProgramFile("history.cfg"),
+              "%echo one > \"$MARKER\"\r\nother\r\n%echo two > \"$MARKER\"\r\n");
+    h->Start();
+    QTest::keyClicks(h->Edit(), "ECHO");
+    QCOMPARE(h->List()->model()->rowCount(), 2);
+    QTest::keyClick(h->Edit(), Qt::Key_Down);
+    QTest::keyClick(h->Edit(), Qt::Key_Down);
+    QCOMPARE(h->Edit()->text(), "%echo two > \"$MARKER\"");
+    QCOMPARE(h->List()->model()->rowCount(), 2);
+    QTest::keyClick(h->Edit(), Qt::Key_Return);
+    QTRY_COMPARE(ReadFile(marker), QByteArray("two\n"));
+    QCOMPARE(h->List()->model()->rowCount(), 3);
+  }
+
+  // Shift+Delete removes the picked entry, by key or after a click, and puts back the typed
+  // text; without a pick it removes nothing.
+  void shiftDelete_removesThePickedEntry() {
+    WriteFile(h->ProgramFile("history.cfg"), "alpha\r\nbeta\r\nalphabet\r\ngamma\r\n");
+    h->Start();
+    QTest::keyClicks(h->Edit(), "alp");
+    QTest::keyClick(h->Edit(), Qt::Key_Down);
+    QTest::keyClick(h->Edit(), Qt::Key_Delete, Qt::ShiftModifier);
+    QCOMPARE(Rows(), QStringList{"alphabet"});
+    QCOMPARE(h->Edit()->text(), "alp");
+    QTest::keyClick(h->Edit(), Qt::Key_Delete, Qt::ShiftModifier);
+    QCOMPARE(Rows(), QStringList{"alphabet"});
+    h->Edit()->selectAll();
+    QTest::keyClick(h->Edit(), Qt::Key_Backspace);
+    QCOMPARE(h->List()->model()->rowCount(), 3);
+    QAbstractItemView* list = h->List();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(2, 0)).center());
+    QCOMPARE(h->Edit()->text(), "gamma");
+    QTest::keyClick(h->Edit(), Qt::Key_Delete, Qt::ShiftModifier);
+    QCOMPARE(Rows(), (QStringList{"beta", "alphabet"}));
+    QCOMPARE(h->Edit()->text(), "");
+    h->Run("exit");
+    QCOMPARE(ReadFile(h->ProgramFile("history.cfg")), QByteArray("beta\r\nalphabet\r\n"));
+  }
+
   // The list is the core's history: the oldest entry makes room at the limit.
   void fullHistory_dropsTheOldestEntry() {
     QByteArray history;
