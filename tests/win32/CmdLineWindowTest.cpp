@@ -179,6 +179,41 @@ TEST_F(CmdLineWindowTest, recall_entryComesBackAsOneLine) {
   EXPECT_EQ(program->Window().Text(), "ab\tc");
 }
 
+// Typing narrows the list to the entries that contain the text, letters in either case; picks
+// step through them without narrowing; Shift+Delete removes the picked one and puts back the
+// typed text; Enter runs the box's text, not a row that contains it.
+TEST_F(CmdLineWindowTest, typing_narrowsTheListAndShiftDeleteRemovesThePick) {
+  const std::string line = MarkerLine(dir / "ran.txt");
+  WriteBytes(dir / "history.cfg", "alpha\r\nbeta\r\nALPHABET\r\n" + line + "x\r\n");
+  Start();
+  SetFocus(Text1Edit());
+  for (const char c : std::string("alp")) PostMessageA(Text1Edit(), WM_CHAR, c, 0);
+  Pump();
+  EXPECT_EQ(Text1List(), (std::vector<std::string>{"alpha", "ALPHABET"}));
+  for (int i = 0; i < 2; ++i) PostMessageA(Text1Edit(), WM_KEYDOWN, VK_DOWN, 0);
+  Pump();
+  EXPECT_EQ(WindowText(Text1Edit()), "ALPHABET");
+  EXPECT_EQ(Text1List().size(), 2u);
+
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_SHIFT] = 0x80;
+  SetKeyboardState(keys);
+  PostMessageA(Text1Edit(), WM_KEYDOWN, VK_DELETE, 0);
+  Pump();
+  keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+  EXPECT_EQ(Text1List(), std::vector<std::string>{"alpha"});
+  EXPECT_EQ(WindowText(Text1Edit()), "alp");
+
+  Enter(line);
+  EXPECT_TRUE(WaitUntil([&] { return ReadBytes(dir / "ran.txt") == "ran"; }));
+  EXPECT_FALSE(ReadBytes(dir / "ran.txtx"));
+  EXPECT_EQ(Text1List(), (std::vector<std::string>{"alpha", "beta", line + "x", line}));
+  Enter("exit");
+  EXPECT_EQ(ReadBytes(dir / "history.cfg"), "alpha\r\nbeta\r\n" + line + "x\r\n" + line + "\r\n");
+}
+
 TEST_F(CmdLineWindowTest, resize_writesOuterSizeAndPosition) {
   Start();
   SetWindowPos(Strip(), nullptr, 40, 30, 400, 120, SWP_NOZORDER | SWP_NOACTIVATE);
