@@ -221,6 +221,12 @@ class CmdLineWindowTest : public QObject {
     h->Start();
     QTest::keyClicks(h->Edit(), "alp");
     QTest::keyClick(h->Edit(), Qt::Key_Down);
+    // An edit after a pick ends it, even one back to the typed text.
+    h->Edit()->setSelection(3, 2);
+    QTest::keyClick(h->Edit(), Qt::Key_Backspace);
+    QTest::keyClick(h->Edit(), Qt::Key_Delete, Qt::ShiftModifier);
+    QCOMPARE(Rows(), (QStringList{"alpha", "alphabet"}));
+    QTest::keyClick(h->Edit(), Qt::Key_Down);
     QTest::keyClick(h->Edit(), Qt::Key_Delete, Qt::ShiftModifier);
     QCOMPARE(Rows(), QStringList{"alphabet"});
     QCOMPARE(h->Edit()->text(), "alp");

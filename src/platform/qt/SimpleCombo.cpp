@@ -50,7 +50,12 @@ SimpleCombo::SimpleCombo(HistoryModel& model, QWidget* parent)
   setFocusProxy(edit_);
   edit_->installEventFilter(this);
   connect(edit_, &QLineEdit::returnPressed, this, &SimpleCombo::returnPressed);
-  connect(edit_, &QLineEdit::textEdited, this, &SimpleCombo::edited);
+  // An edit of the user's own ends a pick, whether or not the rows change with it.
+  connect(edit_, &QLineEdit::textEdited, this, [this] {
+    list_->clearSelection();
+    list_->setCurrentIndex(QModelIndex());
+    emit edited();
+  });
   connect(list_, &QListView::clicked, this,
           [this](const QModelIndex& index) { Recall(index.row()); });
 }

@@ -321,9 +321,11 @@ LRESULT CmdLineWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == kCommand1) form_->Command1_Click();
       if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == kCommand2) form_->Command2_Click();
-      // The user's own edits only: a pick from the list changes the text without it.
+      // The user's own edits only: a pick from the list changes the text without it. An edit
+      // ends a pick, and the entry the combo box may have highlighted for the text is none.
       if (HIWORD(wParam) == CBN_EDITCHANGE && LOWORD(wParam) == kText1) {
         KeepText1OneLine();
+        SendMessageA(Text1List(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
         form_->Text1_Change();
       }
       return 0;
