@@ -224,9 +224,13 @@ void CmdLine::SaveHistory() {
   if (Text1.Cleared() || (historyLoaded_ && !shared_)) {
     saved = files.Replace(path, HistoryText(Text1.List()));
   } else {
-    // What the file holds stays, and this run's commands follow it.
-    History merged;
-    if (LoadHistory(merged, files)) {
+    // What the file holds stays, but for the entries the user removed from the list in this run,
+    // and this run's commands follow it.
+    History file;
+    if (LoadHistory(file, files)) {
+      History merged;
+      for (const std::string_view entry : file)
+        if (!Text1.Removed(entry) || Text1.List().Contains(entry)) merged.Append(entry);
       for (const std::string_view entry : Text1.List())
         if (!merged.Contains(entry)) merged.Append(entry);
       saved = files.Replace(path, HistoryText(merged));

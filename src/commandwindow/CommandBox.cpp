@@ -36,6 +36,7 @@ void CommandBox::AddItem(std::string_view entry) {
 
 void CommandBox::RemoveRow(std::size_t row) {
   const std::size_t position = shown_.Position(row);
+  removed_.emplace(list_[position]);
   if (shown_.Narrowed()) {
     view_.ListReset(shown_, [&] {
       list_.Remove(position);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -39,6 +41,8 @@ class CommandBox {
   void Clear();
   // True once the user has cleared the list: from then on it is the whole history.
   bool Cleared() const { return cleared_; }
+  // Whether the user removed an entry with this text in this run.
+  bool Removed(std::string_view entry) const { return removed_.count(entry) != 0; }
   // Gives the list to a loader, then shows what it holds.
   template <typename Load>
   void LoadList(Load load) {
@@ -62,6 +66,7 @@ class CommandBox {
   History list_;
   Narrowing shown_{list_};
   bool cleared_ = false;
+  std::set<std::string, std::less<>> removed_;
   std::uint32_t fore_ = kWindowText;
   std::uint32_t back_ = kWindowBackground;
 };

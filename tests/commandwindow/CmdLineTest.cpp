@@ -355,10 +355,11 @@ struct CloseCase {
   AnotherInstance another;
   bool cleared;
   const char* saved;
+  bool removed = false;  // "two" removed from the list with Shift+Delete
 };
 
 // While the program runs, another instance (or the user) rewrites history.cfg. The close keeps
-// what the file holds unless the list is known to be the whole history.
+// what the file holds unless the list is known to be the whole history, or the user removed it.
 TEST(FormQueryUnload, mergesWithTheFileUnlessTheListIsTheWholeHistory) {
   const CloseCase cases[] = {
       {"alone", "", AnotherInstance::No, false, "one\r\ntwo\r\nthree\r\n"},
@@ -366,6 +367,10 @@ TEST(FormQueryUnload, mergesWithTheFileUnlessTheListIsTheWholeHistory) {
       {"badAliasLineThenClear", "bad\r\n", AnotherInstance::No, true, "four\r\n"},
       {"noLock", "", AnotherInstance::CannotTell, false, "one\r\ntwo\r\nother\r\nthree\r\n"},
       {"noLockThenClear", "", AnotherInstance::CannotTell, true, "four\r\n"},
+      {"aloneRemoved", "", AnotherInstance::No, false, "one\r\nthree\r\n", true},
+      {"badAliasLineRemoved", "bad\r\n", AnotherInstance::No, false, "one\r\nother\r\nthree\r\n",
+       true},
+      {"noLockRemoved", "", AnotherInstance::CannotTell, false, "one\r\nother\r\nthree\r\n", true},
   };
   for (const auto& c : cases) {
     FakeProgram p;
@@ -376,6 +381,11 @@ TEST(FormQueryUnload, mergesWithTheFileUnlessTheListIsTheWholeHistory) {
     p.files.Put("history.cfg", "one\r\ntwo\r\nother\r\n");
     p.Run("two");
     p.Run("three");
+    if (c.removed) {
+      Pick(p, static_cast<int>(std::find(p.view.list.begin(), p.view.list.end(), "two") -
+                               p.view.list.begin()));
+      ASSERT_TRUE(p.form.Text1_KeyDown(vbKeyDelete, vbShiftMask)) << c.name;
+    }
     if (c.cleared) {
       p.form.Menu().mnuHist_Click();
       p.Run("four");
