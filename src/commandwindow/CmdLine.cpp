@@ -159,8 +159,8 @@ void CmdLine::ExecuteCommand() {
 
 void CmdLine::Text1_Change() { Text1.Edited(); }
 
-// Shift+Delete removes the entry the user picked from the list; with none picked it is the
-// edit field's own (cut).
+// Shift+Delete removes the entry the user picked from the list; with none picked the key is
+// the edit field's own.
 bool CmdLine::Text1_KeyDown(int KeyCode, int Shift) {
   if (KeyCode != vbKeyDelete || Shift != vbShiftMask) return false;
   const int row = view_.ListIndex();
