@@ -1,5 +1,6 @@
 #include "platform/qt/CmdLineWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
@@ -81,10 +82,20 @@ void CmdLineWindow::Attach(CmdLine& form, MenuWindow& menu) {
   connect(command2_, &QPushButton::clicked, this, [this] { form_->Command2_Click(); });
 }
 
-void CmdLineWindow::Activate() {
-  show();
-  raise();
-  activateWindow();
+bool CmdLineWindow::BringToFront() {
+  // A dialog or message box keeps the keyboard while it is open.
+  QWidget* modal = QApplication::activeModalWidget();
+  QWidget* front = modal ? modal : this;
+  front->setWindowState(front->windowState() & ~Qt::WindowMinimized);
+  front->show();
+  front->raise();
+  front->activateWindow();
+  return !modal;
+}
+
+void CmdLineWindow::SelectText1() {
+  text1_->Edit()->setFocus(Qt::OtherFocusReason);
+  text1_->Edit()->selectAll();
 }
 
 std::string CmdLineWindow::Text() { return text1_->Text(); }
