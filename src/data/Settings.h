@@ -20,8 +20,8 @@ inline constexpr Setting kHeight{"Height", "0"};  // "0" in either keeps the des
 inline constexpr Setting kWidth{"Width", "0"};
 inline constexpr Setting kHistory{"History", "0"};    // 1 switches history.cfg off
 inline constexpr Setting kPHistory{"PHistory", "0"};  // 1 switches permhist.cfg off
-inline constexpr Setting kHotkey{"Hotkey", ""};  // a key such as "Ctrl+Alt+Space"; empty: none
-inline constexpr Setting kSettings[] = {kOntop,  kTop,   kLeft,    kFore,      kBack,
+inline constexpr Setting kHotkey{"Hotkey", ""};       // a key such as "Ctrl+Alt+Space"; empty: none
+inline constexpr Setting kSettings[] = {kOntop,  kTop,   kLeft,    kFore,     kBack,
                                         kHeight, kWidth, kHistory, kPHistory, kHotkey};
 
 // "Fore" and "Back" hold this for the system's own colours.

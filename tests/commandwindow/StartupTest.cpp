@@ -36,9 +36,9 @@ TEST(Startup, readsTheSettingsInOrderThenAliasesThenHistory) {
   p.files.Put("history.cfg", "");
   p.files.Put("permhist.cfg", "");
   p.form.Form_Load();
-  EXPECT_EQ(p.store.reads, (std::vector<std::string>{"Ontop", "Top", "Left", "Fore", "Back",
-                                                     "Height", "Width", "History", "PHistory",
-                                                     "Hotkey"}));
+  EXPECT_EQ(p.store.reads,
+            (std::vector<std::string>{"Ontop", "Top", "Left", "Fore", "Back", "Height", "Width",
+                                      "History", "PHistory", "Hotkey"}));
   EXPECT_EQ(p.files.reads,
             (std::vector<std::string>{"C:\\Vell\\aliases.cfg", "C:\\Vell\\history.cfg",
                                       "C:\\Vell\\permhist.cfg"}));

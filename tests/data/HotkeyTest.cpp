@@ -1,6 +1,6 @@
-#include "data/Hotkey.h"
-
 #include <gtest/gtest.h>
+
+#include "data/Hotkey.h"
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include "platform/qt/DesignedOrder.h"
 #include "platform/qt/MenuWindow.h"
 #include "platform/qt/Twips.h"
+#include "platform/qt/XcbFocus.h"
 
 namespace {
 int ButtonCode(Qt::MouseButton button) {
@@ -90,6 +91,7 @@ bool CmdLineWindow::BringToFront() {
   front->show();
   front->raise();
   front->activateWindow();
+  FocusOnX(*front);
   return !modal;
 }
 

@@ -12,8 +12,7 @@ namespace {
 
 // The usual X modifier map: Alt on Mod1, NumLock on Mod2, Super (Meta) on Mod4.
 constexpr std::uint16_t kNumLock = XCB_MOD_MASK_2;
-constexpr std::uint16_t kIgnored[] = {0, XCB_MOD_MASK_LOCK, kNumLock,
-                                      XCB_MOD_MASK_LOCK | kNumLock};
+constexpr std::uint16_t kIgnored[] = {0, XCB_MOD_MASK_LOCK, kNumLock, XCB_MOD_MASK_LOCK | kNumLock};
 
 std::uint16_t ModifierMask(unsigned modifiers) {
   std::uint16_t mask = 0;
@@ -27,7 +26,7 @@ std::uint16_t ModifierMask(unsigned modifiers) {
 xcb_keysym_t KeysymOf(HotkeyKey key) {
   const auto code = static_cast<unsigned>(key);
   if (code >= static_cast<unsigned>(HotkeyKey::F1)) return 0xffbe + (code - 0x200);  // XK_F1
-  if (code < 0x100) return code >= 'A' && code <= 'Z' ? code - 'A' + 'a' : code;    // Latin-1
+  if (code < 0x100) return code >= 'A' && code <= 'Z' ? code - 'A' + 'a' : code;     // Latin-1
   switch (key) {
     case HotkeyKey::Tab:
       return 0xff09;
