@@ -11,10 +11,10 @@ struct SystemColor {
 
 // The Windows system colour indexes that have a counterpart in a Qt palette.
 constexpr SystemColor kSystemColors[] = {
-    {4, QPalette::Window},       {5, QPalette::Base},         {7, QPalette::WindowText},
-    {8, QPalette::Text},         {13, QPalette::Highlight},   {14, QPalette::HighlightedText},
-    {15, QPalette::Button},      {16, QPalette::Dark},        {18, QPalette::ButtonText},
-    {20, QPalette::Light},       {21, QPalette::Shadow},      {22, QPalette::Midlight},
+    {4, QPalette::Window},       {5, QPalette::Base},        {7, QPalette::WindowText},
+    {8, QPalette::Text},         {13, QPalette::Highlight},  {14, QPalette::HighlightedText},
+    {15, QPalette::Button},      {16, QPalette::Dark},       {18, QPalette::ButtonText},
+    {20, QPalette::Light},       {21, QPalette::Shadow},     {22, QPalette::Midlight},
     {23, QPalette::ToolTipText}, {24, QPalette::ToolTipBase},
 };
 }  // namespace
