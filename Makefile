@@ -1,6 +1,6 @@
 # The two commands of the README: `make run` and `make test`. Each installs what is missing.
 CORE_PACKAGES := cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
-QT_PACKAGES := qt6-base-dev
+QT_PACKAGES := qt6-base-dev libxcb1-dev
 # The Linux port's tests start their own X servers and type into the strip.
 QT_TEST_PACKAGES := xvfb xauth xdotool
 # Building the Debian package; its tests also check with the desktop's and Debian's own tools.

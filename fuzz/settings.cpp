@@ -8,6 +8,7 @@
 #include "Check.h"
 #include "Fakes.h"
 #include "data/Conversions.h"
+#include "data/Hotkey.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider input(data, size);
@@ -19,13 +20,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CHECK(TextToInteger(std::to_string(*integer)) == integer);
   if (const auto single = TextToSingle(text)) CHECK(TextToSingle(NumberToText(*single)) == *single);
   if (const auto color = TextToColor(text)) CHECK(TextToColor(ColorToText(*color)) == color);
+  if (const auto hotkey = ParseHotkey(text))
+    CHECK((hotkey->Modifiers & (kHotkeyCtrl | kHotkeyAlt | kHotkeyMeta)) && hotkey->Modifiers < 16);
 
   const float value = input.ConsumeFloatingPoint<float>();
   if (std::isfinite(value)) CHECK(TextToSingle(NumberToText(value)) == (value == 0 ? 0 : value));
 
   FakeProgram program;
   for (const char* key :
-       {"Ontop", "Top", "Left", "Fore", "Back", "Height", "Width", "History", "PHistory"})
+       {"Ontop", "Top", "Left", "Fore", "Back", "Height", "Width", "History", "PHistory", "Hotkey"})
     if (input.ConsumeBool()) program.store.Set(key, input.ConsumeRandomLengthString(32));
   program.form.Form_Load();
   program.form.Form_Resize();
@@ -33,5 +36,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CHECK(std::isfinite(window.Left) && std::isfinite(window.Top));
   CHECK(window.Width > 0 && window.Height > 0);
   CHECK(program.view.moves.size() == 1);
+  CHECK(program.msgbox.shown.size() <= 1);  // the hotkey's one message at most
   return 0;
 }

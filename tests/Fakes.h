@@ -172,6 +172,18 @@ class FakeScreen : public Screen {
   std::vector<Rect> monitors{{0, 0, 19200, 15360}};
 };
 
+class FakeGlobalHotkey : public GlobalHotkey {
+ public:
+  HotkeyRegistration Register(const Hotkey& hotkey, std::function<void()> callback) override {
+    registered.push_back(hotkey);
+    pressed = std::move(callback);
+    return result;
+  }
+  HotkeyRegistration result = HotkeyRegistration::Registered;
+  std::vector<Hotkey> registered;
+  std::function<void()> pressed;
+};
+
 class FakeCmdLineView : public CmdLineView {
  public:
   std::string Text() override { return text; }
@@ -229,6 +241,11 @@ class FakeCmdLineView : public CmdLineView {
     ++popups;
     if (onPopup) onPopup();
   }
+  bool BringToFront() override {
+    calls.push_back("BringToFront");
+    return !modalOpen;
+  }
+  void SelectText1() override { calls.push_back("SelectText1"); }
 
   std::string text;
   std::vector<std::string> list;  // what the list shows, kept through the notifications
@@ -250,6 +267,8 @@ class FakeCmdLineView : public CmdLineView {
   bool moveEndsOnReturn = true;
   int popups = 0;
   std::function<void()> onPopup;
+  bool modalOpen = false;
+  std::vector<std::string> calls;  // BringToFront, SelectText1 in the order asked
 };
 
 class FakeAssociationsView : public AssociationsView {
@@ -312,10 +331,11 @@ struct FakeProgram {
   FakeCommonDialog dialog;
   FakeInstance instance;
   FakeScreen screen;
+  FakeGlobalHotkey hotkey;
   FakeCmdLineView view;
   FakeMenuView menuView;
   Files* fileService = &files;
-  Services services{shell, store, *fileService, msgbox, dialog, instance, screen};
+  Services services{shell, store, *fileService, msgbox, dialog, instance, screen, hotkey};
   CmdLine form{view, menuView, services};
 
   // Types a line into the command box and presses Enter.

@@ -5,6 +5,7 @@
 #include "commandwindow/Dispatch.h"
 #include "data/Application.h"
 #include "data/Conversions.h"
+#include "data/Hotkey.h"
 #include "data/TextLines.h"
 
 CmdLine::CmdLine(CmdLineView& view, MenuView& menuView, const Services& services)
@@ -38,15 +39,48 @@ void CmdLine::Form_Load() {
     PHistorySetting = *permanent;
 
   if (!LoadAliases(aliases_, services_.files)) {
-    // Start-up ends here: the history is not read.
+    // The history is not read; the hotkey still is, so that the strip stays reachable.
     Tell("There was a problem with one of your aliases.  Please fix the file or remove it.");
-    return;
+  } else {
+    Text1.LoadList([this](History& list) {
+      if (HistorySetting != 1) historyLoaded_ = LoadHistory(list, services_.files);
+      if (PHistorySetting != 1) LoadPermanentHistory(list, services_.files);
+    });
   }
 
-  Text1.LoadList([this](History& list) {
-    if (HistorySetting != 1) historyLoaded_ = LoadHistory(list, services_.files);
-    if (PHistorySetting != 1) LoadPermanentHistory(list, services_.files);
-  });
+  RegisterHotkey();
+}
+
+// Off unless set; a key that cannot be had is said once and start-up goes on without it.
+void CmdLine::RegisterHotkey() {
+  const std::string text(TrimSpaces(settings_.ReadSetting(kHotkey)));
+  if (text.empty()) return;
+  const auto hotkey = ParseHotkey(text);
+  if (!hotkey) {
+    Tell("The hotkey \"" + text +
+         "\" is not one this program knows. Write it as modifiers and one key, such as "
+         "Ctrl+Alt+Space, with at least Ctrl, Alt or Meta. The strip starts without a hotkey.");
+    return;
+  }
+  switch (services_.hotkey.Register(*hotkey, [this] { Activate(); })) {
+    case HotkeyRegistration::Registered:
+      break;
+    case HotkeyRegistration::Taken:
+      Tell("The hotkey " + text +
+           " could not be registered: another program may use it. The strip starts without a "
+           "hotkey.");
+      break;
+    case HotkeyRegistration::Unavailable:
+      Tell("This desktop gives programs no hotkey of their own, so " + text +
+           " does nothing. A keyboard shortcut of the desktop that starts the program brings "
+           "the strip to the front instead.");
+      break;
+  }
+}
+
+void CmdLine::Activate() {
+  if (ending_) return;
+  if (view_.BringToFront()) view_.SelectText1();
 }
 
 // Position, colours and size; each value that does not convert leaves its target as it was.

@@ -60,6 +60,9 @@ class CmdLine : public MenuOwner {
   void Form_QueryUnload();
   // A system move that went on after Command2_MouseDown returned has ended.
   void MoveEnded();
+  // The user called the strip from the keyboard (a second start, the hotkey): it comes to the
+  // front ready for a new line, the old one selected so that typing replaces it.
+  void Activate();
 
  private:
   void ExecuteCommand();
@@ -68,6 +71,7 @@ class CmdLine : public MenuOwner {
   void KeepReachable(Rect& window, const Rect& designed);
   void WriteGeometry(bool withSize);
   void End();
+  void RegisterHotkey();
   // A message box with OK, captioned with the application title.
   void Tell(const std::string& text);
 

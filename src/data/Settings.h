@@ -10,7 +10,7 @@ struct Setting {
   const char* Default;
 };
 
-// The nine settings, in the order start-up reads them. Positions and sizes are twips.
+// The ten settings, in the order start-up reads them. Positions and sizes are twips.
 inline constexpr Setting kOntop{"Ontop", "0"};    // "True" or "False"; a number reads too
 inline constexpr Setting kTop{"Top", "-1"};       // -1, compared as a number, centres
 inline constexpr Setting kLeft{"Left", "-1"};     // "-1", compared as text, centres
@@ -20,8 +20,9 @@ inline constexpr Setting kHeight{"Height", "0"};  // "0" in either keeps the des
 inline constexpr Setting kWidth{"Width", "0"};
 inline constexpr Setting kHistory{"History", "0"};    // 1 switches history.cfg off
 inline constexpr Setting kPHistory{"PHistory", "0"};  // 1 switches permhist.cfg off
-inline constexpr Setting kSettings[] = {kOntop,  kTop,   kLeft,    kFore,    kBack,
-                                        kHeight, kWidth, kHistory, kPHistory};
+inline constexpr Setting kHotkey{"Hotkey", ""};       // a key such as "Ctrl+Alt+Space"; empty: none
+inline constexpr Setting kSettings[] = {kOntop,  kTop,   kLeft,    kFore,     kBack,
+                                        kHeight, kWidth, kHistory, kPHistory, kHotkey};
 
 // "Fore" and "Back" hold this for the system's own colours.
 inline constexpr const char* kSystemColors = "?";

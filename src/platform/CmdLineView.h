@@ -45,4 +45,9 @@ class CmdLineView {
   virtual bool SystemMove() = 0;
   // Pops up menuholder's menu at the pointer; the chosen command runs before this returns.
   virtual void PopupMenu() = 0;
+  // Shows the window, raises it and gives it the keyboard. False when a modal window of the
+  // program is open over it: that one comes to the front instead.
+  virtual bool BringToFront() = 0;
+  // Puts the keyboard focus in Text1's edit field with its whole text selected.
+  virtual void SelectText1() = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/CommonDialog.h"
 #include "platform/Files.h"
+#include "platform/GlobalHotkey.h"
 #include "platform/Instance.h"
 #include "platform/MsgBox.h"
 #include "platform/Screen.h"
@@ -17,4 +18,5 @@ struct Services {
   CommonDialog& dialog;
   Instance& instance;
   Screen& screen;
+  GlobalHotkey& hotkey;
 };

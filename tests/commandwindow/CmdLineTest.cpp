@@ -312,6 +312,38 @@ TEST(Command2, onlyTheLeftClickAndARightClickOnTheBackgroundPopUpTheMenu) {
   EXPECT_TRUE(p.store.writes.empty());
 }
 
+struct ActivateCase {
+  const char* name;
+  bool modalOpen;
+  bool closing;  // asked while the close's failure message is open
+  std::vector<std::string> calls;
+};
+
+TEST(Activate, bringsTheStripForwardWithTheBoxSelectedUnlessCoveredOrEnding) {
+  const ActivateCase cases[] = {
+      {"shown", false, false, {"BringToFront", "SelectText1"}},
+      {"a modal window over it", true, false, {"BringToFront"}},
+      {"closing", false, true, {}},
+  };
+  for (const ActivateCase& c : cases) {
+    Started p("", "old\r\n");
+    p.view.text = "typed";
+    p.view.modalOpen = c.modalOpen;
+    if (c.closing) {
+      p.files.failReplace = true;
+      p.msgbox.onShow = [&p] { p.form.Activate(); };
+      p.form.Form_QueryUnload();
+    } else {
+      p.form.Activate();
+    }
+    EXPECT_EQ(p.view.calls, c.calls) << c.name;
+    // Nothing else changes: the text, the list, the settings.
+    EXPECT_EQ(p.view.text, "typed") << c.name;
+    EXPECT_EQ(p.view.list, std::vector<std::string>{"old"}) << c.name;
+    EXPECT_TRUE(p.store.writes.empty()) << c.name;
+  }
+}
+
 TEST(FormQueryUnload, writesTheWholeListAndEnds) {
   FakeProgram p;
   p.files.Put("history.cfg", "a\r\na\r\n \r\n");

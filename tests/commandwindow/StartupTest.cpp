@@ -22,6 +22,7 @@ TEST(Startup, aSecondInstanceActivatesTheFirstAndTouchesNothing) {
     EXPECT_TRUE(p.store.reads.empty());
     EXPECT_TRUE(p.files.reads.empty());
     EXPECT_TRUE(p.view.moves.empty());
+    EXPECT_TRUE(p.hotkey.registered.empty());
     // A close request while it ends must not write the history either.
     p.form.Form_QueryUnload();
     EXPECT_TRUE(p.files.replaced.empty());
@@ -35,8 +36,9 @@ TEST(Startup, readsTheSettingsInOrderThenAliasesThenHistory) {
   p.files.Put("history.cfg", "");
   p.files.Put("permhist.cfg", "");
   p.form.Form_Load();
-  EXPECT_EQ(p.store.reads, (std::vector<std::string>{"Ontop", "Top", "Left", "Fore", "Back",
-                                                     "Height", "Width", "History", "PHistory"}));
+  EXPECT_EQ(p.store.reads,
+            (std::vector<std::string>{"Ontop", "Top", "Left", "Fore", "Back", "Height", "Width",
+                                      "History", "PHistory", "Hotkey"}));
   EXPECT_EQ(p.files.reads,
             (std::vector<std::string>{"C:\\Vell\\aliases.cfg", "C:\\Vell\\history.cfg",
                                       "C:\\Vell\\permhist.cfg"}));
@@ -231,12 +233,13 @@ TEST(Startup, historySwitchesTurnOffOnlyWithOne) {
   }
 }
 
-// A bad line and a file that cannot be read show the one message and end start-up there.
-TEST(Startup, aBadAliasLineEndsStartUpBeforeTheHistory) {
+// A bad line and a file that cannot be read show the one message and skip the history.
+TEST(Startup, aBadAliasLineSkipsTheHistory) {
   for (const bool unreadable : {false, true}) {
     FakeProgram p;
     p.store.Set("Ontop", "True");
     p.store.Set("Top", "100");
+    p.store.Set("Hotkey", "Ctrl+Alt+H");
     p.files.Put("aliases.cfg", "np`notepad\r\nbad\r\n");
     if (unreadable) p.files.unreadable.insert(p.files.PathOf("aliases.cfg"));
     p.files.Put("history.cfg", "h\r\n");
@@ -251,7 +254,61 @@ TEST(Startup, aBadAliasLineEndsStartUpBeforeTheHistory) {
     EXPECT_EQ(p.view.topmost, std::vector<bool>{true});
     EXPECT_EQ(p.form.Aliases().ResolveAlias("np"), unreadable ? "np" : "notepad");
     EXPECT_EQ(p.files.reads, std::vector<std::string>{"C:\\Vell\\aliases.cfg"});
+    // The strip stays reachable by its hotkey.
+    EXPECT_EQ(p.hotkey.registered.size(), 1u);
   }
+}
+
+struct HotkeyCase {
+  std::optional<const char*> stored;
+  HotkeyRegistration registration;
+  std::size_t registered;  // keys handed to the platform
+  const char* message;     // the start of the one message; none when empty
+};
+
+TEST(Startup, theHotkeyIsRegisteredLastOrSaysOnceWhyNot) {
+  const HotkeyCase cases[] = {
+      {std::nullopt, HotkeyRegistration::Registered, 0, ""},
+      {"", HotkeyRegistration::Registered, 0, ""},
+      {"   ", HotkeyRegistration::Registered, 0, ""},
+      {"Ctrl+Alt+Space", HotkeyRegistration::Registered, 1, ""},
+      {" ctrl+alt+h ", HotkeyRegistration::Registered, 1, ""},
+      {"Ctrl+Alt", HotkeyRegistration::Registered, 0, "The hotkey \"Ctrl+Alt\" is not one"},
+      {"Shift+A", HotkeyRegistration::Registered, 0, "The hotkey \"Shift+A\" is not one"},
+      {"Ctrl+Alt+Space", HotkeyRegistration::Taken, 1,
+       "The hotkey Ctrl+Alt+Space could not be registered"},
+      {"Ctrl+Alt+Space", HotkeyRegistration::Unavailable, 1,
+       "This desktop gives programs no hotkey"},
+  };
+  for (const HotkeyCase& c : cases) {
+    const std::string name = c.stored.value_or("absent") + std::string(" ") +
+                             std::to_string(static_cast<int>(c.registration));
+    FakeProgram p;
+    p.files.Put("history.cfg", "h\r\n");
+    if (c.stored) p.store.Set("Hotkey", *c.stored);
+    p.hotkey.result = c.registration;
+    p.form.Form_Load();
+    EXPECT_EQ(p.hotkey.registered.size(), c.registered) << name;
+    if (*c.message) {
+      ASSERT_EQ(p.msgbox.shown.size(), 1u) << name;
+      EXPECT_EQ(p.msgbox.shown[0].text.rfind(c.message, 0), 0u) << p.msgbox.shown[0].text;
+      EXPECT_EQ(p.msgbox.shown[0].caption, "Vell Command Line");
+    } else {
+      EXPECT_TRUE(p.msgbox.shown.empty()) << name;
+    }
+    // Everything else of start-up has happened before.
+    EXPECT_EQ(p.view.list, std::vector<std::string>{"h"}) << name;
+    EXPECT_TRUE(p.view.calls.empty()) << name;
+  }
+}
+
+TEST(Startup, theRegisteredKeyIsTheParsedOneAndActivatesTheStrip) {
+  FakeProgram p;
+  p.store.Set("Hotkey", "Ctrl+Alt+H");
+  p.form.Form_Load();
+  ASSERT_EQ(p.hotkey.registered, (std::vector<Hotkey>{*ParseHotkey("Ctrl+Alt+H")}));
+  p.hotkey.pressed();
+  EXPECT_EQ(p.view.calls, (std::vector<std::string>{"BringToFront", "SelectText1"}));
 }
 
 }  // namespace

@@ -31,6 +31,7 @@ class XServerTest : public QObject {
   QProcess* server = nullptr;
   QString display;
   QProcess* strip = nullptr;
+  QProcess* other = nullptr;  // another program's window
 
   QProcessEnvironment Environment() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -65,6 +66,18 @@ class XServerTest : public QObject {
     QCOMPARE(strip->state(), QProcess::Running);
   }
 
+  // A strip of its own (its own folders, lock and settings) stands for another program.
+  void StartOther() {
+    QVERIFY(QFile::copy(VELLCMDLINE, box->Path("other/vellcmdline")));
+    QProcessEnvironment env = Environment();
+    env.insert("XDG_CONFIG_HOME", box->Path("other/config"));
+    env.insert("XDG_RUNTIME_DIR", box->Path("other"));
+    other = new QProcess(this);
+    other->setProcessEnvironment(env);
+    other->start(box->Path("other/vellcmdline"), {});
+    QTRY_VERIFY_WITH_TIMEOUT(!WindowsOf(other).isEmpty(), 20000);
+  }
+
   QByteArray Xdotool(const QStringList& arguments) {
     QProcess tool;
     tool.setProcessEnvironment(Environment());
@@ -73,14 +86,16 @@ class XServerTest : public QObject {
     return tool.readAllStandardOutput();
   }
   // The strip's mapped windows.
-  QList<QByteArray> Visible() {
+  QList<QByteArray> Visible() { return WindowsOf(strip); }
+  QList<QByteArray> WindowsOf(QProcess* process) {
     QList<QByteArray> windows;
     for (const QByteArray& line :
-         Xdotool({"search", "--onlyvisible", "--pid", QString::number(strip->processId())})
+         Xdotool({"search", "--onlyvisible", "--pid", QString::number(process->processId())})
              .split('\n'))
       if (!line.isEmpty()) windows << line;
     return windows;
   }
+  QByteArray Focus() { return Xdotool({"getwindowfocus"}).trimmed(); }
   void Click(const QByteArray& window, QPoint at, int button = 1) {
     Xdotool({"mousemove", "--window", window, QString::number(at.x()), QString::number(at.y()),
              "click", QString::number(button)});
@@ -95,14 +110,15 @@ class XServerTest : public QObject {
   void cleanup() {
     if (strip && QTest::currentTestFailed())
       qWarning("the strip's stderr: %s", strip->readAllStandardError().constData());
-    for (QProcess* process : {strip, server})
+    for (QProcess* process : {strip, other, server})
       if (process && process->state() != QProcess::NotRunning) {
         process->terminate();
         process->waitForFinished(20000);
       }
     delete strip;
+    delete other;
     delete server;
-    strip = server = nullptr;
+    strip = other = server = nullptr;
     display.clear();
   }
 
@@ -172,6 +188,74 @@ class XServerTest : public QObject {
       QCOMPARE(ReadFile(box->Path("program/history.cfg")), command.toLocal8Bit() + "\r\n");
     else
       QVERIFY2(errors.contains("history could not be saved"), errors.constData());
+  }
+
+  // Called from the keyboard while another program has it, the strip takes the focus with the
+  // box's text selected: what is typed then replaces it.
+  void activation_focusesTheBoxWithItsTextSelected_data() {
+    QTest::addColumn<QString>("by");
+    QTest::newRow("a second start") << "start";
+    QTest::newRow("the hotkey") << "hotkey";
+    QTest::newRow("the hotkey with NumLock on") << "NumLock";
+  }
+  void activation_focusesTheBoxWithItsTextSelected() {
+    QFETCH(QString, by);
+    QVERIFY(QDir().mkpath(box->Path("config/VellCmdLine")));
+    QVERIFY(QDir().mkpath(box->Path("other")));
+    if (by != "start")
+      WriteFile(box->Path("config/VellCmdLine/VellCmdLine.ini"), "[Defaults]\nHotkey=Ctrl+Alt+H\n");
+    StartServer("1280x800");
+    if (QTest::currentTestFailed()) return;
+    StartStrip();
+    if (QTest::currentTestFailed()) return;
+    const QByteArray window = Visible().first();
+    const QPoint text1 =
+        QPoint(CmdLineWindow::kBorder, CmdLineWindow::kBorder) + Centre(CmdLine::kText1);
+    Click(window, text1);
+    Xdotool({"type", "old"});
+    StartOther();
+    if (QTest::currentTestFailed()) return;
+    const QByteArray otherWindow = WindowsOf(other).first();
+    Click(otherWindow, text1);
+    QTRY_COMPARE_WITH_TIMEOUT(Focus(), otherWindow, 20000);
+
+    if (by == "start") {
+      QProcess second;
+      second.setProcessEnvironment(Environment());
+      second.start(box->Path("program/vellcmdline"), {});
+      QVERIFY(second.waitForFinished(20000));
+      QCOMPARE(second.exitCode(), 0);
+    } else {
+      if (by == "NumLock") Xdotool({"key", "Num_Lock"});
+      Xdotool({"key", "ctrl+alt+h"});
+      if (by == "NumLock") Xdotool({"key", "Num_Lock"});
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(Focus(), window, 20000);
+    const QString marker = box->Path("marker");
+    Xdotool({"type", "%touch " + marker});
+    Xdotool({"key", "Return"});
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 20000);
+  }
+
+  // A key that another program has grabbed: one message at start-up, then the strip without it.
+  void hotkey_heldByAnotherProgram_isSaidOnce() {
+    for (const char* config : {"config/VellCmdLine", "other/config/VellCmdLine"}) {
+      QVERIFY(QDir().mkpath(box->Path(config)));
+      WriteFile(box->Path(config) + "/VellCmdLine.ini", "[Defaults]\nHotkey=Ctrl+Alt+H\n");
+    }
+    StartServer("1280x800");
+    if (QTest::currentTestFailed()) return;
+    StartOther();
+    if (QTest::currentTestFailed()) return;
+    StartStrip();
+    if (QTest::currentTestFailed()) return;
+    const QByteArray message = Visible().first();
+    QCOMPARE(Xdotool({"getwindowname", message}).trimmed(), QByteArray("Vell Command Line"));
+    QTRY_COMPARE_WITH_TIMEOUT(Focus(), message, 20000);
+    Xdotool({"key", "Return"});
+    // No second message: the window after it is the strip.
+    QTRY_VERIFY_WITH_TIMEOUT(Visible().size() == 1 && Visible().first() != message, 20000);
+    QVERIFY(Xdotool({"getwindowname", Visible().first()}).trimmed() != "Vell Command Line");
   }
 
   // Stored values that would hide the strip or drop its place; (-1, -1): any place on the screen.

@@ -358,6 +358,80 @@ TEST_F(CmdLineWindowTest, closeRequests_takeTheClosePathOnce) {
   }
 }
 
+// The hotkey's setting at start-up: registered, or one message and none.
+TEST_F(CmdLineWindowTest, hotkey_registeredOrSaidOnce) {
+  struct Case {
+    const char* setting;
+    bool heldElsewhere;   // another registration of this key comes first
+    const char* message;  // a part of the one message; none when empty
+  };
+  const Case cases[] = {
+      {"Ctrl+Alt+H", false, ""},
+      {"Ctrl+Alt+J", true, "The hotkey Ctrl+Alt+J could not be registered"},
+      {"Ctrl+Nothing", false, "The hotkey \"Ctrl+Nothing\" is not one"},
+  };
+  for (const Case& c : cases) {
+    ClearSettings();
+    SetSetting("Hotkey", c.setting);
+    if (c.heldElsewhere) {
+      ASSERT_TRUE(RegisterHotKey(nullptr, 9, MOD_CONTROL | MOD_ALT, 'J'));
+    }
+    std::optional<std::string> shown;
+    {
+      Helper answer([&] {
+        if (*c.message) shown = AnswerDialog("Vell Command Line", IDOK);
+      });
+      Start();
+    }
+    if (c.heldElsewhere) UnregisterHotKey(nullptr, 9);
+    if (*c.message) {
+      ASSERT_TRUE(shown) << c.setting;
+      EXPECT_NE(shown->find(c.message), std::string::npos) << *shown;
+    } else {
+      // The strip holds the key now: nobody else gets it.
+      EXPECT_FALSE(RegisterHotKey(nullptr, 9, MOD_CONTROL | MOD_ALT, 'H'));
+    }
+  }
+}
+
+// The hotkey, and a later start's request, bring the strip forward from another window with
+// the keyboard in the command box and its text selected.
+TEST_F(CmdLineWindowTest, activation_focusesTheBoxWithItsTextSelected) {
+  SetSetting("Hotkey", "Ctrl+Alt+H");
+  Start();
+  HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                               nullptr, nullptr, nullptr);
+  for (const char* by : {"hotkey", "second start"}) {
+    SetWindowTextA(Text1Edit(), "old");
+    SetFocus(Control(CmdLineWindow::kCommand1));
+    SetForegroundWindow(other);
+    Pump();
+    ASSERT_EQ(GetForegroundWindow(), other);
+    if (std::string(by) == "hotkey") {
+      // Pressed as the keyboard would: Wine hands it to the registration as Windows does.
+      INPUT keys[6]{};
+      const WORD order[] = {VK_CONTROL, VK_MENU, 'H', 'H', VK_MENU, VK_CONTROL};
+      for (int i = 0; i < 6; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = order[i];
+        if (i >= 3) keys[i].ki.dwFlags = KEYEVENTF_KEYUP;
+      }
+      EXPECT_EQ(SendInput(6, keys, sizeof(INPUT)), 6u);
+    } else {
+      EXPECT_TRUE(instance->ActivateByTitle("Vell Command Line"));
+    }
+    WaitUntil([&] {
+      Pump();
+      return GetForegroundWindow() == Strip() && GetFocus() == Text1Edit() &&
+             SendMessageA(Text1Edit(), EM_GETSEL, 0, 0) == MAKELRESULT(0, 3);
+    });
+    EXPECT_EQ(GetForegroundWindow(), Strip()) << by;
+    EXPECT_EQ(GetFocus(), Text1Edit()) << by;
+    EXPECT_EQ(SendMessageA(Text1Edit(), EM_GETSEL, 0, 0), MAKELRESULT(0, 3)) << by;
+  }
+  DestroyWindow(other);
+}
+
 TEST_F(CmdLineWindowTest, rightDragOnCommand2_writesTopAndLeftOnly) {
   Start();
   ClearSettings();

@@ -10,6 +10,7 @@
 #include "platform/win32/RegistryStore.h"
 #include "platform/win32/Win32CommonDialog.h"
 #include "platform/win32/Win32Files.h"
+#include "platform/win32/Win32GlobalHotkey.h"
 #include "platform/win32/Win32Instance.h"
 #include "platform/win32/Win32MsgBox.h"
 #include "platform/win32/Win32Screen.h"
@@ -52,9 +53,12 @@ class ProgramFixture : public testing::Test {
     files.replaced.clear();
     shell.requests.clear();
     instance = std::make_unique<RecordingInstance>();
-    services.emplace(Services{shell, store, files, msgbox, dialog, *instance, screen});
+    hotkey = std::make_unique<Win32GlobalHotkey>();
+    services.emplace(Services{shell, store, files, msgbox, dialog, *instance, screen, *hotkey});
     program = std::make_unique<Program>(*services, instance->Window());
     shell.SetWindow(Strip());
+    hotkey->SetWindow(Strip());
+    instance->OnActivate([this] { program->Form().Activate(); });
     program->Start();
     Pump();
   }
@@ -124,6 +128,7 @@ class ProgramFixture : public testing::Test {
   Win32Screen screen;
   RecordingShell shell;
   std::unique_ptr<RecordingInstance> instance;
+  std::unique_ptr<Win32GlobalHotkey> hotkey;
   std::optional<Services> services;
   std::unique_ptr<Program> program;
 };

@@ -78,6 +78,17 @@ TEST_F(ProgramTest, secondStart_activatesTheFirstAndEnds) {
   ASSERT_TRUE(WaitUntil([&] { return (strip = first.Strip()); }));
   ASSERT_TRUE(WaitUntil([&] { return StoredSetting("Top").has_value(); }));
 
+  // Text in the box with the caret after it, the focus on another control of the strip.
+  HWND edit = FindWindowExA(GetDlgItem(strip, 2), nullptr, "Edit", nullptr);
+  SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("old"));
+  SendMessageA(edit, EM_SETSEL, 3, 3);
+  GUITHREADINFO gui{};
+  gui.cbSize = sizeof gui;
+  const auto focus = [&] {
+    return GetGUIThreadInfo(GetWindowThreadProcessId(strip, nullptr), &gui) ? gui.hwndFocus
+                                                                            : nullptr;
+  };
+  ASSERT_NE(focus(), edit);
   // Something else is in front when the second start comes; a setting the second must not touch.
   HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
                                nullptr, nullptr, nullptr);
@@ -88,7 +99,14 @@ TEST_F(ProgramTest, secondStart_activatesTheFirstAndEnds) {
   ASSERT_TRUE(second.Started());
   ASSERT_TRUE(WaitUntil([&] { return second.Ended(); }));
   EXPECT_FALSE(second.Strip());
+  // The first takes the keyboard into the box with its text selected.
+  WaitUntil([&] {
+    return GetForegroundWindow() == strip && focus() == edit &&
+           SendMessageA(edit, EM_GETSEL, 0, 0) == MAKELRESULT(0, 3);
+  });
   EXPECT_EQ(GetForegroundWindow(), strip);
+  EXPECT_EQ(focus(), edit);
+  EXPECT_EQ(SendMessageA(edit, EM_GETSEL, 0, 0), MAKELRESULT(0, 3));
   EXPECT_FALSE(first.Ended());
   EXPECT_EQ(StoredSetting("Top"), "777");
   EXPECT_FALSE(ReadBytes(dir / "history.cfg"));

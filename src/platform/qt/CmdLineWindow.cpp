@@ -1,5 +1,6 @@
 #include "platform/qt/CmdLineWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
@@ -13,6 +14,7 @@
 #include "platform/qt/DesignedOrder.h"
 #include "platform/qt/MenuWindow.h"
 #include "platform/qt/Twips.h"
+#include "platform/qt/XcbFocus.h"
 
 namespace {
 int ButtonCode(Qt::MouseButton button) {
@@ -85,10 +87,21 @@ void CmdLineWindow::Attach(CmdLine& form, MenuWindow& menu) {
   connect(command2_, &QPushButton::clicked, this, [this] { form_->Command2_Click(); });
 }
 
-void CmdLineWindow::Activate() {
-  show();
-  raise();
-  activateWindow();
+bool CmdLineWindow::BringToFront() {
+  // A dialog or message box keeps the keyboard while it is open.
+  QWidget* modal = QApplication::activeModalWidget();
+  QWidget* front = modal ? modal : this;
+  front->setWindowState(front->windowState() & ~Qt::WindowMinimized);
+  front->show();
+  front->raise();
+  front->activateWindow();
+  FocusOnX(*front);
+  return !modal;
+}
+
+void CmdLineWindow::SelectText1() {
+  text1_->Edit()->setFocus(Qt::OtherFocusReason);
+  text1_->Edit()->selectAll();
 }
 
 std::string CmdLineWindow::Text() { return text1_->Text(); }

@@ -23,8 +23,6 @@ class CmdLineWindow : public QWidget, public CmdLineView {
   CmdLineWindow();
   // Events reach the form from here on.
   void Attach(CmdLine& form, MenuWindow& menu);
-  // Shows, raises and focuses the strip.
-  void Activate();
 
   std::string Text() override;
   void SetText(const std::string& text) override;
@@ -42,6 +40,8 @@ class CmdLineWindow : public QWidget, public CmdLineView {
   void SetTopmost(bool topmost) override;
   bool SystemMove() override;
   void PopupMenu() override;
+  bool BringToFront() override;
+  void SelectText1() override;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

@@ -26,13 +26,13 @@ Program::Program(const ProgramFolders& folders, std::function<void()> end)
       files_(folders.program),
       menu_(&window_),
       instance_(
-          folders.runtime, folders.config, [this] { window_.Activate(); },
+          folders.runtime, folders.config, [this] { form_.Activate(); },
           [this, end = std::move(end)] {
             // Every end passes here, and the process ends without unwinding.
             store_.Flush();
             end();
           }),
-      services_{shell_, store_, files_, msgbox_, dialog_, instance_, screen_},
+      services_{shell_, store_, files_, msgbox_, dialog_, instance_, screen_, hotkey_},
       form_(window_, menu_, services_),
       quitSignals_([this] { form_.Form_QueryUnload(); }) {
   window_.Attach(form_, menu_);

@@ -9,6 +9,7 @@
 #include "platform/qt/CmdLineWindow.h"
 #include "platform/qt/MenuWindow.h"
 #include "platform/qt/QtCommonDialog.h"
+#include "platform/qt/QtGlobalHotkey.h"
 #include "platform/qt/QtInstance.h"
 #include "platform/qt/QtMsgBox.h"
 #include "platform/qt/QtQuitSignals.h"
@@ -55,6 +56,7 @@ class Program {
   CmdLineWindow window_;
   MenuWindow menu_;
   QtInstance instance_;
+  QtGlobalHotkey hotkey_;
   const Services services_;
   CmdLine form_;
   QtQuitSignals quitSignals_;

@@ -305,6 +305,40 @@ bool CmdLineWindow::SystemMove() {
 
 void CmdLineWindow::PopupMenu() { menu_.Popup(hwnd()); }
 
+bool CmdLineWindow::BringToFront() {
+  if (!shown_) return false;
+  if (!IsWindowEnabled(hwnd())) {
+    // A modal window of the program has disabled the strip: the frontmost one comes forward.
+    struct Search {
+      HWND strip, found;
+    } search{hwnd(), nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+          auto* s = reinterpret_cast<Search*>(context);
+          if (window == s->strip ||
+              GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId() ||
+              !IsWindowVisible(window) || !IsWindowEnabled(window))
+            return TRUE;
+          s->found = window;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (search.found) SetForegroundWindow(search.found);
+    return false;
+  }
+  if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
+  SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetForegroundWindow(hwnd());
+  return true;
+}
+
+void CmdLineWindow::SelectText1() {
+  // Also what WM_ACTIVATE gives the focus back to, should the activation come after this.
+  focus_ = Text1Edit();
+  SetFocus(focus_);
+  SendMessageA(Control(kText1), CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+}
+
 LRESULT CALLBACK CmdLineWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
                                            LPARAM lParam) noexcept {
   auto* self = WindowObject<CmdLineWindow>(hwnd, message, lParam);

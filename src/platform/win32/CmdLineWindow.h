@@ -49,6 +49,8 @@ class CmdLineWindow : public CmdLineView {
   void SetTopmost(bool topmost) override;
   bool SystemMove() override;
   void PopupMenu() override;
+  bool BringToFront() override;
+  void SelectText1() override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam,

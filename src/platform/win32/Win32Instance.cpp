@@ -8,6 +8,8 @@ namespace {
 
 constexpr const char* kClass = "VellCmdLineApp";
 constexpr const char* kMutex = "Local\\VellCmdLine.Instance";
+// Posted by a later start to the running program's hidden window.
+constexpr UINT kActivate = WM_APP + 1;
 
 std::string TitleOf(HWND hwnd) {
   std::string title(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
@@ -25,6 +27,12 @@ std::vector<HWND> TopLevelWindows() {
       },
       reinterpret_cast<LPARAM>(&windows));
   return windows;
+}
+
+std::string ClassOf(HWND hwnd) {
+  char name[64] = "";
+  GetClassNameA(hwnd, name, sizeof name);
+  return name;
 }
 
 DWORD ProcessOf(HWND hwnd) {
@@ -48,13 +56,23 @@ HWND Presented(HWND found, const std::vector<HWND>& windows) {
 Win32Instance::Win32Instance() {
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = DefWindowProcA;
+  wc.lpfnWndProc = WindowProc;
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.hIcon = LoadIconA(wc.hInstance, MAKEINTRESOURCEA(1));
   wc.lpszClassName = kClass;
   RegisterClassExA(&wc);
   window_.reset(CreateWindowExA(0, kClass, kApplicationTitle, WS_POPUP, 0, 0, 0, 0, nullptr,
-                                nullptr, wc.hInstance, nullptr));
+                                nullptr, wc.hInstance, this));
+}
+
+LRESULT CALLBACK Win32Instance::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
+                                           LPARAM lParam) noexcept {
+  auto* self = WindowObject<Win32Instance>(hwnd, message, lParam);
+  if (message == kActivate && self && self->activate_) {
+    self->activate_();
+    return 0;
+  }
+  return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
 AnotherInstance Win32Instance::IsAnotherRunning() {
@@ -84,6 +102,12 @@ bool Win32Instance::ActivateByTitle(const std::string& title) {
         break;
       }
   if (!found) return false;
+  // The running program brings its strip forward itself, with the keyboard in the command box;
+  // this start, which the user just made, lends it the right to take the foreground.
+  if (ClassOf(found) == kClass) {
+    AllowSetForegroundWindow(ProcessOf(found));
+    PostMessageA(found, kActivate, 0, 0);
+  }
   HWND target = Presented(found, windows);
   return target && SetForegroundWindow(target);
 }

@@ -8,6 +8,7 @@
 #include "platform/win32/RegistryStore.h"
 #include "platform/win32/Win32CommonDialog.h"
 #include "platform/win32/Win32Files.h"
+#include "platform/win32/Win32GlobalHotkey.h"
 #include "platform/win32/Win32Instance.h"
 #include "platform/win32/Win32MsgBox.h"
 #include "platform/win32/Win32Screen.h"
@@ -25,10 +26,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Win32CommonDialog dialog;
   Win32Screen screen;
   Win32Shell shell;
-  const Services services{shell, store, files, msgbox, dialog, instance, screen};
+  Win32GlobalHotkey hotkey;
+  const Services services{shell, store, files, msgbox, dialog, instance, screen, hotkey};
 
   Program program(services, instance.Window());
   shell.SetWindow(program.Window().hwnd());
+  hotkey.SetWindow(program.Window().hwnd());
+  instance.OnActivate([&program] { program.Form().Activate(); });
   program.Start();
   // The folder under %APPDATA% of an installed copy, created before anything is saved there. A
   // second start has ended inside Start, having written nothing.

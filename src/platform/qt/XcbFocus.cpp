@@ -1,0 +1,40 @@
+#include "platform/qt/XcbFocus.h"
+
+#include <xcb/xcb.h>
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <cstdlib>
+#include <cstring>
+
+void FocusOnX(QWidget& window) {
+  auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+  if (QGuiApplication::platformName() != "xcb" || !x11 || !x11->connection() || !window.isVisible())
+    return;
+  xcb_connection_t* connection = x11->connection();
+  const auto id = static_cast<xcb_window_t>(window.winId());
+
+  // A window manager: ask it as a pager would, which it honours as the user's own request.
+  constexpr char kName[] = "_NET_ACTIVE_WINDOW";
+  xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+      connection, xcb_intern_atom(connection, 0, std::strlen(kName), kName), nullptr);
+  if (atom) {
+    for (auto screens = xcb_setup_roots_iterator(xcb_get_setup(connection)); screens.rem;
+         xcb_screen_next(&screens)) {
+      xcb_client_message_event_t message{};
+      message.response_type = XCB_CLIENT_MESSAGE;
+      message.format = 32;
+      message.window = id;
+      message.type = atom->atom;
+      message.data.data32[0] = 2;  // source: a pager
+      message.data.data32[1] = XCB_CURRENT_TIME;
+      xcb_send_event(connection, 0, screens.data->root,
+                     XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                     reinterpret_cast<const char*>(&message));
+    }
+    std::free(atom);
+  }
+  // No window manager: the focus is set directly.
+  xcb_set_input_focus(connection, XCB_INPUT_FOCUS_PARENT, id, XCB_CURRENT_TIME);
+  xcb_flush(connection);
+}
