@@ -62,11 +62,11 @@ struct Program {
   std::string input = "/dev/null";
 };
 
-Program Parse(const std::string& spec) {
+Program Parse(const std::string& argument) {
   Program program;
-  const auto equals = spec.find('=');
-  program.label = spec.substr(0, equals);
-  std::istringstream words(spec.substr(equals + 1));
+  const auto equals = argument.find('=');
+  program.label = argument.substr(0, equals);
+  std::istringstream words(argument.substr(equals + 1));
   for (std::string word; words >> word;) {
     if (word[0] == '<')
       program.input = word.substr(1);
