@@ -44,6 +44,8 @@ SimpleCombo::SimpleCombo(HistoryModel& model, QWidget* parent)
   list_->setObjectName("Text1List");
   // Uniform rows: the view sizes one row, not 32,767 of them.
   list_->setUniformItemSizes(true);
+  // The rows shown first are laid out before the first frame, the rest in batches after it.
+  list_->setLayoutMode(QListView::Batched);
   list_->setModel(&model_);
   list_->setFocusPolicy(Qt::NoFocus);
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
