@@ -137,6 +137,13 @@ TEST(LoadHistory, aLongerFileKeepsItsNewestLines) {
   EXPECT_EQ(list.size(), History::kMaxEntries);
   EXPECT_EQ(list[0], "10");
   EXPECT_EQ(list[list.size() - 1], lines.back());
+  // The duplicate test, first needed after the load, knows exactly the lines that were kept.
+  EXPECT_FALSE(list.Contains("9"));
+  EXPECT_TRUE(list.Contains("10"));
+  EXPECT_TRUE(list.Contains(lines.back()));
+  EXPECT_TRUE(list.Append("new"));
+  EXPECT_FALSE(list.Contains("10"));
+  EXPECT_EQ(list[0], "11");
 }
 
 TEST(HistoryText, writesEveryEntryWithCrLf) {
