@@ -22,20 +22,28 @@ std::size_t History::Find(std::string_view entry, std::uint32_t hash) const {
 }
 
 bool History::Contains(std::string_view entry) const {
-  return !slots_.empty() && slots_[Find(entry, HashOf(entry))].serial != 0;
+  if (entries_.empty()) return false;
+  Reserve(entries_.size());
+  return slots_[Find(entry, HashOf(entry))].serial != 0;
 }
 
 bool History::Append(std::string_view entry) { return AppendView(storage_.emplace_back(entry)); }
 
 void History::AppendLines(std::string bytes, bool skipPresent) {
-  Reserve(entries_.size() + bytes.size() + 1);  // every line takes at least its line end
+  const bool indexed = skipPresent || !slots_.empty();
+  if (indexed) Reserve(entries_.size() + bytes.size() + 1);  // a line takes at least its end
   std::string& block = storage_.emplace_back(std::move(bytes));
   ForEachLine(block, [&](std::string_view line) {
     const std::string_view entry = TrimSpaces(line);
     // What follows an entry is a trimmed space, its line's CR or the block's own end, none of
     // them part of any entry: a NUL there ends the entry for C interfaces.
     block[static_cast<std::size_t>(entry.data() - block.data()) + entry.size()] = '\0';
-    if (!skipPresent || !Contains(entry)) AppendView(entry);
+    if (!indexed) {
+      if (Full()) DropOldest();
+      entries_.push_back(entry);
+    } else if (!skipPresent || !Contains(entry)) {
+      AppendView(entry);
+    }
     return true;
   });
 }
@@ -52,12 +60,14 @@ bool History::AppendView(std::string_view entry) {
 }
 
 void History::DropOldest() {
-  const std::size_t slot = Find(entries_.front(), HashOf(entries_.front()));
-  if (slots_[slot].serial == firstSerial_) EraseSlot(slot);
+  if (!slots_.empty()) {
+    const std::size_t slot = Find(entries_.front(), HashOf(entries_.front()));
+    if (slots_[slot].serial == firstSerial_) EraseSlot(slot);
+  }
   entries_.pop_front();
   if (++firstSerial_ > UINT32_MAX - kMaxEntries) {  // serial numbers would wrap: renumber
     firstSerial_ = 1;
-    Reindex(slots_.size());
+    if (!slots_.empty()) Reindex(slots_.size());
   }
   // Blocks before the one holding the oldest entry hold nothing of the list any more.
   const std::less<const char*> before;
@@ -73,18 +83,19 @@ void History::DropOldest() {
 void History::Remove(std::size_t position) {
   if (position == 0) return DropOldest();
   entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(position));
-  // Serial numbers follow positions, so each later entry has a new one: index the list anew.
-  Reindex(slots_.size());
+  // Serial numbers follow positions, so each later entry has a new one: index the list anew
+  // (a list not indexed yet stays so).
+  if (!slots_.empty()) Reindex(slots_.size());
 }
 
-void History::Reserve(std::size_t entries) {
+void History::Reserve(std::size_t entries) const {
   // At most half the slots are in use, so that probes stay short.
   std::size_t slots = std::max<std::size_t>(64, slots_.size());
   while (slots < 2 * std::min(entries, kMaxEntries)) slots *= 2;
   if (slots != slots_.size()) Reindex(slots);
 }
 
-void History::Reindex(std::size_t slots) {
+void History::Reindex(std::size_t slots) const {
   slots_.assign(slots, Slot());
   // Later copies overwrite earlier ones, so each text ends up at its newest copy.
   for (std::size_t i = 0; i < entries_.size(); ++i) {

@@ -42,11 +42,14 @@ class History {
   void Clear();
 
  private:
-  // Prepares for a list of that many entries, so that a long load indexes only once.
-  void Reserve(std::size_t entries);
+  // Prepares the index for a list of that many entries, so that a long load indexes only once;
+  // an unindexed list is indexed here.
+  void Reserve(std::size_t entries) const;
 
   // An open-addressing index from each distinct text to its newest copy, so that the duplicate
   // test costs one hash. When the oldest entry goes, its slot goes only if no newer copy exists.
+  // A list loaded without the duplicate test has no index (no slots) until one is first needed:
+  // start-up then neither hashes the history nor holds the index.
   struct Slot {
     std::uint32_t serial = 0;  // the entry's serial number; 0 marks an empty slot
     std::uint32_t hash = 0;
@@ -56,7 +59,7 @@ class History {
   std::size_t Find(std::string_view entry, std::uint32_t hash) const;
   void EraseSlot(std::size_t slot);
   // Rebuilds the index with a number of slots that is a power of two.
-  void Reindex(std::size_t slots);
+  void Reindex(std::size_t slots) const;
   std::string_view Entry(std::uint32_t serial) const { return entries_[serial - firstSerial_]; }
   // Appends a view into storage_, making room at the front when the list is full.
   bool AppendView(std::string_view entry);
@@ -65,8 +68,8 @@ class History {
   // a block goes as soon as the oldest entry no longer lies in it.
   std::deque<std::string_view> entries_;
   std::deque<std::string> storage_;
-  std::uint32_t firstSerial_ = 1;  // the serial number of entries_.front()
-  std::vector<Slot> slots_;        // grows with the list, to twice kMaxEntries at most
+  std::uint32_t firstSerial_ = 1;    // the serial number of entries_.front()
+  mutable std::vector<Slot> slots_;  // grows with the list, to twice kMaxEntries at most
 };
 
 // Appends every line of history.cfg, trimmed, duplicates included. False when the file is

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,16 +14,30 @@ std::string_view TrimSpaces(std::string_view text);
 // the bytes; no line is copied.
 template <typename Visit>
 void ForEachLine(std::string_view bytes, Visit visit) {
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    const auto end = bytes.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) {
-      visit(bytes.substr(start));
+  if (bytes.empty()) return;
+  const char* const end = bytes.data() + bytes.size();
+  // The next CR and the next LF are each searched for on their own: find_first_of would make a
+  // call for every byte of the file.
+  const auto next = [end](const char* from, char c) {
+    const void* found = std::memchr(from, c, static_cast<std::size_t>(end - from));
+    return found ? static_cast<const char*>(found) : end;
+  };
+  const char* start = bytes.data();
+  const char* cr = next(start, '\r');
+  const char* lf = next(start, '\n');
+  while (start < end) {
+    if (cr < start) cr = next(start, '\r');
+    if (lf < start) lf = next(start, '\n');
+    const char* stop = std::min(cr, lf);
+    if (stop == end) {
+      visit(std::string_view(start, static_cast<std::size_t>(end - start)));
       return;
     }
-    const bool crLf = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
-    if (!visit(bytes.substr(start, end - start))) return;
-    start = end + (crLf ? 2 : 1);
+    // The visitor may overwrite the line's end, so its length is taken first.
+    const char* const following =
+        stop + (*stop == '\r' && stop + 1 < end && stop[1] == '\n' ? 2 : 1);
+    if (!visit(std::string_view(start, static_cast<std::size_t>(stop - start)))) return;
+    start = following;
   }
 }
 

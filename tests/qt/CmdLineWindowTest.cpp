@@ -315,7 +315,8 @@ class CmdLineWindowTest : public QObject {
   // Command2 is no tab stop, but a click gives it the focus and Space then opens the menu.
   void command2_takesTheFocusOnAClickAndSpaceOpensTheMenu() {
     h->Start();
-    QVERIFY(!h->window.windowIcon().isNull());
+    QCOMPARE(h->window.windowIcon().availableSizes(),
+             (QList<QSize>{QSize(16, 16), QSize(32, 32), QSize(48, 48)}));
     for (const bool byKey : {false, true}) {
       Answers answers;
       answers.Menu({"mnuHist"});

@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWindow>
@@ -40,8 +41,12 @@ CmdLineWindow::CmdLineWindow()
   setObjectName("CmdLine");
   setWindowTitle(QString());
   QIcon icon;
-  for (const int size : {16, 32, 48})
-    icon.addFile(QString(":/icons/vellcmdline-%1.png").arg(size), QSize(size, size));
+  for (const int size : {16, 32, 48}) {
+    // Read as PNG by name: finding the format out would load every image format plugin.
+    QImageReader reader(QString(":/icons/vellcmdline-%1.png").arg(size), "png");
+    reader.setAutoDetectImageFormat(false);
+    icon.addPixmap(QPixmap::fromImage(reader.read()));
+  }
   setWindowIcon(icon);
   setMouseTracking(true);
   // The sizable border shows the window's frame colour; the client area its background.

@@ -44,6 +44,8 @@ SimpleCombo::SimpleCombo(HistoryModel& model, QWidget* parent)
   list_->setObjectName("Text1List");
   // Uniform rows: the view sizes one row, not 32,767 of them.
   list_->setUniformItemSizes(true);
+  // The rows shown first are laid out before the first frame, the rest in batches after it.
+  list_->setLayoutMode(QListView::Batched);
   list_->setModel(&model_);
   list_->setFocusPolicy(Qt::NoFocus);
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -77,7 +79,7 @@ void SimpleCombo::Recall(int row) {
   if (row < 0 || row >= model_.rowCount()) return;
   const QModelIndex index = model_.index(row);
   list_->setCurrentIndex(index);
-  list_->scrollTo(index);
+  ScrollToRow(row);
   bytes_ = std::string(model_.Entry(row));
   shown_ = QString::fromLocal8Bit(bytes_);
   edit_->setText(shown_);
@@ -89,7 +91,12 @@ int SimpleCombo::PickedRow() const {
 }
 
 void SimpleCombo::ScrollToRow(int row) {
-  if (row >= 0 && row < model_.rowCount()) list_->scrollTo(model_.index(row));
+  if (row < 0 || row >= model_.rowCount()) return;
+  // A batched layout (still running after a reset) would leave the row where the first batch
+  // put it, if anywhere: lay the rows out whole for this scroll.
+  list_->setLayoutMode(QListView::SinglePass);
+  list_->scrollTo(model_.index(row));
+  list_->setLayoutMode(QListView::Batched);
 }
 
 void SimpleCombo::SetColors(const QColor& fore, const QColor& back) {
