@@ -153,8 +153,17 @@ class CmdLineWindowTest : public QObject {
     QCOMPARE(list->model()->index(0, 0).data().toString(), "short");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualRect(list->model()->index(1, 0)).center());
-    QCOMPARE(h->Edit()->text(), QString::fromUtf8(entry));
+    // The box shows the same start, and holds the entry whole until an edit replaces it.
+    QCOMPARE(h->Edit()->text(), shown);
     QCOMPARE(h->window.Text(), entry.toStdString());
+    QTest::keyClick(h->Edit(), Qt::Key_Right);
+    QCOMPARE(h->window.Text(), entry.toStdString());
+    QTest::keyClicks(h->Edit(), "x");
+    QCOMPARE(h->Edit()->text(), "x");
+    QCOMPARE(h->window.Text(), "x");
+    QTest::keyClick(h->Edit(), Qt::Key_Down);
+    QTest::keyClick(h->Edit(), Qt::Key_Backspace);
+    QCOMPARE(h->window.Text(), "");
     h->Run("exit");
     QCOMPARE(h->ends, 1);
     QCOMPARE(ReadFile(h->ProgramFile("history.cfg")), history);

@@ -10,7 +10,10 @@ int HistoryModel::rowCount(const QModelIndex& parent) const {
 
 QVariant HistoryModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return QVariant();
-  const std::string_view entry = Entry(index.row());
+  return Shown(Entry(index.row()));
+}
+
+QString HistoryModel::Shown(std::string_view entry) {
   // No character takes more than four bytes: these decode to more than kShownLength of them
   // whenever the entry is longer than they are.
   constexpr std::size_t kDecoded = 4 * kShownLength + 4;

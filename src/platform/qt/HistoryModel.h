@@ -15,6 +15,8 @@ class HistoryModel : public QAbstractListModel {
   // The characters a row shows of an entry: laying out a whole entry of megabytes would hold
   // the interface for seconds at each paint; the entry itself stays whole.
   static constexpr int kShownLength = 1000;
+  // An entry as a row shows it: whole, or its first kShownLength characters and an ellipsis.
+  static QString Shown(std::string_view entry);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;

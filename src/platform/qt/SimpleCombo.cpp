@@ -53,11 +53,7 @@ SimpleCombo::SimpleCombo(HistoryModel& model, QWidget* parent)
   edit_->installEventFilter(this);
   connect(edit_, &QLineEdit::returnPressed, this, &SimpleCombo::returnPressed);
   // An edit of the user's own ends a pick, whether or not the rows change with it.
-  connect(edit_, &QLineEdit::textEdited, this, [this] {
-    list_->clearSelection();
-    list_->setCurrentIndex(QModelIndex());
-    emit edited();
-  });
+  connect(edit_, &QLineEdit::textEdited, this, &SimpleCombo::Edited);
   connect(list_, &QListView::clicked, this,
           [this](const QModelIndex& index) { Recall(index.row()); });
 }
@@ -67,10 +63,22 @@ std::string SimpleCombo::Text() const {
   return text == shown_ ? bytes_ : text.toLocal8Bit().toStdString();
 }
 
-void SimpleCombo::SetText(const std::string& text) {
-  bytes_ = text;
-  shown_ = QString::fromLocal8Bit(text);
+void SimpleCombo::Edited() {
+  list_->clearSelection();
+  list_->setCurrentIndex(QModelIndex());
+  emit edited();
+}
+
+void SimpleCombo::Show(std::string bytes) {
+  bytes_ = std::move(bytes);
+  const bool whole = bytes_.size() <= kLongText;
+  shown_ = whole ? QString::fromLocal8Bit(bytes_) : HistoryModel::Shown(bytes_);
+  edit_->setReadOnly(!whole);
   edit_->setText(shown_);
+}
+
+void SimpleCombo::SetText(const std::string& text) {
+  Show(text);
   list_->clearSelection();
   list_->setCurrentIndex(QModelIndex());
 }
@@ -80,9 +88,7 @@ void SimpleCombo::Recall(int row) {
   const QModelIndex index = model_.index(row);
   list_->setCurrentIndex(index);
   ScrollToRow(row);
-  bytes_ = std::string(model_.Entry(row));
-  shown_ = QString::fromLocal8Bit(bytes_);
-  edit_->setText(shown_);
+  Show(std::string(model_.Entry(row)));
   edit_->selectAll();
 }
 
@@ -112,7 +118,15 @@ void SimpleCombo::mousePressEvent(QMouseEvent* event) { event->accept(); }
 
 bool SimpleCombo::eventFilter(QObject* watched, QEvent* event) {
   if (watched == edit_ && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
+    const auto* press = static_cast<QKeyEvent*>(event);
+    const int key = press->key();
+    // An edit of a long text replaces it whole, as an edit of a selected text would.
+    if (edit_->isReadOnly() &&
+        (key == Qt::Key_Backspace || key == Qt::Key_Delete || press->matches(QKeySequence::Paste) ||
+         (!press->text().isEmpty() && press->text().at(0) >= ' '))) {
+      Show(std::string());
+      Edited();
+    }
     if (key == Qt::Key_Up || key == Qt::Key_Down) {
       const int current = PickedRow();
       if (current < 0)

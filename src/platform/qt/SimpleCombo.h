@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QWidget>
+#include <cstddef>
 #include <string>
 
 class HistoryModel;
@@ -13,6 +14,11 @@ class SimpleCombo : public QWidget {
   Q_OBJECT
  public:
   explicit SimpleCombo(HistoryModel& model, QWidget* parent = nullptr);
+
+  // A longer text shows in the edit line as its start, read-only, and stays whole here: laying
+  // out megabytes would hold the interface at every paint (the cursor blinks twice a second).
+  // Editing it (typing, a paste, Backspace, Delete) replaces the whole text.
+  static constexpr std::size_t kLongText = std::size_t{1} << 16;
 
   // The edit line's text as bytes: a recalled or set text the user has not edited comes back
   // exactly as it went in.
@@ -38,6 +44,10 @@ class SimpleCombo : public QWidget {
 
  private:
   void Recall(int row);
+  // Puts bytes into the edit line, whole or, when long, as their start.
+  void Show(std::string bytes);
+  // The user changed the edit line's text: that ends a pick.
+  void Edited();
 
   HistoryModel& model_;
   QLineEdit* edit_;
