@@ -21,8 +21,8 @@
 //          windows; the answer needs the program's event loop) during 1 s after the first
 //          frame; then, after a click ROW_Y pixels below the window's top, half-way across
 //          (xdotool), the time until a ping is answered, the time until the command box
-//          (10 px below the top) has changed (-1: not within 120 s), and the longest wait for
-//          an answer in the 1 s after that.
+//          (the band 2 to 20 px below the top) has changed (-1: not within 120 s), and the longest
+//          wait for an answer in the 1 s after that.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -420,10 +420,14 @@ double LongestPing(const Display& d, xcb_window_t window, double during) {
   return longest;
 }
 
-std::vector<std::uint8_t> Line(const Display& d, const Run& run, int16_t top) {
-  xcb_get_image_reply_t* image = xcb_get_image_reply(
-      d.x, xcb_get_image(d.x, XCB_IMAGE_FORMAT_Z_PIXMAP, run.window, 0, top, run.width, 1, ~0u),
-      nullptr);
+// The pixels of a band of the window, 20 px in from either side: a single row could miss the
+// glyphs, and the cursor of the empty box blinks at its left end.
+std::vector<std::uint8_t> Band(const Display& d, const Run& run, int16_t top, uint16_t height) {
+  xcb_get_image_reply_t* image =
+      xcb_get_image_reply(d.x,
+                          xcb_get_image(d.x, XCB_IMAGE_FORMAT_Z_PIXMAP, run.window, 20, top,
+                                        static_cast<uint16_t>(run.width - 40), height, ~0u),
+                          nullptr);
   std::vector<std::uint8_t> pixels;
   if (image) {
     const std::uint8_t* data = xcb_get_image_data(image);
@@ -439,7 +443,7 @@ int Respond(const Display& d, int runs, int rowTop, const std::string& argument)
     Run run = Start(d, programs[0]);
     if (run.window == XCB_NONE) return std::vector<double>{};
     const double shown = LongestPing(d, run.window, 1000);
-    const std::vector<std::uint8_t> box = Line(d, run, 10);
+    const std::vector<std::uint8_t> box = Band(d, run, 2, 18);
     const std::string x = std::to_string(run.left + run.width / 2);
     const std::string y = std::to_string(run.top + rowTop);
     if (fork() == 0) {
@@ -453,7 +457,7 @@ int Respond(const Display& d, int runs, int rowTop, const std::string& argument)
     const auto click = Clock::now();
     const double handled = Ping(d, run.window);
     bool changed = false;
-    while (!(changed = Line(d, run, 10) != box) && MillisecondsSince(click) < 120000) Pause(10);
+    while (!(changed = Band(d, run, 2, 18) != box) && MillisecondsSince(click) < 120000) Pause(10);
     const double inBox = MillisecondsSince(click);
     const double after = LongestPing(d, run.window, 1000);
     Stop(d, run);
