@@ -227,6 +227,28 @@ TEST_F(CmdLineWindowTest, typing_narrowsTheListAndShiftDeleteRemovesThePick) {
   EXPECT_EQ(ReadBytes(dir / "history.cfg"), "alpha\r\nbeta\r\n" + line + "x\r\n" + line + "\r\n");
 }
 
+// The newest match of a narrowed list comes into view.
+TEST_F(CmdLineWindowTest, typing_scrollsTheNewestMatchIntoView) {
+  std::string history;
+  for (int i = 0; i < 60; ++i) history += "cmd " + std::to_string(i) + "\r\n";
+  WriteBytes(dir / "history.cfg", history);
+  Start();
+  SetFocus(Text1Edit());
+  for (const char c : std::string("cmd 1")) PostMessageA(Text1Edit(), WM_CHAR, c, 0);
+  Pump();
+  ASSERT_EQ(Text1List().size(), 11u);
+  const HWND box = Control(CmdLineWindow::kText1);
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetComboBoxInfo(box, &info));
+  RECT list;
+  GetClientRect(info.hwndList, &list);
+  const auto rows = list.bottom / SendMessageA(info.hwndList, LB_GETITEMHEIGHT, 0, 0);
+  ASSERT_GT(rows, 0);
+  ASSERT_LT(rows, 11);
+  EXPECT_EQ(SendMessageA(info.hwndList, LB_GETTOPINDEX, 0, 0), 11 - rows);
+}
+
 TEST_F(CmdLineWindowTest, resize_writesOuterSizeAndPosition) {
   Start();
   SetWindowPos(Strip(), nullptr, 40, 30, 400, 120, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -239,7 +239,8 @@ void CmdLineWindow::ListRemove(std::size_t row, const std::function<void()>& cha
 }
 
 void CmdLineWindow::ListShowRow(std::size_t row) {
-  SendMessageA(Control(kText1), CB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
+  // The list's own message: Wine's combo box leaves CB_SETTOPINDEX without effect.
+  SendMessageA(Text1List(), LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
 }
 
 int CmdLineWindow::ListIndex() {
