@@ -1,4 +1,5 @@
 #include <QClipboard>
+#include <QFont>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -151,6 +152,10 @@ class CmdLineWindowTest : public QObject {
     QVERIFY(QString::fromUtf8(entry).startsWith(shown.chopped(1)));
     QVERIFY(shown.size() > 100);
     QCOMPARE(list->model()->index(0, 0).data().toString(), "short");
+    // Plain ASCII rows skip text shaping; others, with their marks and scripts, keep it.
+    QVERIFY(list->model()->index(0, 0).data(Qt::FontRole).value<QFont>().styleStrategy() &
+            QFont::PreferNoShaping);
+    QVERIFY(list->model()->index(1, 0).data(Qt::FontRole).isNull());
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualRect(list->model()->index(1, 0)).center());
     // The box shows the same start, and holds the entry whole until an edit replaces it.

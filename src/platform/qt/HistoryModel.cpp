@@ -1,5 +1,6 @@
 #include "platform/qt/HistoryModel.h"
 
+#include <QFont>
 #include <algorithm>
 
 #include "data/Narrowing.h"
@@ -9,8 +10,20 @@ int HistoryModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant HistoryModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return QVariant();
-  return Shown(Entry(index.row()));
+  if (!index.isValid() || index.row() >= rowCount()) return QVariant();
+  if (role == Qt::DisplayRole) return Shown(Entry(index.row()));
+  if (role == Qt::FontRole) {
+    // Rows of letters that stand alone, as commands mostly are, are drawn without a shaping
+    // pass (no ligatures, no kerning): that spares the shaping code and its memory. Marks and
+    // complex scripts are shaped as ever.
+    const std::string_view entry = Entry(index.row());
+    if (std::all_of(entry.begin(), entry.end(), [](char c) { return c >= ' ' && c < 0x7f; })) {
+      QFont font;
+      font.setStyleStrategy(QFont::PreferNoShaping);
+      return font;
+    }
+  }
+  return QVariant();
 }
 
 QString HistoryModel::Shown(std::string_view entry) {
