@@ -5,6 +5,12 @@
 
 #include "data/Narrowing.h"
 
+namespace {
+// No character takes more than four bytes: the start of an entry that a row decodes holds more
+// than kShownLength characters whenever the entry is longer than it.
+constexpr std::size_t kDecoded = 4 * HistoryModel::kShownLength + 4;
+}  // namespace
+
 int HistoryModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() || !rows_ ? 0 : static_cast<int>(rows_->size());
 }
@@ -16,7 +22,7 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
     // Rows of letters that stand alone, as commands mostly are, are drawn without a shaping
     // pass (no ligatures, no kerning): that spares the shaping code and its memory. Marks and
     // complex scripts are shaped as ever.
-    const std::string_view entry = Entry(index.row());
+    const std::string_view entry = Entry(index.row()).substr(0, kDecoded);
     if (std::all_of(entry.begin(), entry.end(), [](char c) { return c >= ' ' && c < 0x7f; })) {
       QFont font;
       font.setStyleStrategy(QFont::PreferNoShaping);
@@ -27,9 +33,6 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
 }
 
 QString HistoryModel::Shown(std::string_view entry) {
-  // No character takes more than four bytes: these decode to more than kShownLength of them
-  // whenever the entry is longer than they are.
-  constexpr std::size_t kDecoded = 4 * kShownLength + 4;
   QString shown = QString::fromLocal8Bit(entry.data(),
                                          static_cast<qsizetype>(std::min(entry.size(), kDecoded)));
   if (entry.size() <= kDecoded && shown.size() <= kShownLength) return shown;
