@@ -191,20 +191,30 @@ class CmdLineWindowTest : public QObject {
   }
 
   // Typing narrows the list, the newest match in view; Enter runs the typed text, not a row
-  // that contains it, and the emptied box shows every entry again.
+  // that contains it, and the emptied box shows every entry again. A long first row does not
+  // widen the rows beyond the list.
   void typing_narrowsTheListAndEnterRunsTheTypedText() {
+    const QByteArray wide = "entry 19 " + QByteArray(300, 'x');
     QByteArray history;
-    for (int i = 0; i < 200; ++i) history += "entry " + QByteArray::number(i) + "\r\n";
+    for (int i = 0; i < 200; ++i)
+      history += (i == 19 ? wide : "entry " + QByteArray::number(i)) + "\r\n";
     history += "%echo typed > \"$MARKER\"; echo picked > \"$MARKER\"\r\n";
     WriteFile(h->ProgramFile("history.cfg"), history);
     h->Start();
     QTest::keyClicks(h->Edit(), "ENTRY 19");
-    QCOMPARE(Rows(), (QStringList{"entry 19", "entry 190", "entry 191", "entry 192", "entry 193",
-                                  "entry 194", "entry 195", "entry 196", "entry 197", "entry 198",
-                                  "entry 199"}));
+    QCOMPARE(Rows(),
+             (QStringList{wide, "entry 190", "entry 191", "entry 192", "entry 193", "entry 194",
+                          "entry 195", "entry 196", "entry 197", "entry 198", "entry 199"}));
     QAbstractItemView* list = h->List();
+    QVERIFY(list->sizeHintForIndex(list->model()->index(0, 0)).width() <=
+            list->viewport()->width());
     QVERIFY(list->viewport()->rect().contains(list->visualRect(list->model()->index(10, 0))));
     QVERIFY(!list->viewport()->rect().intersects(list->visualRect(list->model()->index(0, 0))));
+    // Emptied, the box shows the whole list from its start, as at start-up.
+    h->Edit()->selectAll();
+    QTest::keyClick(h->Edit(), Qt::Key_Backspace);
+    QCOMPARE(list->model()->rowCount(), 201);
+    QTRY_VERIFY(list->viewport()->rect().contains(list->visualRect(list->model()->index(0, 0))));
     h->Run("%echo typed > \"$MARKER\"");
     QTRY_COMPARE(ReadFile(marker), QByteArray("typed\n"));
     QCOMPARE(h->Edit()->text(), QString());

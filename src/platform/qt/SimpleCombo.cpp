@@ -1,6 +1,7 @@
 #include "platform/qt/SimpleCombo.h"
 
 #include <QKeyEvent>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <QValidator>
 #include <algorithm>
@@ -28,6 +29,17 @@ class OneLine : public QValidator {
   }
 };
 
+// Rows are as wide as the list, never wider: the view sizes every row as its first one, so a
+// long first row would widen them all and bring a horizontal scroll bar. A longer row ends in
+// an ellipsis instead.
+class ListWideRows : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    return {0, QStyledItemDelegate::sizeHint(option, index).height()};
+  }
+};
+
 }  // namespace
 
 SimpleCombo::SimpleCombo(HistoryModel& model, QWidget* parent)
@@ -46,6 +58,7 @@ SimpleCombo::SimpleCombo(HistoryModel& model, QWidget* parent)
   list_->setUniformItemSizes(true);
   // The rows shown first are laid out before the first frame, the rest in batches after it.
   list_->setLayoutMode(QListView::Batched);
+  list_->setItemDelegate(new ListWideRows(list_));
   list_->setModel(&model_);
   list_->setFocusPolicy(Qt::NoFocus);
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -54,6 +67,8 @@ SimpleCombo::SimpleCombo(HistoryModel& model, QWidget* parent)
   connect(edit_, &QLineEdit::returnPressed, this, &SimpleCombo::returnPressed);
   // An edit of the user's own ends a pick, whether or not the rows change with it.
   connect(edit_, &QLineEdit::textEdited, this, &SimpleCombo::Edited);
+  // A new set of rows shows from its start, as the list does at start-up.
+  connect(&model_, &QAbstractItemModel::modelReset, list_, &QAbstractItemView::scrollToTop);
   connect(list_, &QListView::clicked, this,
           [this](const QModelIndex& index) { Recall(index.row()); });
 }
