@@ -19,9 +19,9 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return QVariant();
   if (role == Qt::DisplayRole) return Shown(Entry(index.row()));
   if (role == Qt::FontRole) {
-    // Rows of letters that stand alone, as commands mostly are, are drawn without a shaping
-    // pass (no ligatures, no kerning): that spares the shaping code and its memory. Marks and
-    // complex scripts are shaped as ever.
+    // Rows of plain ASCII, as commands mostly are, are drawn without a shaping pass (so without
+    // ligatures and kerning): that keeps the shaping code and its memory out of the start. Marks
+    // and complex scripts are shaped as ever.
     const std::string_view entry = Entry(index.row()).substr(0, kDecoded);
     if (std::all_of(entry.begin(), entry.end(), [](char c) { return c >= ' ' && c < 0x7f; })) {
       QFont font;
