@@ -285,6 +285,46 @@ TEST_F(CmdLineWindowTest, onTop_menuTogglesTopmostCheckAndSetting) {
   }
 }
 
+// Every window the program opens is owned by the strip, so that it stays above a topmost
+// strip: also a message that comes while another window is active.
+TEST_F(CmdLineWindowTest, dialogs_ownedByTheStrip) {
+  SetSetting("Ontop", "True");
+  Start();
+  struct Case {
+    const char* name;
+    const char* windowClass;
+    std::function<void()> open;
+  };
+  const Case cases[] = {
+      {"message", "#32770",
+       [&] {
+         WindowHandle other(CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50,
+                                            50, nullptr, nullptr, nullptr, nullptr));
+         SetActiveWindow(other.get());
+         SetWindowTextA(Text1Edit(), (dir / "missing.exe").c_str());
+         program->Form().Command1_Click();
+       }},
+      {"browse", "#32770", [&] { Choose(menu_keys::kBrowse); }},
+      {"colour", "#32770", [&] { Choose(menu_keys::kColors, 0); }},
+      {"aliases", "VellCmdLineDialog", [&] { Choose(menu_keys::kDefineAliases); }},
+      {"about", "VellCmdLineDialog", [&] { Choose(menu_keys::kAbout); }},
+  };
+  for (const Case& c : cases) {
+    HWND owner = nullptr;
+    {
+      Helper close([&] {
+        HWND dialog = nullptr;
+        if (!WaitUntil([&] { return (dialog = FindWindowOf(GetCurrentProcessId(), c.windowClass)); }))
+          return;
+        owner = GetWindow(dialog, GW_OWNER);
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
+      });
+      c.open();
+    }
+    EXPECT_EQ(owner, Strip()) << c.name;
+  }
+}
+
 TEST_F(CmdLineWindowTest, colors_chosenColourAndDefaultsAreStored) {
   Start();
   // The colour dialog starts from dlg1's colour; OK keeps it.

@@ -55,8 +55,10 @@ class ProgramFixture : public testing::Test {
     instance = std::make_unique<RecordingInstance>();
     hotkey = std::make_unique<Win32GlobalHotkey>();
     services.emplace(Services{shell, store, files, msgbox, dialog, *instance, screen, *hotkey});
-    program = std::make_unique<Program>(*services, instance->Window());
+    program = std::make_unique<Program>(*services);
     shell.SetWindow(Strip());
+    msgbox.SetWindow(Strip());
+    dialog.SetWindow(Strip());
     hotkey->SetWindow(Strip());
     instance->OnActivate([this] { program->Form().Activate(); });
     program->Start();

@@ -3,8 +3,9 @@
 #include "menu/menuholder.h"
 #include "platform/win32/AboutWindow.h"
 #include "platform/win32/AssociationsWindow.h"
+#include "platform/win32/ModalWindow.h"
 
-MenuWindow::MenuWindow(HWND owner) : owner_(owner), menu_(CreatePopupMenu()) {
+MenuWindow::MenuWindow() : menu_(CreatePopupMenu()) {
   Add(menu_.get(), menuholder::Tree());
 }
 
@@ -46,7 +47,9 @@ void MenuWindow::SetOnTopChecked(bool checked) {
 }
 
 std::unique_ptr<AssociationsView> MenuWindow::CreateAssociations() {
-  return std::make_unique<AssociationsWindow>(owner_);
+  return std::make_unique<AssociationsWindow>(ModalOwner(strip_));
 }
 
-void MenuWindow::ShowAbout(const frmabout& about) { AboutWindow(owner_, about).ShowModal(); }
+void MenuWindow::ShowAbout(const frmabout& about) {
+  AboutWindow(ModalOwner(strip_), about).ShowModal();
+}

@@ -15,9 +15,10 @@ class MenuWindow : public MenuView {
   // The item at row r of the menu table has the command id r + 1.
   static constexpr int kFirstId = 1;
 
-  // owner: the hidden window that owns the dialogs, keeping them off the task bar.
-  explicit MenuWindow(HWND owner);
+  MenuWindow();
   void Bind(menuholder& holder) { holder_ = &holder; }
+  // The strip, which owns the windows the menu opens.
+  void SetWindow(HWND strip) { strip_ = strip; }
   HMENU Menu() const { return menu_.get(); }
 
   // Pops the menu up at the pointer; the chosen command has run when this returns.
@@ -30,7 +31,7 @@ class MenuWindow : public MenuView {
  private:
   static void Add(HMENU menu, const std::vector<MenuEntry>& entries);
 
-  HWND owner_;
+  HWND strip_ = nullptr;
   MenuHandle menu_;
   menuholder* holder_ = nullptr;
 };

@@ -39,6 +39,10 @@ std::vector<HWND> OtherWindows(HWND self) {
 
 }  // namespace
 
+HWND ModalOwner(HWND strip) {
+  return !strip || IsWindowEnabled(strip) ? strip : GetLastActivePopup(strip);
+}
+
 ModalWindow::ModalWindow(HWND owner, const char* caption, float clientWidth, float clientHeight) {
   const HINSTANCE instance = GetModuleHandleA(nullptr);
   RegisterOnce(instance, WindowProc);

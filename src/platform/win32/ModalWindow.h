@@ -5,6 +5,11 @@
 #include "platform/Geometry.h"
 #include "platform/win32/Handle.h"
 
+// The window a new modal window of the program belongs to: the strip, or the modal window that
+// has disabled it, which the new one must disable in turn. Owned so, every window of the program
+// stays above a topmost strip.
+HWND ModalOwner(HWND strip);
+
 // A fixed-size window with a close box only, laid out in twips, shown modally: the program's
 // other windows take no input until it closes. The session's end is not its business: the strip
 // is asked too, and the strip's close path saves what an open editor holds first.
@@ -16,7 +21,7 @@ class ModalWindow {
   HWND hwnd() const { return window_.get(); }
 
  protected:
-  // Created hidden and owned by owner, so that it is not on the task bar.
+  // Created hidden and owned by owner (ModalOwner), which keeps it off the task bar.
   ModalWindow(HWND owner, const char* caption, float clientWidth, float clientHeight);
   HWND AddControl(const char* windowClass, const char* text, DWORD style, const Rect& twips, int id,
                   DWORD exStyle = 0);

@@ -1,8 +1,8 @@
 #include "platform/win32/Program.h"
 
-Program::Program(const Services& services, HWND owner)
-    : menu_(owner), window_(menu_), form_(window_, menu_, services) {
+Program::Program(const Services& services) : window_(menu_), form_(window_, menu_, services) {
   window_.Bind(&form_);
+  menu_.SetWindow(window_.hwnd());
   menu_.Bind(form_.Menu());
 }
 

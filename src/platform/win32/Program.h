@@ -7,8 +7,7 @@
 // The program's windows wired to the core: the command window, menuholder and their handlers.
 class Program {
  public:
-  // owner: the hidden window that owns the program's dialogs.
-  Program(const Services& services, HWND owner);
+  explicit Program(const Services& services);
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;

@@ -2,6 +2,8 @@
 
 #include <commdlg.h>
 
+#include "platform/win32/ModalWindow.h"
+
 std::string Win32CommonDialog::FilterForDialog(const std::string& filter) {
   std::string converted = filter;
   for (char& c : converted)
@@ -18,7 +20,7 @@ std::optional<std::string> Win32CommonDialog::ShowOpen(const std::string& filter
   initialFile.copy(file.data(), file.size() - 1);
   OPENFILENAMEA ofn{};
   ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = GetActiveWindow();
+  ofn.hwndOwner = ModalOwner(strip_);
   ofn.lpstrFilter = filters.c_str();
   ofn.nFilterIndex = 1;
   ofn.lpstrFile = file.data();
@@ -32,7 +34,7 @@ std::optional<std::string> Win32CommonDialog::ShowOpen(const std::string& filter
 std::optional<std::uint32_t> Win32CommonDialog::ShowColor(std::uint32_t initial) {
   CHOOSECOLORA cc{};
   cc.lStructSize = sizeof cc;
-  cc.hwndOwner = GetActiveWindow();
+  cc.hwndOwner = ModalOwner(strip_);
   cc.rgbResult = initial & 0x00FFFFFF;
   cc.lpCustColors = custom_;
   cc.Flags = CC_RGBINIT | CC_ANYCOLOR;

@@ -8,9 +8,8 @@
 #include "platform/win32/Handle.h"
 
 // One instance per user session. A named mutex tells a second start that one is running; the
-// running instance presents the application title on a hidden top-level window of its own,
-// which also owns the program's dialogs so that they stay off the task bar. A second start
-// that finds this window asks it to activate the program.
+// running instance presents the application title on a hidden top-level window of its own. A
+// second start that finds this window asks it to activate the program.
 class Win32Instance : public Instance {
  public:
   Win32Instance();

@@ -29,8 +29,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Win32GlobalHotkey hotkey;
   const Services services{shell, store, files, msgbox, dialog, instance, screen, hotkey};
 
-  Program program(services, instance.Window());
+  Program program(services);
+  // Every window the program opens belongs to the strip.
   shell.SetWindow(program.Window().hwnd());
+  msgbox.SetWindow(program.Window().hwnd());
+  dialog.SetWindow(program.Window().hwnd());
   hotkey.SetWindow(program.Window().hwnd());
   instance.OnActivate([&program] { program.Form().Activate(); });
   program.Start();
