@@ -42,6 +42,7 @@ void Associations::Command1_Click() {
   table_.AliasTargets.push_back(target);
   list_.push_back({name, table_.Count()});
   view_.ListAdd(name);
+  saved_ = false;
   view_.SetText(0, std::string());
   view_.SetText(1, std::string());
 }
@@ -58,6 +59,7 @@ void Associations::List1_DblClick() {
   RebuildTable();
   FillList();
   removed_ = true;
+  saved_ = false;
 }
 
 void Associations::RebuildTable() {
@@ -87,6 +89,12 @@ void Associations::Command2_Click() {
 void Associations::Form_QueryUnload() {
   if (unloaded_) return;
   unloaded_ = true;
+  Save();
+}
+
+void Associations::Save() {
+  if (saved_) return;
+  saved_ = true;
   if ((!list_.empty() || removed_) && !SaveAliases(table_, files_))
     Tell("The aliases could not be saved to " + files_.PathOf(kAliasesFile) + ".");
 }

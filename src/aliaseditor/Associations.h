@@ -51,6 +51,9 @@ class Associations {
   void Command2_Click();
   // Saves the aliases; runs once per opening, whichever close comes first.
   void Form_QueryUnload();
+  // Saves the aliases and stays open (the session's end may yet be cancelled); the close saves
+  // again only when an alias was added or removed since.
+  void Save();
 
  private:
   // Rebuilds the table from the list, in list order, through each entry's item data.
@@ -67,4 +70,5 @@ class Associations {
   // A removal the user confirmed in this opening: an emptied list is then saved too.
   bool removed_ = false;
   bool unloaded_ = false;
+  bool saved_ = false;  // nothing was added or removed since the last save
 };

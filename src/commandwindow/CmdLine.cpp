@@ -240,8 +240,20 @@ void CmdLine::Form_QueryUnload() {
   if (ending_) return;
   ending_ = true;
   menu_.UnloadWindows();
-  if (HistorySetting != 1) SaveHistory();
+  if (HistorySetting != 1 && !HistorySavedForSession()) SaveHistory();
   services_.instance.EndNow();
+}
+
+void CmdLine::Form_QueryEndSession() {
+  if (ending_) return;
+  menu_.SaveWindows();
+  if (HistorySetting == 1 || HistorySavedForSession()) return;
+  SaveHistory();
+  sessionSaved_ = HistoryText(Text1.List());
+}
+
+bool CmdLine::HistorySavedForSession() const {
+  return sessionSaved_ && *sessionSaved_ == HistoryText(Text1.List());
 }
 
 void CmdLine::End() {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "commandwindow/CommandBox.h"
 #include "data/AliasTable.h"
@@ -58,6 +60,9 @@ class CmdLine : public MenuOwner {
   void Form_MouseDown(int Button);
   // The close path of every way the program ends: saves the history and ends the program.
   void Form_QueryUnload();
+  // The session is ending and may yet be cancelled: saves what the close path saves, and the
+  // program runs on. The close that follows when the session does end writes only what changed.
+  void Form_QueryEndSession();
   // A system move that went on after Command2_MouseDown returned has ended.
   void MoveEnded();
   // The user called the strip from the keyboard (a second start, the hotkey): it comes to the
@@ -67,6 +72,8 @@ class CmdLine : public MenuOwner {
  private:
   void ExecuteCommand();
   void SaveHistory();
+  // The list is as the session's save wrote it (or failed to, and said so).
+  bool HistorySavedForSession() const;
   void RestoreGeometry();
   void KeepReachable(Rect& window, const Rect& designed);
   void WriteGeometry(bool withSize);
@@ -85,4 +92,5 @@ class CmdLine : public MenuOwner {
   // No lock could be had: another instance may be writing history.cfg too.
   bool shared_ = false;
   bool ending_ = false;
+  std::optional<std::string> sessionSaved_;  // the list's text that the session's save wrote
 };

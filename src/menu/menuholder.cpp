@@ -62,6 +62,10 @@ void menuholder::UnloadWindows() {
   if (openEditor_) openEditor_->Form_QueryUnload();
 }
 
+void menuholder::SaveWindows() {
+  if (openEditor_) openEditor_->Save();
+}
+
 void menuholder::mnuontop_Click() {
   form_.SetTopmost(!onTop_);
   SetOnTopChecked(!onTop_);

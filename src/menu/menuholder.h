@@ -60,6 +60,8 @@ class menuholder {
 
   // The program is ending: a window that holds the user's edits runs its close path first.
   void UnloadWindows();
+  // The session is ending and may yet be cancelled: such a window saves and stays open.
+  void SaveWindows();
 
  private:
   MenuOwner& form_;

@@ -476,6 +476,57 @@ TEST(FormQueryUnload, theOpenAliasEditorSavesFirstAndOnce) {
   EXPECT_EQ(p.instance.ended, 1);
 }
 
+// The session's end may be cancelled after its save: the program runs on, and the end that
+// comes later writes only what changed since, so a failure is said once.
+TEST(FormQueryEndSession, savesRunsOnAndTheEndWritesWhatChangedSince) {
+  Started p;
+  p.Run("a");
+  p.form.Form_QueryEndSession();
+  EXPECT_EQ(p.files.Get("history.cfg"), "a\r\n");
+  EXPECT_EQ(p.instance.ended, 0);
+  p.Run("b");
+  p.form.Form_QueryEndSession();
+  p.files.failReplace = true;
+  p.form.Form_QueryEndSession();
+  p.form.Form_QueryUnload();
+  EXPECT_EQ(p.files.Get("history.cfg"), "a\r\nb\r\n");
+  EXPECT_EQ(p.files.replaced.size(), 2u);
+  EXPECT_TRUE(p.msgbox.shown.empty());
+  EXPECT_EQ(p.instance.ended, 1);
+
+  Started q;
+  q.Run("a");
+  q.files.failReplace = true;
+  q.form.Form_QueryEndSession();
+  q.form.Form_QueryUnload();
+  EXPECT_EQ(q.msgbox.shown.size(), 1u);
+  EXPECT_EQ(q.instance.ended, 1);
+}
+
+// An open alias editor saves and stays open; its close saves again what was added since.
+TEST(FormQueryEndSession, theOpenAliasEditorSavesAndStaysOpen) {
+  Started p("np`notepad\r\n");
+  std::optional<std::string> atSessionSave;
+  p.menuView.editorUser = [&](Associations& editor, FakeAssociationsView& view) {
+    view.texts[0] = "ed";
+    view.texts[1] = "editor.exe";
+    editor.Command1_Click();
+    p.form.Form_QueryEndSession();
+    atSessionSave = p.files.Get("aliases.cfg");
+    p.form.Form_QueryEndSession();
+    view.texts[0] = "x";
+    view.texts[1] = "x.exe";
+    editor.Command1_Click();
+  };
+  p.form.Menu().mnualias_Click();
+  EXPECT_EQ(atSessionSave, "np`notepad\r\ned`editor.exe\r\n");
+  EXPECT_EQ(p.files.Get("aliases.cfg"), "np`notepad\r\ned`editor.exe\r\nx`x.exe\r\n");
+  EXPECT_EQ(p.files.replaced,
+            (std::vector<std::string>{"C:\\Vell\\aliases.cfg", "C:\\Vell\\history.cfg",
+                                      "C:\\Vell\\aliases.cfg"}));
+  EXPECT_EQ(p.instance.ended, 0);
+}
+
 TEST(FormQueryUnload, noHistoryFileGetsTheCommandsOfThisRun) {
   Started p;
   for (const char* line : {"b", "a", "b"}) p.Run(line);

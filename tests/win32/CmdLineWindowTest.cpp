@@ -420,6 +420,24 @@ TEST_F(CmdLineWindowTest, closeRequests_takeTheClosePathOnce) {
   }
 }
 
+// A cancelled end of the session leaves the strip running with the history saved; the end
+// that comes later saves what ran in between.
+TEST_F(CmdLineWindowTest, cancelledSessionEnd_savesAndRunsOn) {
+  Start();
+  const std::string first = MarkerLine(dir / "first.txt");
+  const std::string second = MarkerLine(dir / "second.txt");
+  Enter(first);
+  SendMessageA(Strip(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+  SendMessageA(Strip(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+  EXPECT_EQ(instance->ends, 0);
+  EXPECT_EQ(ReadBytes(dir / "history.cfg"), first + "\r\n");
+  Enter(second);
+  SendMessageA(Strip(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+  SendMessageA(Strip(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  EXPECT_EQ(instance->ends, 1);
+  EXPECT_EQ(ReadBytes(dir / "history.cfg"), first + "\r\n" + second + "\r\n");
+}
+
 // The hotkey's setting at start-up: registered, or one message and none.
 TEST_F(CmdLineWindowTest, hotkey_registeredOrSaidOnce) {
   struct Case {

@@ -414,11 +414,13 @@ LRESULT CmdLineWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       form_->Form_QueryUnload();
       return 0;
+    // The session's end can still be cancelled when it asks: the program saves and runs on, and
+    // ends when the end is confirmed.
     case WM_QUERYENDSESSION:
-      form_->Form_QueryUnload();
+      form_->Form_QueryEndSession();
       return TRUE;
     case WM_ENDSESSION:
-      if (wParam) form_->Form_QueryUnload();  // FALSE: the session's end was cancelled
+      if (wParam) form_->Form_QueryUnload();
       return 0;
   }
   return DefWindowProcA(hwnd(), message, wParam, lParam);
