@@ -64,6 +64,9 @@ class FakeFiles : public Files {
   std::string PathOf(std::string_view name) const override {
     return "C:\\Vell\\" + std::string(name);
   }
+  std::string ShippedPathOf(std::string_view name) const override {
+    return shippedFolder + std::string(name);
+  }
   bool IsFile(const std::string& path) override { return files.count(path) != 0; }
   std::optional<std::string> Read(const std::string& path) override {
     reads.push_back(path);
@@ -87,6 +90,7 @@ class FakeFiles : public Files {
 
   std::map<std::string, std::string> files;
   std::set<std::string> unreadable;
+  std::string shippedFolder = "C:\\Vell\\";  // where the program is
   std::vector<std::string> reads;
   std::vector<std::string> replaced;
   bool failReplace = false;

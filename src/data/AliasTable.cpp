@@ -19,7 +19,7 @@ std::string_view AliasTable::ResolveAlias(std::string_view text) const {
 }
 
 bool LoadAliases(AliasTable& table, Files& files) {
-  const std::string path = files.PathOf(kAliasesFile);
+  const std::string path = files.ReadPathOf(kAliasesFile);
   table.Unloaded = std::string();
   if (!files.IsFile(path)) {
     table.Reset(1);

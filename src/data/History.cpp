@@ -133,7 +133,7 @@ void History::Clear() {
 namespace {
 
 bool LoadLines(History& list, Files& files, const char* name, bool skipPresent) {
-  const std::string path = files.PathOf(name);
+  const std::string path = files.ReadPathOf(name);
   if (!files.IsFile(path)) return true;
   auto bytes = files.Read(path);
   if (!bytes) return false;

@@ -45,6 +45,37 @@ TEST(Startup, readsTheSettingsInOrderThenAliasesThenHistory) {
   EXPECT_TRUE(p.store.writes.empty());
 }
 
+// The program's folder cannot be written, so its files are elsewhere: each file is read from
+// beside the program until the user has a copy of it, and written to the user's folder only.
+TEST(Startup, readsTheCopyBesideTheProgramUntilTheUserHasOne) {
+  const struct {
+    const char* name;
+    bool userCopies;
+    const char* target;
+    std::vector<std::string> list;
+  } cases[] = {
+      {"shipped only", false, "shipped.exe", {"shipped history", "shipped entry"}},
+      {"the user's copies", true, "mine.exe", {"my history", "my entry"}},
+  };
+  for (const auto& c : cases) {
+    FakeProgram p;
+    p.files.shippedFolder = "D:\\Share\\";
+    p.files.files["D:\\Share\\aliases.cfg"] = "a`shipped.exe\r\n";
+    p.files.files["D:\\Share\\history.cfg"] = "shipped history\r\n";
+    p.files.files["D:\\Share\\permhist.cfg"] = "shipped entry\r\n";
+    if (c.userCopies) {
+      p.files.Put("aliases.cfg", "a`mine.exe\r\n");
+      p.files.Put("history.cfg", "my history\r\n");
+      p.files.Put("permhist.cfg", "my entry\r\n");
+    }
+    p.form.Form_Load();
+    EXPECT_EQ(p.form.Aliases().ResolveAlias("a"), c.target) << c.name;
+    EXPECT_EQ(p.view.list, c.list) << c.name;
+    p.form.Form_QueryUnload();
+    EXPECT_EQ(p.files.replaced, std::vector<std::string>{"C:\\Vell\\history.cfg"}) << c.name;
+  }
+}
+
 TEST(Startup, firstRunCentresTheDesignedWindowNotOnTop) {
   FakeProgram p;
   p.form.Form_Load();

@@ -187,6 +187,8 @@ TEST_F(PosixFilesTest, aFailedReplaceLeavesTheOldFileWhole) {
 
 TEST_F(PosixFilesTest, programDirectoryIsBesideTheExecutableWhenWritable) {
   EXPECT_EQ(PosixFiles::ProgramDirectory(dir_.string(), "/config"), dir_.string());
+  EXPECT_EQ(PosixFiles("/config/VellCmdLine", "/opt/vell").ShippedPathOf("aliases.cfg"),
+            "/opt/vell/aliases.cfg");
   EXPECT_EQ(PosixFiles::ProgramDirectory((dir_ / "missing").string(), "/config"),
             "/config/VellCmdLine");
 }

@@ -53,15 +53,15 @@ class ProgramTest : public testing::Test {
     PostMessageA(edit, WM_KEYUP, VK_RETURN, 0xC01C0001);
   }
 
-  // Runs a marker line in the started program, then EXIT; returns the line once the program
-  // has ended, as it did, with code 0.
-  std::string RunLineThenExit(RunningProgram& program) {
+  // Runs a marker line in the started program, then EXIT (or the given line); returns the line
+  // once the program has ended, as it did, with code 0.
+  std::string RunLineThenExit(RunningProgram& program, const std::string& exit = "EXIT") {
     HWND strip = nullptr;
     EXPECT_TRUE(WaitUntil([&] { return (strip = program.Strip()); }));
     const std::string line = MarkerLine(dir / "ran.txt");
     Enter(strip, line);
     EXPECT_TRUE(WaitUntil([&] { return ReadBytes(dir / "ran.txt") == "ran"; }));
-    Enter(strip, "EXIT");
+    Enter(strip, exit);
     EXPECT_TRUE(WaitUntil([&] { return program.Ended(); }));
     EXPECT_EQ(program.ExitCode(), 0u);
     return line;
@@ -121,7 +121,8 @@ TEST_F(ProgramTest, exitTyped_writesTheHistoryAndEnds) {
 }
 
 // An installed copy: the exe's folder is one the user cannot write, so the files live in
-// %APPDATA%\VellCmdLine, which the program creates.
+// %APPDATA%\VellCmdLine, which the program creates. The aliases and the permanent history that
+// came beside the exe are read while the user has no copies of them.
 TEST_F(ProgramTest, readOnlyFolder_keepsTheFilesInAppData) {
   const std::string folder = ReadOnlyFolder();
   if (folder.empty())
@@ -138,9 +139,10 @@ TEST_F(ProgramTest, readOnlyFolder_keepsTheFilesInAppData) {
   ASSERT_EQ(GetFileAttributesA(files.c_str()), INVALID_FILE_ATTRIBUTES) << files;
 
   RunningProgram program(folder + "\\VellCmdLine.exe");
-  const std::string line = RunLineThenExit(program);
-  EXPECT_EQ(ReadBytes(files + "\\history.cfg"), line + "\r\n");
-  EXPECT_EQ(NamesIn(folder), std::vector<std::string>{"VellCmdLine.exe"});
+  const std::string line = RunLineThenExit(program, "bye");  // the shipped alias of EXIT
+  EXPECT_EQ(ReadBytes(files + "\\history.cfg"), "shipped entry\r\n" + line + "\r\n");
+  EXPECT_EQ(NamesIn(folder),
+            (std::vector<std::string>{"VellCmdLine.exe", "aliases.cfg", "permhist.cfg"}));
 }
 
 }  // namespace

@@ -38,6 +38,8 @@ TEST(Win32Files, IsFile_ordinaryFilesOnly) {
 TEST(Win32Files, PathOf_joinsWithBackslash) {
   EXPECT_EQ(Win32Files("C:\\vell").PathOf("history.cfg"), "C:\\vell\\history.cfg");
   EXPECT_EQ(Win32Files("C:\\").PathOf("history.cfg"), "C:\\history.cfg");
+  EXPECT_EQ(Win32Files("C:\\vell", "D:\\share").ShippedPathOf("aliases.cfg"),
+            "D:\\share\\aliases.cfg");
 }
 
 TEST(Win32Files, Replace_writesBytesUnchangedAndLeavesNoTemporaryFile) {

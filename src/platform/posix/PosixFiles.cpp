@@ -92,6 +92,10 @@ std::string PosixFiles::PathOf(std::string_view name) const {
   return path;
 }
 
+std::string PosixFiles::ShippedPathOf(std::string_view name) const {
+  return PosixFiles(shipped_).PathOf(name);
+}
+
 bool PosixFiles::IsFile(const std::string& path) {
   struct stat info;
   return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);

@@ -7,7 +7,10 @@
 // The program's files on a POSIX file system, in one directory.
 class PosixFiles : public Files {
  public:
-  explicit PosixFiles(std::string directory) : directory_(std::move(directory)) {}
+  explicit PosixFiles(std::string directory) : PosixFiles(directory, directory) {}
+  // shipped: the executable's folder, where copies of the files may have come with the program.
+  PosixFiles(std::string directory, std::string shipped)
+      : directory_(std::move(directory)), shipped_(std::move(shipped)) {}
   // Where aliases.cfg and the history files live: the executable's folder when it is writable
   // (a portable copy keeps its files beside it), otherwise <configDirectory>/VellCmdLine.
   // Nothing is created here: a second start must not write anything.
@@ -15,6 +18,7 @@ class PosixFiles : public Files {
                                       const std::string& configDirectory);
 
   std::string PathOf(std::string_view name) const override;
+  std::string ShippedPathOf(std::string_view name) const override;
   bool IsFile(const std::string& path) override;
   std::optional<std::string> Read(const std::string& path) override;
   // A symbolic link stays a link: the file at the end of its chain is what gets replaced.
@@ -33,4 +37,5 @@ class PosixFiles : public Files {
 
  private:
   std::string directory_;
+  std::string shipped_;
 };

@@ -14,16 +14,16 @@ std::string Bytes(const QString& path) { return QFile::encodeName(path).toStdStr
 ProgramFolders ProgramFolders::OfUser() {
   const std::string config =
       Bytes(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-  return {PosixFiles::ProgramDirectory(Bytes(QCoreApplication::applicationDirPath()), config),
-          Bytes(QDir::homePath()), config,
-          Bytes(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))};
+  const std::string executable = Bytes(QCoreApplication::applicationDirPath());
+  return {PosixFiles::ProgramDirectory(executable, config), Bytes(QDir::homePath()), config,
+          Bytes(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)), executable};
 }
 
 Program::Program(const ProgramFolders& folders, std::function<void()> end)
     : directory_(folders.program),
       shell_(folders.home),
       store_(QFile::decodeName(folders.config.c_str())),
-      files_(folders.program),
+      files_(folders.program, folders.executable.empty() ? folders.program : folders.executable),
       menu_(&window_),
       instance_(
           folders.runtime, folders.config, [this] { form_.Activate(); },

@@ -22,6 +22,9 @@ struct ProgramFolders {
   std::string home;     // where started programs run
   std::string config;   // the user's configuration directory, which holds the settings
   std::string runtime;  // the instance lock and socket; empty when there is none
+  // The executable's folder, where copies of the files may have come with the program; the
+  // program folder when empty.
+  std::string executable;
 
   // The user's, from Qt's standard locations.
   static ProgramFolders OfUser();

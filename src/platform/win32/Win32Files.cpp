@@ -26,18 +26,6 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
   return true;
 }
 
-std::string ExeDirectory() {
-  std::string path(MAX_PATH, '\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      return DirectoryOf(path);
-    }
-    path.resize(path.size() * 2);
-  }
-}
-
 // Whether this user may create, write and delete files in the folder, as Replace does. The
 // probe deletes itself when closed, so nothing stays behind even if the program dies here.
 bool CanWriteIn(const std::string& directory) {
@@ -68,11 +56,27 @@ std::string Win32Files::ProgramDirectory(const std::string& exeDirectory,
   return Win32Files(appDataDirectory).PathOf(kApplicationName);
 }
 
+std::string Win32Files::ExeDirectory() {
+  std::string path(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      return DirectoryOf(path);
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
 std::string Win32Files::PathOf(std::string_view name) const {
   std::string path = directory_;
   if (path.empty() || (path.back() != '\\' && path.back() != '/')) path += '\\';
   path += name;
   return path;
+}
+
+std::string Win32Files::ShippedPathOf(std::string_view name) const {
+  return Win32Files(shipped_).PathOf(name);
 }
 
 bool Win32Files::IsFile(const std::string& path) {

@@ -21,7 +21,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Win32Instance instance;
   RegistryStore store;
   const std::string directory = Win32Files::ProgramDirectory();
-  Win32Files files(directory);
+  Win32Files files(directory, Win32Files::ExeDirectory());
   Win32MsgBox msgbox;
   Win32CommonDialog dialog;
   Win32Screen screen;
