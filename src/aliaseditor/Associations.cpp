@@ -62,6 +62,12 @@ void Associations::List1_DblClick() {
   saved_ = false;
 }
 
+bool Associations::List1_KeyDown(int KeyCode, int Shift) {
+  if (KeyCode != vbKeyDelete || Shift != 0) return false;
+  List1_DblClick();
+  return true;
+}
+
 void Associations::RebuildTable() {
   // Copied out first, so that no row is read after it has been overwritten.
   std::vector<std::string> names, targets;

@@ -47,6 +47,9 @@ class Associations {
   void Form_Load();
   void List1_Click();
   void List1_DblClick();
+  // A key pressed in List1: Delete removes the selected alias as a double-click does, with the
+  // same question. True when the key was handled here.
+  bool List1_KeyDown(int KeyCode, int Shift);
   void Command1_Click();
   void Command2_Click();
   // Saves the aliases; runs once per opening, whichever close comes first.

@@ -28,3 +28,7 @@ inline std::vector<std::string_view> TabOrder(std::span<const Control> controls)
   for (const Control* control : stops) names.push_back(control->Name);
   return names;
 }
+
+// Escape, in any control of one of the program's dialogs (the alias editor, About), closes it
+// as its close box does.
+inline bool ClosesDialog(int KeyCode, int Shift) { return KeyCode == vbKeyEscape && Shift == 0; }

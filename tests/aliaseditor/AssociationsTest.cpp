@@ -125,6 +125,34 @@ TEST(Associations, aDoubleClickWithNothingSelectedAsksNothing) {
   EXPECT_EQ(e.TableRows(), (Rows{{"a", "1"}}));
 }
 
+// Delete in the list removes the selected alias as a double-click does, after the same
+// question; other keys and Delete with a modifier stay the list's own. Escape closes a dialog.
+TEST(Associations, deleteInTheListRemovesAsADoubleClickDoes) {
+  const struct {
+    int key, shift;
+    bool handled;
+  } cases[] = {{vbKeyDelete, 0, true},
+               {vbKeyDelete, vbShiftMask, false},
+               {vbKeyDelete, vbCtrlMask, false},
+               {vbKeyEscape, 0, false},
+               {'A', 0, false}};
+  for (const auto& c : cases) {
+    Editor e("a`1\r\nb`2\r\n");
+    bool handled = false;
+    e.Open([&](Associations& form, FakeAssociationsView& view) {
+      view.index = 0;
+      handled = form.List1_KeyDown(c.key, c.shift);
+    });
+    EXPECT_EQ(handled, c.handled) << c.key << " " << c.shift;
+    const std::vector<std::string> asked{"Are you sure you wish to remove this alias?"};
+    EXPECT_EQ(e.msgbox.Texts(), c.handled ? asked : std::vector<std::string>{}) << c.key;
+    EXPECT_EQ(e.TableRows(), (c.handled ? Rows{{"b", "2"}} : Rows{{"a", "1"}, {"b", "2"}})) << c.key;
+  }
+  EXPECT_TRUE(ClosesDialog(vbKeyEscape, 0));
+  EXPECT_FALSE(ClosesDialog(vbKeyEscape, vbShiftMask));
+  EXPECT_FALSE(ClosesDialog(vbKeyDelete, 0));
+}
+
 TEST(Associations, removingEveryAliasEmptiesTheFile) {
   Editor e("a`1\r\nb`2\r\n");
   e.Open([](Associations& form, FakeAssociationsView& view) {

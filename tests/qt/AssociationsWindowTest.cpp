@@ -69,9 +69,8 @@ class AssociationsWindowTest : public QObject {
       order << widget->objectName();
     }
     QCOMPARE(order, (QStringList{"List1", "Text1(0)", "Text1(1)", "Command1", "Command2"}));
-    // Enter and Escape do nothing.
+    // Enter does nothing.
     dialog.show();
-    QTest::keyClick(&dialog, Qt::Key_Escape);
     QTest::keyClick(Box(&dialog, 0), Qt::Key_Return);
     QVERIFY(dialog.isVisible());
   }
@@ -112,6 +111,29 @@ class AssociationsWindowTest : public QObject {
     QCOMPARE(afterRemove, (QStringList{"ed", "ls"}));
     QCOMPARE(browsed, "\"" + h->box.Path("home/big tool") + "\"");
     QCOMPARE(ReadFile(h->ProgramFile("aliases.cfg")), QByteArray("ed`vim\r\nls`%ls -l\r\n"));
+  }
+
+  // Delete in the list removes the selected alias after the double-click's question; Escape
+  // closes the editor as its close box does, and it saves.
+  void keyboard_deleteRemovesAndEscapeCloses() {
+    WriteFile(h->ProgramFile("aliases.cfg"), "a`1\r\nb`2\r\n");
+    h->Start();
+    QString question;
+    bool closed = false;
+    Edit([&](QDialog* dialog) {
+      List1(dialog)->setCurrentRow(0);
+      QTest::keyClick(List1(dialog), Qt::Key_Delete);
+      QTest::keyClick(Box(dialog, 0), Qt::Key_Escape);
+      closed = !dialog->isVisible();
+    }, [&](Answers& answers) {
+      answers.Modal<QMessageBox>([&](QMessageBox* box) {
+        question = box->text();
+        box->button(QMessageBox::Ok)->click();
+      });
+    });
+    QCOMPARE(question, "Are you sure you wish to remove this alias?");
+    QVERIFY(closed);
+    QCOMPARE(ReadFile(h->ProgramFile("aliases.cfg")), QByteArray("b`2\r\n"));
   }
 
   void emptyFields_areRefused() {

@@ -102,15 +102,19 @@ class MenuWindowTest : public QObject {
 
   void about_showsTheBoxModally() {
     QString caption, version;
+    bool closedByEscape = false;
     Choose({"mnuAbout"}, [&](Answers& answers) {
       answers.Modal<QDialog>([&](QDialog* about) {
         caption = about->windowTitle();
         version = about->findChild<QLabel*>("Label1(1)")->text();
+        QTest::keyClick(about, Qt::Key_Escape);
+        closedByEscape = !about->isVisible();
         about->close();
       });
     });
     QCOMPARE(caption, "About...");
     QCOMPARE(version, "Version 2.2");
+    QVERIFY(closedByEscape);
   }
 
   void exit_takesTheClosePath() {
@@ -126,6 +130,8 @@ class MenuWindowTest : public QObject {
     QTest::addColumn<int>("button");
     QTest::addColumn<bool>("opens");
     QTest::newRow("background, right") << "client" << int(Qt::RightButton) << true;
+    QTest::newRow("border, right") << "CmdLine" << int(Qt::RightButton) << true;
+    QTest::newRow("border, middle") << "CmdLine" << int(Qt::MiddleButton) << false;
     QTest::newRow("background, middle") << "client" << int(Qt::MiddleButton) << false;
     QTest::newRow("command list, right") << "Text1List" << int(Qt::RightButton) << false;
     QTest::newRow("menu button, middle") << "Command2" << int(Qt::MiddleButton) << false;
@@ -134,8 +140,9 @@ class MenuWindowTest : public QObject {
     QFETCH(QString, target);
     QFETCH(int, button);
     QFETCH(bool, opens);
-    QWidget* widget = target == "client" ? h->window.findChild<QWidget*>("Text1")->parentWidget()
-                                         : h->window.findChild<QWidget*>(target);
+    QWidget* widget = target == "client"    ? h->window.findChild<QWidget*>("Text1")->parentWidget()
+                      : target == "CmdLine" ? static_cast<QWidget*>(&h->window)
+                                            : h->window.findChild<QWidget*>(target);
     if (target == "Text1List") widget = static_cast<QAbstractItemView*>(widget)->viewport();
     // A menu that opens runs modally inside the press, and the closer ends it from there; one
     // that does not open leaves the press at once.

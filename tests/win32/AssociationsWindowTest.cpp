@@ -93,6 +93,51 @@ TEST_F(AssociationsWindowTest, editor_addsRemovesAndSaves) {
   EXPECT_EQ(program->Form().Aliases().ResolveAlias("np"), "notepad.exe");
 }
 
+// The keyboard: Delete in the list removes the selected alias after the double-click's
+// question, and Escape closes the editor as its close box does (it saves) and closes About.
+TEST_F(AssociationsWindowTest, keyboard_deleteRemovesAndEscapeCloses) {
+  WriteBytes(dir / "aliases.cfg", "a`1\r\nb`2\r\n");
+  Start();
+  std::optional<std::string> question;
+  // Escape in a window, then the close box should the window still be open.
+  auto escape = [](HWND window, HWND focus) {
+    PostMessageA(focus, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    if (WaitUntil([&] { return !IsWindowVisible(window); })) return true;
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    return false;
+  };
+  bool editorClosed = false, aboutClosed = false;
+  {
+    Helper editor([&] {
+      HWND window = nullptr;
+      if (!WaitUntil([&] {
+            return (window = FindWindowOf(GetCurrentProcessId(), "VellCmdLineDialog", "Aliases"));
+          }))
+        return;
+      HWND list = ControlOf(window, "List1");
+      SendMessageA(list, LB_SETCURSEL, 0, 0);
+      PostMessageA(list, WM_KEYDOWN, VK_DELETE, 0x01530001);
+      question = AnswerDialog("Vell Command Line", IDOK);
+      editorClosed = escape(window, ControlOf(window, "Text1(0)"));
+    });
+    Choose(menu_keys::kDefineAliases);
+  }
+  EXPECT_EQ(question, "Are you sure you wish to remove this alias?");
+  EXPECT_TRUE(editorClosed);
+  EXPECT_EQ(ReadBytes(dir / "aliases.cfg"), "b`2\r\n");
+  {
+    Helper about([&] {
+      HWND window = nullptr;
+      if (WaitUntil([&] {
+            return (window = FindWindowOf(GetCurrentProcessId(), "VellCmdLineDialog", "About..."));
+          }))
+        aboutClosed = escape(window, window);
+    });
+    Choose(menu_keys::kAbout);
+  }
+  EXPECT_TRUE(aboutClosed);
+}
+
 // The session ends while the editor is open, whichever of the two windows Windows asks first:
 // the aliases are saved once, then the history, and the program ends once.
 TEST_F(AssociationsWindowTest, editor_sessionEndSavesTheAliasesOnce) {

@@ -325,6 +325,32 @@ TEST_F(CmdLineWindowTest, dialogs_ownedByTheStrip) {
   }
 }
 
+// A real right click on the strip's edge, around the controls, pops the menu up.
+TEST_F(CmdLineWindowTest, rightClickOnTheEdge_popsTheMenu) {
+  Start();
+  RECT window;
+  GetWindowRect(Strip(), &window);
+  POINT client{0, 0};
+  ClientToScreen(Strip(), &client);
+  ASSERT_LT(window.left, client.x);
+  const POINT edge{window.left, (window.top + window.bottom) / 2};
+  ASSERT_EQ(WindowFromPoint(edge), Strip());
+  {
+    Helper chooser([] { ChooseFromPopup(menu_keys::kOnTop); });
+    SetCursorPos(edge.x, edge.y);
+    INPUT click[2] = {};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    SendInput(2, click, sizeof(INPUT));
+    WaitUntil([&] {
+      Pump();
+      return StoredSetting("Ontop") == "True";
+    });
+  }
+  EXPECT_EQ(StoredSetting("Ontop"), "True");
+}
+
 TEST_F(CmdLineWindowTest, colors_chosenColourAndDefaultsAreStored) {
   Start();
   // The colour dialog starts from dlg1's colour; OK keeps it.

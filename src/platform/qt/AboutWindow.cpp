@@ -7,6 +7,7 @@
 #include "about/frmabout.h"
 #include "platform/qt/Banner.h"
 #include "platform/qt/Colors.h"
+#include "platform/qt/DesignedOrder.h"
 #include "platform/qt/Twips.h"
 
 AboutWindow::AboutWindow(const frmabout&, QWidget* owner)
@@ -45,4 +46,8 @@ AboutWindow::AboutWindow(const frmabout&, QWidget* owner)
       label->setPalette(palette);
     }
   }
+}
+
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
+  if (!ClosesDialog(*this, *event)) QDialog::keyPressEvent(event);
 }

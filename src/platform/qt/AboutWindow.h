@@ -9,4 +9,7 @@ class AboutWindow : public QDialog {
   Q_OBJECT
  public:
   AboutWindow(const frmabout& about, QWidget* owner);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 };

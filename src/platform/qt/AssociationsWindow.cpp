@@ -58,6 +58,7 @@ AssociationsWindow::AssociationsWindow(QWidget* owner)
   }
   SetTabOrder(*this, Associations::kControls);
   list1_->setFocus();
+  list1_->installEventFilter(this);
 }
 
 void AssociationsWindow::ListClear() {
@@ -107,14 +108,22 @@ void AssociationsWindow::ShowModal(Associations& form) {
   connect(list1_, &QListWidget::itemDoubleClicked, this, [&form] { form.List1_DblClick(); });
   connect(command1_, &QPushButton::clicked, this, [&form] { form.Command1_Click(); });
   connect(command2_, &QPushButton::clicked, this, [&form] { form.Command2_Click(); });
+  form_ = &form;
   exec();
+  form_ = nullptr;
   disconnect(list1_, nullptr, this, nullptr);
   disconnect(command1_, nullptr, this, nullptr);
   disconnect(command2_, nullptr, this, nullptr);
 }
 
 void AssociationsWindow::keyPressEvent(QKeyEvent* event) {
-  // No cancel button: Escape does not close the window, only its close box does.
-  if (event->key() == Qt::Key_Escape) return event->accept();
-  QDialog::keyPressEvent(event);
+  if (!ClosesDialog(*this, *event)) QDialog::keyPressEvent(event);
+}
+
+bool AssociationsWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != list1_ || event->type() != QEvent::KeyPress || !form_)
+    return QDialog::eventFilter(watched, event);
+  const auto* key = static_cast<QKeyEvent*>(event);
+  const int code = KeyCodeOf(key->key());
+  return code && form_->List1_KeyDown(code, ShiftOf(key->modifiers()));
 }

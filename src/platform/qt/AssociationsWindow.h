@@ -9,7 +9,8 @@
 #include "platform/AssociationsView.h"
 
 // The alias editor window as designed: fixed size, a close box only, every control at its
-// place in twips and in its tab order. Enter and Escape do nothing here.
+// place in twips and in its tab order. Enter does nothing here; Escape closes it as its close box
+// does.
 class AssociationsWindow : public QDialog, public AssociationsView {
   Q_OBJECT
  public:
@@ -27,8 +28,10 @@ class AssociationsWindow : public QDialog, public AssociationsView {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  Associations* form_ = nullptr;
   QListWidget* list1_;
   QLineEdit* text1_[2];
   QLabel* label2_;

@@ -199,8 +199,14 @@ Qt::Edges CmdLineWindow::EdgesAt(const QPoint& position) const {
 
 void CmdLineWindow::mousePressEvent(QMouseEvent* event) {
   if (drag_ == Drag::SystemMove) EndDrag();
+  // The controls cover the client area: the border around it is the strip's background for
+  // the other buttons.
+  if (event->button() != Qt::LeftButton) {
+    if (form_) form_->Form_MouseDown(ButtonCode(event->button()));
+    return;
+  }
   const Qt::Edges edges = EdgesAt(event->position().toPoint());
-  if (event->button() != Qt::LeftButton || !edges) return;
+  if (!edges) return;
   if (windowHandle() && windowHandle()->startSystemResize(edges)) return;
   drag_ = Drag::Resize;
   edges_ = edges;
@@ -262,11 +268,8 @@ bool CmdLineWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == text1_->Edit()) {
     if (type != QEvent::KeyPress || !form_) return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
-    const Qt::KeyboardModifiers modifiers = key->modifiers();
-    const int shift = (modifiers & Qt::ShiftModifier ? vbShiftMask : 0) |
-                      (modifiers & Qt::ControlModifier ? vbCtrlMask : 0) |
-                      (modifiers & Qt::AltModifier ? vbAltMask : 0);
-    return key->key() == Qt::Key_Delete && form_->Text1_KeyDown(vbKeyDelete, shift);
+    return key->key() == Qt::Key_Delete &&
+           form_->Text1_KeyDown(vbKeyDelete, ShiftOf(key->modifiers()));
   }
   if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
       type != QEvent::MouseButtonRelease)

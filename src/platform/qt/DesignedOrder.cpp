@@ -27,3 +27,25 @@ void SetStackingOrder(QWidget& window, std::span<const Control> controls) {
   for (const Control& control : controls | std::views::reverse)
     if (auto* widget = window.findChild<QWidget*>(control.Name)) widget->raise();
 }
+
+int KeyCodeOf(int qtKey) {
+  switch (qtKey) {
+    case Qt::Key_Escape:
+      return vbKeyEscape;
+    case Qt::Key_Delete:
+      return vbKeyDelete;
+  }
+  return 0;
+}
+
+int ShiftOf(Qt::KeyboardModifiers modifiers) {
+  return (modifiers & Qt::ShiftModifier ? vbShiftMask : 0) |
+         (modifiers & Qt::ControlModifier ? vbCtrlMask : 0) |
+         (modifiers & Qt::AltModifier ? vbAltMask : 0);
+}
+
+bool ClosesDialog(QDialog& dialog, const QKeyEvent& key) {
+  if (!ClosesDialog(KeyCodeOf(key.key()), ShiftOf(key.modifiers()))) return false;
+  dialog.close();
+  return true;
+}

@@ -97,6 +97,10 @@ void AssociationsWindow::ShowModal(Associations& form) {
   form_ = nullptr;
 }
 
+bool AssociationsWindow::OnKeyDown(HWND control, int KeyCode, int Shift) {
+  return form_ && control == Control("List1") && form_->List1_KeyDown(KeyCode, Shift);
+}
+
 void AssociationsWindow::OnCommand(int id, int code) {
   if (!form_) return;
   if (id == IdOf("List1") && code == LBN_SELCHANGE) form_->List1_Click();

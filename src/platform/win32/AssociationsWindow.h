@@ -24,6 +24,7 @@ class AssociationsWindow : public AssociationsView, public ModalWindow {
   void ShowModal(Associations& form) override;
 
  private:
+  bool OnKeyDown(HWND control, int KeyCode, int Shift) override;
   void OnCommand(int id, int code) override;
   void OnDrawItem(const DRAWITEMSTRUCT& item) override;
 

@@ -177,11 +177,8 @@ bool CmdLineWindow::PreTranslate(MSG& msg) {
   if (msg.hwnd != hwnd() && !IsChild(hwnd(), msg.hwnd)) return false;
   if (msg.message == WM_KEYDOWN && (msg.hwnd == Text1Edit() || msg.hwnd == Text1List()) &&
       msg.wParam <= 0xFF) {
-    const int shift = (GetKeyState(VK_SHIFT) < 0 ? vbShiftMask : 0) |
-                      (GetKeyState(VK_CONTROL) < 0 ? vbCtrlMask : 0) |
-                      (GetKeyState(VK_MENU) < 0 ? vbAltMask : 0);
     // Virtual-key codes are the handlers' key codes.
-    if (form_ && form_->Text1_KeyDown(static_cast<int>(msg.wParam), shift)) return true;
+    if (form_ && form_->Text1_KeyDown(static_cast<int>(msg.wParam), KeyShift())) return true;
   }
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
     // Win32 would follow the stacking order, which the design reverses: the designed tab order.
@@ -375,6 +372,14 @@ LRESULT CmdLineWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MBUTTONDOWN:
       form_->Form_MouseDown(vbMiddleButton);
       return 0;
+    // The children cover the whole client area: the sizing border around it is the strip's
+    // background for a right click.
+    case WM_NCRBUTTONDOWN:
+      if (wParam >= HTLEFT && wParam <= HTBORDER) {
+        form_->Form_MouseDown(vbRightButton);
+        return 0;
+      }
+      break;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX: {
       // The combo box passes up its edit field's and list's colour requests.

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/Control.h"
+#include "platform/win32/NativeControl.h"
 #include "platform/win32/Twips.h"
 #include "platform/win32/UiFont.h"
 
@@ -84,6 +86,15 @@ void ModalWindow::RunModal() {
       // The program is ending: leave the quit message for the main loop.
       PostQuitMessage(static_cast<int>(msg.wParam));
       break;
+    }
+    if (msg.message == WM_KEYDOWN && msg.wParam <= 0xFF &&
+        (msg.hwnd == hwnd() || IsChild(hwnd(), msg.hwnd))) {
+      const int key = static_cast<int>(msg.wParam);
+      if (ClosesDialog(key, KeyShift())) {
+        closed_ = true;
+        continue;
+      }
+      if (OnKeyDown(msg.hwnd, key, KeyShift())) continue;
     }
     if (IsDialogMessageA(hwnd(), &msg)) continue;
     TranslateMessage(&msg);

@@ -28,6 +28,9 @@ class ModalWindow {
   // Shows the window and runs its messages until it is closed.
   void RunModal();
 
+  // A key pressed in one of the window's controls, before the dialog keys; true when handled.
+  // Virtual-key codes are the handlers' key codes.
+  virtual bool OnKeyDown(HWND /*control*/, int /*KeyCode*/, int /*Shift*/) { return false; }
   virtual void OnCommand(int /*id*/, int /*code*/) {}
   virtual void OnDrawItem(const DRAWITEMSTRUCT& /*item*/) {}
   // A brush for a static control's background, after setting its colours; null for the default.

@@ -5,6 +5,8 @@
 #include <span>
 #include <string_view>
 
+#include "platform/Geometry.h"
+
 // How a designed control is made natively: its window class and styles.
 struct NativeControl {
   const char* Name;
@@ -18,4 +20,11 @@ inline const NativeControl& NativeOf(std::span<const NativeControl> table, std::
   for (const NativeControl& native : table)
     if (name == native.Name) return native;
   return table.front();
+}
+
+// The modifier keys held now, as the key handlers take them.
+inline int KeyShift() {
+  return (GetKeyState(VK_SHIFT) < 0 ? vbShiftMask : 0) |
+         (GetKeyState(VK_CONTROL) < 0 ? vbCtrlMask : 0) |
+         (GetKeyState(VK_MENU) < 0 ? vbAltMask : 0);
 }
