@@ -99,9 +99,17 @@ TEST_F(AssociationsWindowTest, keyboard_deleteRemovesAndEscapeCloses) {
   WriteBytes(dir / "aliases.cfg", "a`1\r\nb`2\r\n");
   Start();
   std::optional<std::string> question;
-  // Escape in a window, then the close box should the window still be open.
-  auto escape = [](HWND window, HWND focus) {
-    PostMessageA(focus, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+  // A key pressed on the keyboard, for the window that has the focus.
+  auto press = [](WORD key) {
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+  };
+  // Escape, then the close box should the window still be open.
+  auto escape = [&](HWND window) {
+    press(VK_ESCAPE);
     if (WaitUntil([&] { return !IsWindowVisible(window); })) return true;
     PostMessageA(window, WM_CLOSE, 0, 0);
     return false;
@@ -114,11 +122,11 @@ TEST_F(AssociationsWindowTest, keyboard_deleteRemovesAndEscapeCloses) {
             return (window = FindWindowOf(GetCurrentProcessId(), "VellCmdLineDialog", "Aliases"));
           }))
         return;
-      HWND list = ControlOf(window, "List1");
-      SendMessageA(list, LB_SETCURSEL, 0, 0);
-      PostMessageA(list, WM_KEYDOWN, VK_DELETE, 0x01530001);
+      // The list has the focus when the editor opens.
+      SendMessageA(ControlOf(window, "List1"), LB_SETCURSEL, 0, 0);
+      press(VK_DELETE);
       question = AnswerDialog("Vell Command Line", IDOK);
-      editorClosed = escape(window, ControlOf(window, "Text1(0)"));
+      editorClosed = escape(window);
     });
     Choose(menu_keys::kDefineAliases);
   }
@@ -131,7 +139,7 @@ TEST_F(AssociationsWindowTest, keyboard_deleteRemovesAndEscapeCloses) {
       if (WaitUntil([&] {
             return (window = FindWindowOf(GetCurrentProcessId(), "VellCmdLineDialog", "About..."));
           }))
-        aboutClosed = escape(window, window);
+        aboutClosed = escape(window);
     });
     Choose(menu_keys::kAbout);
   }

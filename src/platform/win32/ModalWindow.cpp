@@ -78,7 +78,10 @@ void ModalWindow::RunModal() {
   const auto disabled = OtherWindows(hwnd());
   for (HWND other : disabled) EnableWindow(other, FALSE);
   ShowWindow(hwnd(), SW_SHOWNORMAL);
-  SetFocus(GetNextDlgTabItem(hwnd(), nullptr, FALSE));
+  // A window without a control that takes the focus (About) takes it itself: with none, keys
+  // would come as system keys.
+  const HWND first = GetNextDlgTabItem(hwnd(), nullptr, FALSE);
+  SetFocus(first ? first : hwnd());
   MSG msg;
   while (!closed_) {
     const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
