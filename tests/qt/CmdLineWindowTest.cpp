@@ -137,6 +137,21 @@ class CmdLineWindowTest : public QObject {
     QCOMPARE(ReadFile(h->ProgramFile("history.cfg")), history);
   }
 
+  // The files are kept apart from the executable: what came beside it is read while the program
+  // directory has no copy, and saves go to the program directory only.
+  void shippedFiles_areReadUntilTheProgramDirectoryHasCopies() {
+    WriteFile(h->box.Path("exe/permhist.cfg"), "shipped entry\r\n");
+    WriteFile(h->box.Path("exe/aliases.cfg"), "bye`exit\r\n");
+    h->Start();
+    QCOMPARE(h->List()->model()->rowCount(), 1);
+    QCOMPARE(h->List()->model()->index(0, 0).data().toString(), "shipped entry");
+    h->Run("bye");
+    QCOMPARE(h->ends, 1);
+    QCOMPARE(ReadFile(h->ProgramFile("history.cfg")), QByteArray("shipped entry\r\n"));
+    QCOMPARE(QDir(h->box.Path("exe")).entryList(QDir::Files),
+             (QStringList{"aliases.cfg", "permhist.cfg"}));
+  }
+
   // A row shows the start of a long entry only; a click still recalls the whole entry, and it
   // goes back to disk unchanged. Multi-byte characters make the cut fall inside them.
   void longEntry_showsItsStartAndRecallsWhole() {

@@ -9,13 +9,15 @@
 
 #include "platform/qt/Program.h"
 
-// A temporary tree: program directory, home, configuration and runtime directories.
+// A temporary tree: program directory, home, configuration and runtime directories, and the
+// executable's folder.
 struct Sandbox {
   QTemporaryDir root;
   QString Path(const QString& name) const { return root.filePath(name); }
   std::string Bytes(const QString& name) const { return Path(name).toStdString(); }
   Sandbox() {
-    for (const char* name : {"program", "home", "config", "runtime"}) QDir(root.path()).mkdir(name);
+    for (const char* name : {"program", "home", "config", "runtime", "exe"})
+      QDir(root.path()).mkdir(name);
     QFile::setPermissions(Path("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   }
 };
@@ -36,9 +38,9 @@ inline QByteArray ReadFile(const QString& path) {
 struct Harness {
   Sandbox box;
   int ends = 0;
-  Program program{
-      {box.Bytes("program"), box.Bytes("home"), box.Bytes("config"), box.Bytes("runtime")},
-      [this] { ++ends; }};
+  Program program{{box.Bytes("program"), box.Bytes("home"), box.Bytes("config"),
+                   box.Bytes("runtime"), box.Bytes("exe")},
+                  [this] { ++ends; }};
   CmdLineWindow& window = program.Window();
 
   void Start() {
