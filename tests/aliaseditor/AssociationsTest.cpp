@@ -146,7 +146,8 @@ TEST(Associations, deleteInTheListRemovesAsADoubleClickDoes) {
     EXPECT_EQ(handled, c.handled) << c.key << " " << c.shift;
     const std::vector<std::string> asked{"Are you sure you wish to remove this alias?"};
     EXPECT_EQ(e.msgbox.Texts(), c.handled ? asked : std::vector<std::string>{}) << c.key;
-    EXPECT_EQ(e.TableRows(), (c.handled ? Rows{{"b", "2"}} : Rows{{"a", "1"}, {"b", "2"}})) << c.key;
+    EXPECT_EQ(e.TableRows(), (c.handled ? Rows{{"b", "2"}} : Rows{{"a", "1"}, {"b", "2"}}))
+        << c.key;
   }
   EXPECT_TRUE(ClosesDialog(vbKeyEscape, 0));
   EXPECT_FALSE(ClosesDialog(vbKeyEscape, vbShiftMask));

@@ -314,7 +314,8 @@ TEST_F(CmdLineWindowTest, dialogs_ownedByTheStrip) {
     {
       Helper close([&] {
         HWND dialog = nullptr;
-        if (!WaitUntil([&] { return (dialog = FindWindowOf(GetCurrentProcessId(), c.windowClass)); }))
+        if (!WaitUntil(
+                [&] { return (dialog = FindWindowOf(GetCurrentProcessId(), c.windowClass)); }))
           return;
         owner = GetWindow(dialog, GW_OWNER);
         PostMessageA(dialog, WM_CLOSE, 0, 0);

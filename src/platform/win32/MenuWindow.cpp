@@ -5,9 +5,7 @@
 #include "platform/win32/AssociationsWindow.h"
 #include "platform/win32/ModalWindow.h"
 
-MenuWindow::MenuWindow() : menu_(CreatePopupMenu()) {
-  Add(menu_.get(), menuholder::Tree());
-}
+MenuWindow::MenuWindow() : menu_(CreatePopupMenu()) { Add(menu_.get(), menuholder::Tree()); }
 
 void MenuWindow::Add(HMENU menu, const std::vector<MenuEntry>& entries) {
   for (const MenuEntry& entry : entries) {
