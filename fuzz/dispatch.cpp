@@ -3,8 +3,11 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
+
 #include "Check.h"
 #include "Fakes.h"
+#include "commandwindow/Dispatch.h"
 #include "data/TextLines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -20,17 +23,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   p.Run(line);
 
   const std::string typed(TrimSpaces(line));
-  const std::string command(p.form.Aliases().ResolveAlias(typed));
+  const auto call = p.form.Aliases().ResolveAliasCall(typed);
+  const std::string command(call ? call->Target : p.form.Aliases().ResolveAlias(typed));
   const bool builtIn = EqualsUpper(command, "EXIT") || EqualsUpper(command, "BROWSE");
-  CHECK(p.shell.requests.size() == (command.empty() || builtIn ? 0u : 1u));
+  const bool refused = call && !command.empty() && !builtIn &&
+                       AliasArgumentsProblem(FormAliasRequest(command, call->Arguments),
+                                             call->Arguments);
+  CHECK(p.shell.requests.size() == (command.empty() || builtIn || refused ? 0u : 1u));
   CHECK(p.instance.ended == (EqualsUpper(command, "EXIT") ? 1 : 0));
   if (p.shell.requests.size() == 1) {
     const ShellRequest& request = p.shell.requests[0];
     CHECK(request.ShowCommand == 1);
     CHECK(request.InterpreterLine.has_value() == (command.front() == '%'));
     if (request.InterpreterLine) {
-      CHECK(*request.InterpreterLine == command.substr(1));
-      CHECK(request.File == "command" && request.Parameters == " /C " + command.substr(1));
+      CHECK(request.File == "command" && request.Parameters == " /C " + *request.InterpreterLine);
+      if (!call) CHECK(*request.InterpreterLine == command.substr(1));
+    }
+    if (call && command.find("%s", command.front() == '%' ? 1 : 0) == std::string::npos) {
+      // Without a placeholder the arguments follow whatever the target runs, whole.
+      const std::string& tail = request.InterpreterLine ? *request.InterpreterLine
+                                                        : request.Parameters;
+      CHECK(tail.size() >= call->Arguments.size() &&
+            tail.compare(tail.size() - call->Arguments.size(), std::string::npos,
+                         call->Arguments) == 0);
+    } else if (call && (command.rfind("http://", 0) == 0 || command.rfind("mailto:", 0) == 0)) {
+      // Arguments in a URL bring no character that ends it or starts another command.
+      for (const char c : std::string_view("\"' &|;<>^\t\x7f"))
+        CHECK(std::count(request.File.begin(), request.File.end(), c) <=
+              std::count(command.begin(), command.end(), c));
     }
     const bool started = p.shell.result > 32;
     CHECK(p.msgbox.shown.size() - messagesBefore == (started ? 0u : 1u));

@@ -169,7 +169,8 @@ void CmdLine::Command1_Click() { ExecuteCommand(); }
 
 void CmdLine::ExecuteCommand() {
   const std::string typed(TrimSpaces(Text1.Text()));
-  const std::string command(aliases_.ResolveAlias(typed));
+  const auto call = aliases_.ResolveAliasCall(typed);
+  const std::string command(call ? call->Target : aliases_.ResolveAlias(typed));
   if (command.empty()) return;
   if (EqualsUpper(command, "EXIT")) {
     Form_QueryUnload();
@@ -180,7 +181,14 @@ void CmdLine::ExecuteCommand() {
     return;
   }
 
-  const int result = services_.shell.Execute(FormShellRequest(command));
+  const ShellRequest request =
+      call ? FormAliasRequest(command, call->Arguments) : FormShellRequest(command);
+  if (call)
+    if (const auto problem = AliasArgumentsProblem(request, call->Arguments)) {
+      Tell(*problem);
+      return;
+    }
+  const int result = services_.shell.Execute(request);
   if (result <= 32) {
     // The line stays in the box for correcting and joins no history.
     Tell(ShellFailureMessage(result));

@@ -25,6 +25,86 @@ ShellRequest FormShellRequest(std::string_view command) {
   return request;
 }
 
+namespace {
+
+constexpr std::string_view kPlaceholder = "%s";
+
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// "scheme://..." or "mailto:...": the targets whose arguments go into a URL.
+bool IsUrl(std::string_view target) {
+  if (target.size() >= 7 && EqualsUpper(target.substr(0, 7), "MAILTO:")) return true;
+  if (target.empty() || !IsLetter(target.front())) return false;
+  std::size_t end = 1;
+  while (end < target.size() && (IsLetter(target[end]) || IsDigit(target[end]) ||
+                                 target[end] == '+' || target[end] == '-' || target[end] == '.'))
+    ++end;
+  return target.substr(end, 3) == "://";
+}
+
+// Every byte but the unreserved ones as %XX, so that nothing in it ends the URL, starts a new
+// part of it or another command.
+std::string PercentEncoded(std::string_view text) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string encoded;
+  for (const char c : text) {
+    if (IsLetter(c) || IsDigit(c) || c == '-' || c == '.' || c == '_' || c == '~') {
+      encoded += c;
+    } else {
+      const auto byte = static_cast<unsigned char>(c);
+      encoded += '%';
+      encoded += kHex[byte >> 4];
+      encoded += kHex[byte & 15];
+    }
+  }
+  return encoded;
+}
+
+bool EndsWithUpper(std::string_view text, std::string_view upperEnd) {
+  return text.size() >= upperEnd.size() &&
+         EqualsUpper(text.substr(text.size() - upperEnd.size()), upperEnd);
+}
+
+}  // namespace
+
+ShellRequest FormAliasRequest(std::string_view target, std::string_view arguments) {
+  const std::size_t from = target.front() == '%' ? 1 : 0;
+  if (target.find(kPlaceholder, from) == std::string_view::npos) {
+    ShellRequest request = FormShellRequest(target);
+    if (request.InterpreterLine) {
+      *request.InterpreterLine += ' ';
+      *request.InterpreterLine += arguments;
+      request.Parameters = " /C " + *request.InterpreterLine;
+    } else {
+      if (!request.Parameters.empty()) request.Parameters += ' ';
+      request.Parameters += arguments;
+    }
+    return request;
+  }
+  const std::string argument = IsUrl(target) ? PercentEncoded(arguments) : std::string(arguments);
+  std::string command(target.substr(0, from));
+  for (std::size_t at = from;;) {
+    const std::size_t found = target.find(kPlaceholder, at);
+    command += target.substr(at, found - at);
+    if (found == std::string_view::npos) break;
+    command += argument;
+    at = found + kPlaceholder.size();
+  }
+  return FormShellRequest(command);
+}
+
+std::optional<std::string> AliasArgumentsProblem(const ShellRequest& request,
+                                                 std::string_view arguments) {
+  if (request.InterpreterLine ||
+      !(EndsWithUpper(request.File, ".BAT") || EndsWithUpper(request.File, ".CMD")) ||
+      arguments.find_first_of("&|<>^%!") == std::string_view::npos)
+    return std::nullopt;
+  return "This command was not run: a batch file hands its arguments to the command "
+         "interpreter, which would read & | < > ^ % ! in them as commands of its own. Put % "
+         "before the line to give it to the interpreter as it stands.";
+}
+
 std::string ShellFailureMessage(int code) {
   if (code == 2)
     return "This command was not found\r\n\r\nIf you wish to run a DOS system command, preclude "

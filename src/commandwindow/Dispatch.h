@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,6 +10,17 @@
 // goes to the command interpreter, a leading double quote splits the file from its
 // parameters, and any other text is one file name, spaces and all.
 ShellRequest FormShellRequest(std::string_view command);
+
+// The request for an alias called with arguments. Each "%s" of the target (a leading "%" marks
+// the interpreter form and is no placeholder) becomes the arguments, percent-encoded when the
+// target is a URL; a target without one gets them after its own parameters.
+ShellRequest FormAliasRequest(std::string_view target, std::string_view arguments);
+
+// Why a request's file may not get these alias arguments, or nothing when it may: the Windows
+// shell starts a batch file through the command interpreter, which would read some of their
+// characters as commands of its own.
+std::optional<std::string> AliasArgumentsProblem(const ShellRequest& request,
+                                                 std::string_view arguments);
 
 // The message for a shell answer of 32 or less: the command was not run.
 std::string ShellFailureMessage(int code);

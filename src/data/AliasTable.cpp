@@ -18,6 +18,19 @@ std::string_view AliasTable::ResolveAlias(std::string_view text) const {
   return text;
 }
 
+std::optional<AliasTable::Call> AliasTable::ResolveAliasCall(std::string_view line) const {
+  const auto space = line.find(' ');
+  if (space == std::string_view::npos) return std::nullopt;
+  const std::string_view name = line.substr(0, space);
+  std::optional<Call> call;
+  for (std::size_t i = 1; i < AliasNames.size(); ++i) {
+    if (AliasNames[i] == line) return std::nullopt;  // the whole line wins
+    if (!call && AliasNames[i] == name)
+      call = Call{AliasTargets[i], TrimSpaces(line.substr(space + 1))};
+  }
+  return call;
+}
+
 bool LoadAliases(AliasTable& table, Files& files) {
   const std::string path = files.ReadPathOf(kAliasesFile);
   table.Unloaded = std::string();

@@ -29,6 +29,15 @@ class AliasTable {
 
   // The target of the first row whose name equals the text exactly, or else the text.
   std::string_view ResolveAlias(std::string_view text) const;
+
+  // An alias named by a line's first word and given the rest of the line.
+  struct Call {
+    std::string_view Target;
+    std::string_view Arguments;  // trimmed
+  };
+  // The call a trimmed line makes when no alias is named by the whole line, but the text before
+  // its first space is an alias name; otherwise nothing.
+  std::optional<Call> ResolveAliasCall(std::string_view line) const;
 };
 
 // Fills the table from aliases.cfg. False after a bad line, or a file that cannot be read.

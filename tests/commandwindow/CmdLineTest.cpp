@@ -64,8 +64,80 @@ TEST(ExecuteCommand, anAliasRunsItsTargetAndTheHistoryKeepsTheName) {
   EXPECT_EQ(p.shell.requests[1].InterpreterLine, "echo hi");
   EXPECT_EQ(p.shell.requests[2].File, "C:\\My Tools\\q.exe");
   EXPECT_EQ(p.shell.requests[2].Parameters, "-x");
-  EXPECT_EQ(p.shell.requests[3].File, "np readme.txt");
+  EXPECT_EQ(p.shell.requests[3].File, "notepad.exe");
+  EXPECT_EQ(p.shell.requests[3].Parameters, "readme.txt");
   EXPECT_EQ(p.view.list, (std::vector<std::string>{"np", "sh", "q", "np readme.txt"}));
+}
+
+struct CallCase {
+  const char* line;
+  std::string file, parameters;
+  std::optional<std::string> interpreterLine = std::nullopt;
+};
+
+// A line whose first word is an alias name gives the rest to the alias's target.
+TEST(ExecuteCommand, anAliasTakesTheRestOfTheLineAsArguments) {
+  const std::string aliases =
+      "np`notepad.exe\r\n"
+      "ed`C:\\My Tools\\ed.exe\r\n"
+      "q`\"C:\\My Tools\\q.exe\" -x\r\n"
+      "sh`%echo\r\n"
+      "g`https://example.com/search?q=%s&lang=en\r\n"
+      "m`mailto:%s\r\n"
+      "w`notepad %s.txt\r\n"
+      "pc`%s and %s\r\n"
+      "two`\"C:\\t.exe\" %s %s\r\n"
+      "gi`git.exe\r\n"
+      "np x`whole.exe\r\n"
+      "np`second.exe\r\n"
+      "bat`C:\\tools\\b.BAT\r\n";
+  const CallCase cases[] = {
+      {"np", "notepad.exe", ""},
+      {"np notes.txt", "notepad.exe", "notes.txt"},
+      {"np   a  b", "notepad.exe", "a  b"},
+      {"ed notes.txt", "C:\\My Tools\\ed.exe", "notes.txt"},
+      {"q a.txt", "C:\\My Tools\\q.exe", "-x a.txt"},
+      {"sh hi \"there\" & more", "command", " /C echo hi \"there\" & more",
+       "echo hi \"there\" & more"},
+      {"g a&b \"c\";d|e\xc3\xa9%s",
+       "https://example.com/search?q=a%26b%20%22c%22%3Bd%7Ce%C3%A9%25s&lang=en", ""},
+      {"m a@b.c", "mailto:a%40b.c", ""},
+      {"w notes", "notepad notes.txt", ""},
+      {"pc x", "command", " /C s and x", "s and x"},
+      {"two a b", "C:\\t.exe", "a b a b"},
+      {"gi x", "git.exe", "x"},
+      {"np x", "whole.exe", ""},
+      {"npx y", "npx y", ""},
+      {"bat a.txt", "C:\\tools\\b.BAT", "a.txt"},
+  };
+  for (const auto& c : cases) {
+    Started p(aliases);
+    p.Run(c.line);
+    ASSERT_EQ(p.shell.requests.size(), 1u) << c.line;
+    EXPECT_EQ(p.shell.requests[0].File, c.file) << c.line;
+    EXPECT_EQ(p.shell.requests[0].Parameters, c.parameters) << c.line;
+    EXPECT_EQ(p.shell.requests[0].InterpreterLine, c.interpreterLine) << c.line;
+    EXPECT_EQ(p.view.list, std::vector<std::string>{c.line}) << c.line;
+  }
+}
+
+// Arguments change nothing for the built-in words, and a line that fails stays in the box.
+TEST(ExecuteCommand, anAliasCallThatCannotRunIsReportedAndKept) {
+  Started p("x`Exit\r\nb`browse\r\nnp`notepad.exe\r\nbat`b.cmd\r\n");
+  p.Run("b some words");
+  EXPECT_EQ(p.dialog.openCalls.size(), 1u);
+  p.shell.result = 2;
+  p.Run("np missing.txt");
+  EXPECT_EQ(p.msgbox.Texts(), std::vector{kNotFound});
+  EXPECT_EQ(p.view.text, "np missing.txt");
+  p.shell.result = 42;
+  p.Run("bat a & calc");
+  EXPECT_EQ(p.shell.requests.size(), 1u);  // a batch file would hand & to the interpreter
+  EXPECT_EQ(p.msgbox.shown.size(), 2u);
+  EXPECT_EQ(p.view.text, "bat a & calc");
+  EXPECT_TRUE(p.view.list.empty());
+  p.Run("x now");
+  EXPECT_EQ(p.instance.ended, 1);
 }
 
 TEST(ExecuteCommand, anEmptyNameAliasRunsOnAnEmptyBox) {

@@ -112,13 +112,20 @@ class CmdLineWindowTest : public QObject {
     QVERIFY(!QFile::exists(h->box.Path("home/hidden")));
   }
 
+  // An alias runs its target, also with the rest of a line as its arguments; the line is recorded.
   void alias_resolvesAndTheNameIsRecorded() {
     WriteFile(h->ProgramFile("aliases.cfg"),
-              ("mk`\"" + h->box.Path("program/mark") + "\" via alias\r\n").toLocal8Bit());
+              ("mk`\"" + h->box.Path("program/mark") + "\" via alias\r\nmp`" +
+               h->box.Path("program/mark") + "\r\n")
+                  .toLocal8Bit());
     h->Start();
     h->Run("mk");
     QTRY_COMPARE(ReadFile(marker), QByteArray("via alias\n"));
+    QFile::remove(marker);
+    h->Run("mp notes.txt 'two words;' && x");
+    QTRY_COMPARE(ReadFile(marker), QByteArray("notes.txt two words; && x\n"));
     QCOMPARE(h->List()->model()->index(0, 0).data().toString(), "mk");
+    QCOMPARE(h->List()->model()->index(1, 0).data().toString(), "mp notes.txt 'two words;' && x");
   }
 
   // Lines go back to disk as they came, bytes that are not UTF-8 included.

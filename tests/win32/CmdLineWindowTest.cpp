@@ -76,6 +76,16 @@ TEST_F(CmdLineWindowTest, enter_runsTheProgramAndTheLineJoinsTheList) {
   EXPECT_EQ(WindowText(Text1Edit()), "");
 }
 
+// An alias named by the line's first word starts its target with the rest as its parameters.
+TEST_F(CmdLineWindowTest, enter_anAliasWithArgumentsRunsItsTargetWithThem) {
+  WriteBytes(dir / "aliases.cfg", "mk`" + ExeDirectory() + "\\marker.exe\r\n");
+  Start();
+  const std::string marker = dir / "ran by alias.txt";
+  Enter("mk \"" + marker + "\"");
+  EXPECT_TRUE(WaitUntil([&] { return ReadBytes(marker) == "ran"; }));
+  EXPECT_EQ(Text1List(), std::vector<std::string>{"mk \"" + marker + "\""});
+}
+
 TEST_F(CmdLineWindowTest, enter_missingFileShowsNotFoundAndKeepsTheLine) {
   Start();
   std::optional<std::string> shown;
