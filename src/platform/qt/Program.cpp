@@ -24,6 +24,8 @@ Program::Program(const ProgramFolders& folders, std::function<void()> end)
       shell_(folders.home),
       store_(QFile::decodeName(folders.config.c_str())),
       files_(folders.program),
+      msgbox_(window_),
+      dialog_(window_),
       menu_(&window_),
       instance_(
           folders.runtime, folders.config, [this] { form_.Activate(); },

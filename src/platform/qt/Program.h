@@ -50,10 +50,10 @@ class Program {
   PosixShell shell_;
   QtSettingsStore store_;
   PosixFiles files_;
+  CmdLineWindow window_;
   QtMsgBox msgbox_;
   QtCommonDialog dialog_;
   QtScreen screen_;
-  CmdLineWindow window_;
   MenuWindow menu_;
   QtInstance instance_;
   QtGlobalHotkey hotkey_;
