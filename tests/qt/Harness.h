@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -29,6 +30,18 @@ inline void WriteFile(const QString& path, const QByteArray& bytes) {
 inline QByteArray ReadFile(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Xvfb on a free display number, which it writes to its standard output; the display's name
+// goes to `display`. Without -noreset the last client to go (an xdotool) resets the server, and
+// a strip connecting then fails.
+inline void StartXvfb(QProcess& server, const QString& size, QString& display) {
+  server.setStandardErrorFile(QProcess::nullDevice());
+  server.start("Xvfb",
+               {"-displayfd", "1", "-screen", "0", size + "x24", "-nolisten", "tcp", "-noreset"});
+  QVERIFY2(server.waitForStarted(), "Xvfb is missing: make deps installs it");
+  QTRY_VERIFY_WITH_TIMEOUT(server.canReadLine(), 20000);
+  display = ":" + server.readLine().trimmed();
 }
 
 // The whole program in this process, with the real services, in the sandbox's folders; ending
