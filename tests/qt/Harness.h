@@ -50,7 +50,7 @@ struct Harness {
   Sandbox box;
   int ends = 0;
   Program program{
-      {box.Bytes("program"), box.Bytes("home"), box.Bytes("config"), box.Bytes("runtime")},
+      {box.Bytes("program"), box.Bytes("home"), box.Bytes("config")},
       [this] { ++ends; }};
   CmdLineWindow& window = program.Window();
 

@@ -63,13 +63,8 @@ class XServerTest : public QObject {
   // A strip of its own (its own folders, lock and settings) stands for another program.
   void StartOther() {
     QVERIFY(QFile::copy(VELLCMDLINE, box->Path("other/vellcmdline")));
-    // A runtime directory open to others is not used: the strip would share the user's
-    // fallback one, and with it the lock of any strip the user runs elsewhere.
-    QFile::setPermissions(box->Path("other"),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QProcessEnvironment env = Environment();
     env.insert("XDG_CONFIG_HOME", box->Path("other/config"));
-    env.insert("XDG_RUNTIME_DIR", box->Path("other"));
     other = new QProcess(this);
     other->setProcessEnvironment(env);
     other->start(box->Path("other/vellcmdline"), {});

@@ -15,8 +15,7 @@ ProgramFolders ProgramFolders::OfUser() {
   const std::string config =
       Bytes(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
   return {PosixFiles::ProgramDirectory(Bytes(QCoreApplication::applicationDirPath()), config),
-          Bytes(QDir::homePath()), config,
-          Bytes(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))};
+          Bytes(QDir::homePath()), config};
 }
 
 Program::Program(const ProgramFolders& folders, std::function<void()> end)
@@ -28,7 +27,7 @@ Program::Program(const ProgramFolders& folders, std::function<void()> end)
       dialog_(window_),
       menu_(&window_),
       instance_(
-          folders.runtime, folders.config, [this] { form_.Activate(); },
+          folders.program, [this] { form_.Activate(); },
           [this, end = std::move(end)] {
             // Every end passes here, and the process ends without unwinding.
             store_.Flush();

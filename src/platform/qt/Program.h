@@ -21,7 +21,6 @@ struct ProgramFolders {
   std::string program;  // aliases.cfg and the history files
   std::string home;     // where started programs run
   std::string config;   // the user's configuration directory, which holds the settings
-  std::string runtime;  // the instance lock and socket; empty when there is none
 
   // The user's, from Qt's standard locations.
   static ProgramFolders OfUser();
