@@ -244,6 +244,10 @@ void CmdLine::Form_QueryUnload() {
   services_.instance.EndNow();
 }
 
+void CmdLine::SaveForSessionEnd() {
+  if (!ending_ && HistorySetting != 1) SaveHistory();
+}
+
 void CmdLine::End() {
   ending_ = true;
   services_.instance.EndNow();

@@ -58,6 +58,9 @@ class CmdLine : public MenuOwner {
   void Form_MouseDown(int Button);
   // The close path of every way the program ends: saves the history and ends the program.
   void Form_QueryUnload();
+  // The session asks to end, and the end may still be cancelled: the history is saved as the
+  // close path saves it, and the strip goes on.
+  void SaveForSessionEnd();
   // A system move that went on after Command2_MouseDown returned has ended.
   void MoveEnded();
   // The user called the strip from the keyboard (a second start, the hotkey): it comes to the

@@ -356,6 +356,20 @@ TEST(FormQueryUnload, writesTheWholeListAndEnds) {
   EXPECT_EQ(p.instance.ended, 1);
 }
 
+// A session end that may still be cancelled saves and ends nothing; the real end saves again.
+TEST(FormQueryUnload, aSessionEndThatMayBeCancelledSavesAndGoesOn) {
+  FakeProgram p;
+  p.form.Form_Load();
+  p.Run("new");
+  p.form.SaveForSessionEnd();
+  EXPECT_EQ(p.files.Get("history.cfg"), "new\r\n");
+  EXPECT_EQ(p.instance.ended, 0);
+  p.Run("later");
+  p.form.Form_QueryUnload();
+  EXPECT_EQ(p.files.Get("history.cfg"), "new\r\nlater\r\n");
+  EXPECT_EQ(p.instance.ended, 1);
+}
+
 TEST(FormQueryUnload, historyOneLeavesTheFileAlone) {
   FakeProgram p;
   p.store.Set("History", "1");

@@ -38,8 +38,12 @@ Program::Program(const ProgramFolders& folders, std::function<void()> end)
       quitSignals_([this] { form_.Form_QueryUnload(); }) {
   window_.Attach(form_, menu_);
   menu_.Attach(form_.Menu());
-  QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window_,
-                   [this](QSessionManager&) { form_.Form_QueryUnload(); });
+  // A session manager asks to save before a logout that may still be cancelled; the session's
+  // real end (Die) closes the windows, and the strip's close takes the close path.
+  QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window_, [this](QSessionManager&) {
+    store_.Flush();
+    form_.SaveForSessionEnd();
+  });
 }
 
 void Program::Start() {
