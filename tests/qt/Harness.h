@@ -49,9 +49,8 @@ inline void StartXvfb(QProcess& server, const QString& size, QString& display) {
 struct Harness {
   Sandbox box;
   int ends = 0;
-  Program program{
-      {box.Bytes("program"), box.Bytes("home"), box.Bytes("config")},
-      [this] { ++ends; }};
+  Program program{{box.Bytes("program"), box.Bytes("home"), box.Bytes("config")},
+                  [this] { ++ends; }};
   CmdLineWindow& window = program.Window();
 
   void Start() {

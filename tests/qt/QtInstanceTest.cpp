@@ -38,7 +38,8 @@ class QtInstanceTest : public QObject {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("DISPLAY", display);
     tool.setProcessEnvironment(env);
-    tool.start("xdotool", {"search", "--onlyvisible", "--pid", QString::number(process->processId())});
+    tool.start("xdotool",
+               {"search", "--onlyvisible", "--pid", QString::number(process->processId())});
     tool.waitForFinished(20000);
     return !tool.readAllStandardOutput().trimmed().isEmpty();
   }

@@ -31,7 +31,7 @@ class XServerTest : public QObject {
   QProcess* server = nullptr;
   QString display;
   QProcess* strip = nullptr;
-  QProcess* other = nullptr;  // another program's window
+  QProcess* other = nullptr;    // another program's window
   QProcess* manager = nullptr;  // a window manager, where a case needs one
 
   QProcessEnvironment Environment() const {
@@ -125,8 +125,8 @@ class XServerTest : public QObject {
   }
   // Command2 opens the menu, where the keys choose.
   void Choose(const QByteArray& window, const QStringList& keys) {
-    Click(window, QPoint(CmdLineWindow::kBorder, CmdLineWindow::kBorder) +
-                      Centre(CmdLine::kCommand2));
+    Click(window,
+          QPoint(CmdLineWindow::kBorder, CmdLineWindow::kBorder) + Centre(CmdLine::kCommand2));
     QTRY_COMPARE_WITH_TIMEOUT(Visible().size(), 2, 20000);
     Xdotool(QStringList{"key"} + keys);
   }
@@ -370,11 +370,10 @@ class XServerTest : public QObject {
     QTest::newRow("a message") << QStringList() << "^Vell Command Line$";
     QTest::newRow("Browse") << QStringList{"Down", "Return"} << "^Open$";
     QTest::newRow("the alias editor") << QStringList{"Down", "Down", "Return"} << "^Aliases$";
-    QTest::newRow("a colour") << QStringList{"Down", "Down", "Down", "Down", "Down", "Right",
-                                             "Return"}
+    QTest::newRow("a colour") << QStringList{"Down", "Down",  "Down",  "Down",
+                                             "Down", "Right", "Return"}
                               << "^Select Color$";
-    QTest::newRow("About") << QStringList{"Down", "Down", "Down", "Down", "Down", "Down",
-                                          "Return"}
+    QTest::newRow("About") << QStringList{"Down", "Down", "Down", "Down", "Down", "Down", "Return"}
                            << "^About\\.\\.\\.$";
   }
   void windows_belongToTheStrip() {
@@ -433,8 +432,7 @@ class XServerTest : public QObject {
     QTest::addColumn<QString>("title");
     QTest::newRow("a message") << QStringList() << "^Vell Command Line$";
     QTest::newRow("the alias editor") << QStringList{"Down", "Down", "Return"} << "^Aliases$";
-    QTest::newRow("About") << QStringList{"Down", "Down", "Down", "Down", "Down", "Down",
-                                          "Return"}
+    QTest::newRow("About") << QStringList{"Down", "Down", "Down", "Down", "Down", "Down", "Return"}
                            << "^About\\.\\.\\.$";
   }
   void closeRequest_withAWindowOpen_endsAndSaves() {
@@ -458,7 +456,8 @@ class XServerTest : public QObject {
     Tool("wmctrl", {"-i", "-c", window});
     QVERIFY(strip->waitForFinished(20000));
     QCOMPARE(strip->exitCode(), 0);
-    QCOMPARE(ReadFile(box->Path("program/history.cfg")), ("%touch " + marker).toLocal8Bit() + "\r\n");
+    QCOMPARE(ReadFile(box->Path("program/history.cfg")),
+             ("%touch " + marker).toLocal8Bit() + "\r\n");
   }
 };
 

@@ -191,10 +191,9 @@ void CmdLineWindow::closeEvent(QCloseEvent* event) {
 // Qt drops the window system's close request while a modal window is open; taken here, it
 // takes the close path all the same, from the event loop as a signal's does.
 bool CmdLineWindow::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
-  if (!IsCloseRequestOnX(eventType, message))
+  if (!form_ || !IsCloseRequestOnX(eventType, message))
     return QWidget::nativeEvent(eventType, message, result);
-  QMetaObject::invokeMethod(
-      this, [this] { if (form_) form_->Form_QueryUnload(); }, Qt::QueuedConnection);
+  QTimer::singleShot(0, this, [this] { form_->Form_QueryUnload(); });
   return true;
 }
 

@@ -78,8 +78,9 @@ int main(int argc, char** argv) {
   // start would only activate it.
   if (const QString platform = QGuiApplication::platformName();
       platform == "offscreen" || platform == "minimal") {
-    std::fprintf(stderr, "vellcmdline: the platform \"%s\" shows no windows; start the strip on a display\n",
-                 qPrintable(platform));
+    std::fprintf(
+        stderr, "vellcmdline: the platform \"%s\" shows no windows; start the strip on a display\n",
+        qPrintable(platform));
     return 1;
   }
   app.setQuitOnLastWindowClosed(false);
