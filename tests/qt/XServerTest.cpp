@@ -1,6 +1,7 @@
 // The real program, copied into a sandbox, on a real X server (Xvfb) that each case starts for
-// itself, driven with xdotool as a user would: how it ends, where it comes back, and its start
-// without a display.
+// itself (with openbox where a case needs a window manager), driven with xdotool as a user
+// would: how it ends, where it comes back, the windows it opens, On Top, and its start without
+// a display.
 #include <pwd.h>
 #include <signal.h>
 #include <unistd.h>
