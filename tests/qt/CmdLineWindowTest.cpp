@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSessionManager>
 #include <QTest>
 #include <csignal>
 
@@ -420,6 +421,23 @@ class CmdLineWindowTest : public QObject {
     h->window.close();
     QCOMPARE(h->ends, 1);
     QCOMPARE(ReadFile(h->ProgramFile("history.cfg")), QByteArray("%true\r\n"));
+  }
+
+  // A session manager's save request, before a logout that may still be cancelled, saves and
+  // ends nothing; the session's end (Qt's quit, as at the manager's Die) takes the close path.
+  void sessionEnd_savesWhenAskedAndEndsWhenItEnds() {
+    h->Start();
+    h->Run("%true");
+    auto* manager = qApp->findChild<QSessionManager*>();
+    QVERIFY(manager);
+    emit qApp->commitDataRequest(*manager);
+    QCOMPARE(ReadFile(h->ProgramFile("history.cfg")), QByteArray("%true\r\n"));
+    QCOMPARE(h->ends, 0);
+    h->Run("%echo");
+    QEvent quit(QEvent::Quit);
+    QCoreApplication::sendEvent(qApp, &quit);
+    QCOMPARE(h->ends, 1);
+    QCOMPARE(ReadFile(h->ProgramFile("history.cfg")), QByteArray("%true\r\n%echo\r\n"));
   }
 };
 

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -33,13 +34,24 @@ inline QByteArray ReadFile(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Xvfb on a free display number, which it writes to its standard output; the display's name
+// goes to `display`. Without -noreset the last client to go (an xdotool) resets the server, and
+// a strip connecting then fails.
+inline void StartXvfb(QProcess& server, const QString& size, QString& display) {
+  server.setStandardErrorFile(QProcess::nullDevice());
+  server.start("Xvfb",
+               {"-displayfd", "1", "-screen", "0", size + "x24", "-nolisten", "tcp", "-noreset"});
+  QVERIFY2(server.waitForStarted(), "Xvfb is missing: make deps installs it");
+  QTRY_VERIFY_WITH_TIMEOUT(server.canReadLine(), 20000);
+  display = ":" + server.readLine().trimmed();
+}
+
 // The whole program in this process, with the real services, in the sandbox's folders; ending
 // is only counted.
 struct Harness {
   Sandbox box;
   int ends = 0;
-  Program program{{box.Bytes("program"), box.Bytes("home"), box.Bytes("config"),
-                   box.Bytes("runtime"), box.Bytes("exe")},
+  Program program{{box.Bytes("program"), box.Bytes("home"), box.Bytes("config"), box.Bytes("exe")},
                   [this] { ++ends; }};
   CmdLineWindow& window = program.Window();
 

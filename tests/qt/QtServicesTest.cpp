@@ -127,26 +127,31 @@ class QtServicesTest : public QObject {
     QMessageBox::Icon icon{};
     QString title, text;
     int buttons = 0;
+    const QWidget* parent = nullptr;
     answers.Modal<QMessageBox>([&](QMessageBox* box) {
       icon = box->icon();
       title = box->windowTitle();
       text = box->text();
       buttons = box->buttons().size();
+      parent = box->parentWidget();
       box->button(QMessageBox::Cancel)->click();
     });
-    QtMsgBox msgbox;
+    QWidget strip;
+    QtMsgBox msgbox(strip);
     QCOMPARE(msgbox.Show("<b>a</b>\r\n\r\nb", "Vell Command Line", MsgBoxButtons::OKCancel),
              MsgBoxResult::Cancel);
     QCOMPARE(icon, QMessageBox::NoIcon);
     QCOMPARE(title, "Vell Command Line");
     QCOMPARE(text, "<b>a</b>\n\nb");
     QCOMPARE(buttons, 2);
+    QCOMPARE(parent, &strip);
   }
 
   // dlg1 keeps its file over a cancel, and the colour dialog starts from the last colour.
   void commonDialog_keepsStateAcrossUses() {
     WriteFile(box.Path("home/a tool.sh"), "");
-    QtCommonDialog native;
+    QWidget strip;
+    QtCommonDialog native(strip);
     SharedDialog dlg1(native);
     Answers answers;
     answers.Modal<QFileDialog>(

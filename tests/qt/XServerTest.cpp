@@ -1,6 +1,7 @@
 // The real program, copied into a sandbox, on a real X server (Xvfb) that each case starts for
-// itself, driven with xdotool as a user would: how it ends, where it comes back, and its start
-// without a display.
+// itself (with openbox where a case needs a window manager), driven with xdotool as a user
+// would: how it ends, where it comes back, the windows it opens, On Top, and its start without
+// a display.
 #include <pwd.h>
 #include <signal.h>
 #include <unistd.h>
@@ -31,7 +32,8 @@ class XServerTest : public QObject {
   QProcess* server = nullptr;
   QString display;
   QProcess* strip = nullptr;
-  QProcess* other = nullptr;  // another program's window
+  QProcess* other = nullptr;    // another program's window
+  QProcess* manager = nullptr;  // a window manager, where a case needs one
 
   QProcessEnvironment Environment() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -44,16 +46,9 @@ class XServerTest : public QObject {
     return env;
   }
 
-  // Xvfb picks a free display number and writes it to its standard output. Without -noreset
-  // the last client to go (an xdotool) resets the server, and a strip connecting then fails.
   void StartServer(const QString& size) {
     server = new QProcess(this);
-    server->setStandardErrorFile(QProcess::nullDevice());
-    server->start(
-        "Xvfb", {"-displayfd", "1", "-screen", "0", size + "x24", "-nolisten", "tcp", "-noreset"});
-    QVERIFY2(server->waitForStarted(), "Xvfb is missing: make deps installs it");
-    QTRY_VERIFY_WITH_TIMEOUT(server->canReadLine(), 20000);
-    display = ":" + server->readLine().trimmed();
+    StartXvfb(*server, size, display);
   }
 
   // The strip, started without HOME, as a service manager may start it; up once it is mapped.
@@ -69,26 +64,35 @@ class XServerTest : public QObject {
   // A strip of its own (its own folders, lock and settings) stands for another program.
   void StartOther() {
     QVERIFY(QFile::copy(VELLCMDLINE, box->Path("other/vellcmdline")));
-    // A runtime directory open to others is not used: the strip would share the user's
-    // fallback one, and with it the lock of any strip the user runs elsewhere.
-    QFile::setPermissions(box->Path("other"),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QProcessEnvironment env = Environment();
     env.insert("XDG_CONFIG_HOME", box->Path("other/config"));
-    env.insert("XDG_RUNTIME_DIR", box->Path("other"));
     other = new QProcess(this);
     other->setProcessEnvironment(env);
     other->start(box->Path("other/vellcmdline"), {});
     QTRY_VERIFY_WITH_TIMEOUT(!WindowsOf(other).isEmpty(), 20000);
   }
 
-  QByteArray Xdotool(const QStringList& arguments) {
+  // openbox, up once wmctrl finds it.
+  void StartWindowManager() {
+    manager = new QProcess(this);
+    manager->setProcessEnvironment(Environment());
+    manager->setStandardOutputFile(QProcess::nullDevice());
+    manager->setStandardErrorFile(QProcess::nullDevice());
+    manager->start("openbox", {});
+    QVERIFY2(manager->waitForStarted(), "openbox is missing");
+    int code = 1;
+    QTRY_VERIFY_WITH_TIMEOUT((Tool("wmctrl", {"-m"}, &code), code == 0), 20000);
+  }
+
+  QByteArray Tool(const QString& program, const QStringList& arguments, int* code = nullptr) {
     QProcess tool;
     tool.setProcessEnvironment(Environment());
-    tool.start("xdotool", arguments);
-    if (!tool.waitForFinished(20000)) qWarning("xdotool is missing or hangs");
+    tool.start(program, arguments);
+    if (!tool.waitForFinished(20000)) qWarning("%s is missing or hangs", qPrintable(program));
+    if (code) *code = tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
     return tool.readAllStandardOutput();
   }
+  QByteArray Xdotool(const QStringList& arguments) { return Tool("xdotool", arguments); }
   // The strip's mapped windows.
   QList<QByteArray> Visible() { return WindowsOf(strip); }
   QList<QByteArray> WindowsOf(QProcess* process) {
@@ -100,9 +104,38 @@ class XServerTest : public QObject {
     return windows;
   }
   QByteArray Focus() { return Xdotool({"getwindowfocus"}).trimmed(); }
+  // A mapped window with the title, or none.
+  QByteArray Titled(const QString& title) {
+    return Xdotool({"search", "--onlyvisible", "--name", title}).trimmed();
+  }
+  // The window the given one is transient for, as xdotool names windows.
+  QByteArray TransientFor(const QByteArray& window) {
+    const QByteArray line = Tool("xprop", {"-id", window, "WM_TRANSIENT_FOR"});
+    return QByteArray::number(line.mid(line.indexOf("# ") + 2).trimmed().toULong(nullptr, 16));
+  }
+  QRect Geometry(const QByteArray& window) {
+    QMap<QByteArray, int> geometry;
+    for (const QByteArray& line : Xdotool({"getwindowgeometry", "--shell", window}).split('\n'))
+      if (const int equals = line.indexOf('='); equals > 0)
+        geometry[line.left(equals)] = line.mid(equals + 1).toInt();
+    return {geometry["X"], geometry["Y"], geometry["WIDTH"], geometry["HEIGHT"]};
+  }
   void Click(const QByteArray& window, QPoint at, int button = 1) {
     Xdotool({"mousemove", "--window", window, QString::number(at.x()), QString::number(at.y()),
              "click", QString::number(button)});
+  }
+  // Command2 opens the menu, where the keys choose.
+  void Choose(const QByteArray& window, const QStringList& keys) {
+    Click(window,
+          QPoint(CmdLineWindow::kBorder, CmdLineWindow::kBorder) + Centre(CmdLine::kCommand2));
+    QTRY_COMPARE_WITH_TIMEOUT(Visible().size(), 2, 20000);
+    Xdotool(QStringList{"key"} + keys);
+  }
+  // Types the line into Text1 and presses Enter.
+  void Type(const QByteArray& window, const QString& line) {
+    Click(window, QPoint(CmdLineWindow::kBorder, CmdLineWindow::kBorder) + Centre(CmdLine::kText1));
+    Xdotool({"type", line});
+    Xdotool({"key", "Return"});
   }
 
  private slots:
@@ -114,15 +147,16 @@ class XServerTest : public QObject {
   void cleanup() {
     if (strip && QTest::currentTestFailed())
       qWarning("the strip's stderr: %s", strip->readAllStandardError().constData());
-    for (QProcess* process : {strip, other, server})
+    for (QProcess* process : {strip, other, manager, server})
       if (process && process->state() != QProcess::NotRunning) {
         process->terminate();
         process->waitForFinished(20000);
       }
     delete strip;
     delete other;
+    delete manager;
     delete server;
-    strip = other = server = nullptr;
+    strip = other = manager = server = nullptr;
     display.clear();
   }
 
@@ -283,12 +317,7 @@ class XServerTest : public QObject {
     StartStrip();
     if (QTest::currentTestFailed()) return;
 
-    QMap<QByteArray, int> geometry;
-    for (const QByteArray& line :
-         Xdotool({"getwindowgeometry", "--shell", Visible().first()}).split('\n'))
-      if (const int equals = line.indexOf('='); equals > 0)
-        geometry[line.left(equals)] = line.mid(equals + 1).toInt();
-    const QRect placed(geometry["X"], geometry["Y"], geometry["WIDTH"], geometry["HEIGHT"]);
+    const QRect placed = Geometry(Visible().first());
     const QStringList size = screen.split('x');
     QVERIFY2(QRect(0, 0, size[0].toInt(), size[1].toInt()).contains(placed),
              qPrintable(QString("%1,%2 %3x%4")
@@ -302,27 +331,134 @@ class XServerTest : public QObject {
     if (position.x() >= 0) QCOMPARE(placed.topLeft(), position);
   }
 
-  // Without a display, or with one that nobody serves: one line and an exit code, no abort.
+  // Without a display, with one that nobody serves, or on a platform that shows nothing: one
+  // line and an exit code, no abort, and no lock that would send later starts to a strip
+  // nobody sees.
   void noDisplay_endsWithOneLine_data() {
     QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("platform");
     int unused = 1000;
     while (QFile::exists(QString("/tmp/.X11-unix/X%1").arg(unused)) ||
            QFile::exists(QString("/tmp/.X%1-lock").arg(unused)))
       ++unused;
-    QTest::newRow("none") << QString();
-    QTest::newRow("nobody serves it") << QString(":%1").arg(unused);
+    QTest::newRow("none") << QString() << QString();
+    QTest::newRow("nobody serves it") << QString(":%1").arg(unused) << QString();
+    QTest::newRow("offscreen") << QString() << "offscreen";
+    QTest::newRow("minimal") << QString() << "minimal";
   }
   void noDisplay_endsWithOneLine() {
     QFETCH(QString, display);
+    QFETCH(QString, platform);
     this->display = display;
     strip = new QProcess(this);
-    strip->setProcessEnvironment(Environment());
+    QProcessEnvironment env = Environment();
+    if (!platform.isEmpty()) env.insert("QT_QPA_PLATFORM", platform);
+    strip->setProcessEnvironment(env);
     strip->start(box->Path("program/vellcmdline"), {});
     QVERIFY(strip->waitForFinished(20000));
     QCOMPARE(strip->exitStatus(), QProcess::NormalExit);
     QVERIFY(strip->exitCode() != 0);
     const QByteArray errors = strip->readAllStandardError();
     QVERIFY2(errors.count('\n') == 1 && errors.endsWith('\n'), errors.constData());
+    QVERIFY(!QFile::exists(box->Path("program/vellcmdline.lock")));
+  }
+
+  // Every window the program opens belongs to the strip: a window manager keeps it above the
+  // strip, also an On Top one.
+  void windows_belongToTheStrip_data() {
+    QTest::addColumn<QStringList>("menu");  // keys in the menu; none: a line that is not found
+    QTest::addColumn<QString>("title");
+    QTest::newRow("a message") << QStringList() << "^Vell Command Line$";
+    QTest::newRow("Browse") << QStringList{"Down", "Return"} << "^Open$";
+    QTest::newRow("the alias editor") << QStringList{"Down", "Down", "Return"} << "^Aliases$";
+    QTest::newRow("a colour") << QStringList{"Down", "Down",  "Down",  "Down",
+                                             "Down", "Right", "Return"}
+                              << "^Select Color$";
+    QTest::newRow("About") << QStringList{"Down", "Down", "Down", "Down", "Down", "Down", "Return"}
+                           << "^About\\.\\.\\.$";
+  }
+  void windows_belongToTheStrip() {
+    QFETCH(QStringList, menu);
+    QFETCH(QString, title);
+    StartServer("1280x800");
+    if (QTest::currentTestFailed()) return;
+    StartStrip();
+    if (QTest::currentTestFailed()) return;
+    const QByteArray window = Visible().first();
+    if (menu.isEmpty())
+      Type(window, "vell-no-such-program");
+    else
+      Choose(window, menu);
+    QByteArray opened;
+    QTRY_VERIFY_WITH_TIMEOUT(!(opened = Titled(title)).isEmpty(), 20000);
+    QCOMPARE(TransientFor(opened), window);
+  }
+
+  // On Top changed: the strip stays where it was, above the others where a window manager
+  // stacks, and the box keeps the keyboard.
+  void onTop_keepsThePlaceAndTheKeyboard_data() {
+    QTest::addColumn<bool>("windowManager");
+    QTest::newRow("no window manager") << false;
+    QTest::newRow("openbox") << true;
+  }
+  void onTop_keepsThePlaceAndTheKeyboard() {
+    QFETCH(bool, windowManager);
+    StartServer("1280x800");
+    if (QTest::currentTestFailed()) return;
+    if (windowManager) StartWindowManager();
+    if (QTest::currentTestFailed()) return;
+    StartStrip();
+    if (QTest::currentTestFailed()) return;
+    const QByteArray before = Visible().first();
+    const QRect place = Geometry(before);
+    Choose(before, {"Down", "Down", "Down", "Return"});
+    QTRY_VERIFY_WITH_TIMEOUT(
+        ReadFile(box->Path("config/VellCmdLine/VellCmdLine.ini")).contains("Ontop=True"), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(Visible().size(), 1, 20000);
+    const QByteArray after = Visible().first();
+    if (windowManager)
+      QTRY_VERIFY_WITH_TIMEOUT(
+          Tool("xprop", {"-id", after, "_NET_WM_STATE"}).contains("_NET_WM_STATE_ABOVE"), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(Geometry(after), place, 20000);
+    const QString marker = box->Path("marker");
+    Xdotool({"type", "%touch " + marker});
+    Xdotool({"key", "Return"});
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 20000);
+  }
+
+  // The window manager's close (wmctrl -c) while a window of the program is open takes the
+  // close path, as SIGTERM does: the history is saved and the program ends.
+  void closeRequest_withAWindowOpen_endsAndSaves_data() {
+    QTest::addColumn<QStringList>("menu");  // keys in the menu; none: a line that is not found
+    QTest::addColumn<QString>("title");
+    QTest::newRow("a message") << QStringList() << "^Vell Command Line$";
+    QTest::newRow("the alias editor") << QStringList{"Down", "Down", "Return"} << "^Aliases$";
+    QTest::newRow("About") << QStringList{"Down", "Down", "Down", "Down", "Down", "Down", "Return"}
+                           << "^About\\.\\.\\.$";
+  }
+  void closeRequest_withAWindowOpen_endsAndSaves() {
+    QFETCH(QStringList, menu);
+    QFETCH(QString, title);
+    StartServer("1280x800");
+    if (QTest::currentTestFailed()) return;
+    StartWindowManager();
+    if (QTest::currentTestFailed()) return;
+    StartStrip();
+    if (QTest::currentTestFailed()) return;
+    const QByteArray window = Visible().first();
+    const QString marker = box->Path("marker");
+    Type(window, "%touch " + marker);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 20000);
+    if (menu.isEmpty())
+      Type(window, "vell-no-such-program");
+    else
+      Choose(window, menu);
+    QTRY_VERIFY_WITH_TIMEOUT(!Titled(title).isEmpty(), 20000);
+    Tool("wmctrl", {"-i", "-c", window});
+    QVERIFY(strip->waitForFinished(20000));
+    QCOMPARE(strip->exitCode(), 0);
+    QCOMPARE(ReadFile(box->Path("program/history.cfg")),
+             ("%touch " + marker).toLocal8Bit() + "\r\n");
   }
 };
 

@@ -3,106 +3,82 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <cstddef>
 #include <cstring>
 #include <filesystem>
-#include <iterator>
 #include <thread>
 
 #include "data/Application.h"
 
 namespace {
-// False when the path does not fit a socket address.
-bool AddressOf(const std::string& path, sockaddr_un& address) {
+// A name in the abstract namespace: no file, gone with the socket. Names here are short.
+socklen_t AddressOf(const std::string& name, sockaddr_un& address) {
   address = {};
   address.sun_family = AF_UNIX;
-  if (path.size() >= sizeof address.sun_path) return false;
-  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-  return true;
+  std::memcpy(address.sun_path + 1, name.data(), name.size());
+  return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
 }
 
-// The socket named from a title, in a folder; false when there is none or it does not fit.
-bool SocketAddress(const std::string& directory, const std::string& title, sockaddr_un& address) {
-  return !directory.empty() && AddressOf(directory + '/' + title + ".socket", address);
+// Anyone on the machine may connect to an abstract name: only this user's processes count.
+bool OfThisUser(int socket) {
+  ucred peer{};
+  socklen_t size = sizeof peer;
+  return ::getsockopt(socket, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+         peer.uid == ::geteuid();
 }
 }  // namespace
 
-PosixInstanceLock::PosixInstanceLock(std::string runtimeDirectory,
-                                     const std::string& configDirectory)
-    : folders_{std::move(runtimeDirectory), configDirectory + '/' + kApplicationName} {}
+PosixInstanceLock::PosixInstanceLock(std::string directory) : directory_(std::move(directory)) {}
 
-AnotherInstance PosixInstanceLock::Take(const std::string& title) {
-  for (std::size_t i = 0; i < std::size(folders_); ++i) {
-    const std::string& directory = folders_[i];
-    const bool fallback = i > 0;
-    if (directory.empty() || (fallback && directory == folders_[0])) continue;
-    // The settings folder may not be there before the first run has stored a setting.
-    if (fallback) {
-      std::error_code ignored;
-      std::filesystem::create_directories(directory, ignored);
-    }
-    switch (TakeLock(directory)) {
-      case Lock::Taken:
-        locks_.clear();
-        return AnotherInstance::Yes;
-      case Lock::Held:
-        if (Listen(directory, title)) return AnotherInstance::No;
-        break;  // a lock without a socket: a later start could not reach this one
-      case Lock::Unusable:
-        break;
-    }
-  }
-  return locks_.empty() ? AnotherInstance::CannotTell : AnotherInstance::No;
-}
-
-PosixInstanceLock::Lock PosixInstanceLock::TakeLock(const std::string& directory) {
+AnotherInstance PosixInstanceLock::Take() {
+  // The folder may not be there before the first run has written a file.
+  std::error_code ignored;
+  std::filesystem::create_directories(directory_, ignored);
   // Close-on-exec: a started program must not keep the lock after the strip has ended.
-  const std::string path = directory + "/vellcmdline.lock";
+  const std::string path = directory_ + "/vellcmdline.lock";
   Descriptor lock(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
-  if (!lock) return Lock::Unusable;
+  struct stat file;
+  if (!lock || ::fstat(lock.get(), &file) != 0) return AnotherInstance::CannotTell;
+  name_ = std::string(kApplicationName) + '-' + std::to_string(::geteuid()) + '-' +
+          std::to_string(file.st_dev) + '-' + std::to_string(file.st_ino);
   if (::flock(lock.get(), LOCK_EX | LOCK_NB) != 0)
-    return errno == EWOULDBLOCK ? Lock::Taken : Lock::Unusable;
-  locks_.push_back(std::move(lock));
-  return Lock::Held;
-}
-
-bool PosixInstanceLock::Listen(const std::string& directory, const std::string& title) {
+    return errno == EWOULDBLOCK ? AnotherInstance::Yes : AnotherInstance::CannotTell;
+  lock_ = std::move(lock);
+  // Without the socket the strip still runs alone; a later start then cannot activate it.
   sockaddr_un address;
-  if (!SocketAddress(directory, title, address)) return false;
-  // A socket left by an instance that crashed is stale: the lock proves no one listens.
-  ::unlink(address.sun_path);
+  const socklen_t size = AddressOf(name_, address);
   Descriptor server(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
-  if (!server || ::bind(server.get(), reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-      ::listen(server.get(), 4) != 0)
-    return false;
-  server_ = std::move(server);
-  return true;
+  if (server && ::bind(server.get(), reinterpret_cast<sockaddr*>(&address), size) == 0 &&
+      ::listen(server.get(), 4) == 0)
+    server_ = std::move(server);
+  return AnotherInstance::No;
 }
 
 bool PosixInstanceLock::Accept() {
   bool asked = false;
   for (int client; (client = ::accept4(server_.get(), nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+    asked = OfThisUser(client) || asked;
     ::close(client);
-    asked = true;
   }
   return asked;
 }
 
-bool PosixInstanceLock::Ask(const std::string& title) {
-  // The first start may have taken the lock an instant ago and not be listening yet; it
-  // listens in one of the two folders.
+bool PosixInstanceLock::Ask() {
+  if (name_.empty()) return false;
+  sockaddr_un address;
+  const socklen_t size = AddressOf(name_, address);
+  // The first start may have taken the lock an instant ago and not be listening yet.
   for (int attempt = 0; attempt < 40; ++attempt) {
-    for (const std::string& directory : folders_) {
-      sockaddr_un address;
-      if (!SocketAddress(directory, title, address)) continue;
-      const Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
-      if (!socket) return false;
-      if (::connect(socket.get(), reinterpret_cast<sockaddr*>(&address), sizeof address) == 0)
-        return true;
-    }
+    const Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    if (!socket) return false;
+    if (::connect(socket.get(), reinterpret_cast<sockaddr*>(&address), size) == 0)
+      return OfThisUser(socket.get());
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
   return false;

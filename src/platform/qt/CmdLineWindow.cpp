@@ -145,13 +145,13 @@ void CmdLineWindow::Layout(const Rect& text1, const Rect& command2) {
 }
 
 void CmdLineWindow::SetTopmost(bool topmost) {
-  if (topmost == windowFlags().testFlag(Qt::WindowStaysOnTopHint)) return;
-  // Changing a flag recreates the native window, which a window manager may place anew.
-  const QRect geometry = this->geometry();
-  const bool visible = isVisible();
-  setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
-  setGeometry(geometry);
-  if (visible) show();
+  // setWindowFlags would make a new native window, which has not had the keyboard and which a
+  // window manager places anew; the window that is there takes the flag instead.
+  const Qt::WindowFlags flags = windowFlags().setFlag(Qt::WindowStaysOnTopHint, topmost);
+  overrideWindowFlags(flags);
+  if (QWindow* window = windowHandle()) window->setFlags(flags);
+  // The change comes from the menu, whose button took the focus: the box gets it back.
+  if (isVisible()) text1_->Edit()->setFocus(Qt::OtherFocusReason);
 }
 
 bool CmdLineWindow::SystemMove() {
@@ -186,6 +186,15 @@ void CmdLineWindow::moveEvent(QMoveEvent* event) {
 void CmdLineWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
   if (form_) form_->Form_QueryUnload();
+}
+
+// Qt drops the window system's close request while a modal window is open; taken here, it
+// takes the close path all the same, from the event loop as a signal's does.
+bool CmdLineWindow::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+  if (!form_ || !IsCloseRequestOnX(eventType, message))
+    return QWidget::nativeEvent(eventType, message, result);
+  QTimer::singleShot(0, this, [this] { form_->Form_QueryUnload(); });
+  return true;
 }
 
 Qt::Edges CmdLineWindow::EdgesAt(const QPoint& position) const {

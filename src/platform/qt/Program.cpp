@@ -16,7 +16,7 @@ ProgramFolders ProgramFolders::OfUser() {
       Bytes(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
   const std::string executable = Bytes(QCoreApplication::applicationDirPath());
   return {PosixFiles::ProgramDirectory(executable, config), Bytes(QDir::homePath()), config,
-          Bytes(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)), executable};
+          executable};
 }
 
 Program::Program(const ProgramFolders& folders, std::function<void()> end)
@@ -24,9 +24,11 @@ Program::Program(const ProgramFolders& folders, std::function<void()> end)
       shell_(folders.home),
       store_(QFile::decodeName(folders.config.c_str())),
       files_(folders.program, folders.executable.empty() ? folders.program : folders.executable),
+      msgbox_(window_),
+      dialog_(window_),
       menu_(&window_),
       instance_(
-          folders.runtime, folders.config, [this] { form_.Activate(); },
+          folders.program, [this] { form_.Activate(); },
           [this, end = std::move(end)] {
             // Every end passes here, and the process ends without unwinding.
             store_.Flush();
@@ -37,8 +39,12 @@ Program::Program(const ProgramFolders& folders, std::function<void()> end)
       quitSignals_([this] { form_.Form_QueryUnload(); }) {
   window_.Attach(form_, menu_);
   menu_.Attach(form_.Menu());
-  QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window_,
-                   [this](QSessionManager&) { form_.Form_QueryUnload(); });
+  // A session manager asks to save before a logout that may still be cancelled; the session's
+  // real end (Die) closes the windows, and the strip's close takes the close path.
+  QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window_, [this](QSessionManager&) {
+    store_.Flush();
+    form_.Form_QueryEndSession();
+  });
 }
 
 void Program::Start() {

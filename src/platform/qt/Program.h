@@ -21,7 +21,6 @@ struct ProgramFolders {
   std::string program;  // aliases.cfg and the history files
   std::string home;     // where started programs run
   std::string config;   // the user's configuration directory, which holds the settings
-  std::string runtime;  // the instance lock and socket; empty when there is none
   // The executable's folder, where copies of the files may have come with the program; the
   // program folder when empty.
   std::string executable;
@@ -53,10 +52,10 @@ class Program {
   PosixShell shell_;
   QtSettingsStore store_;
   PosixFiles files_;
+  CmdLineWindow window_;
   QtMsgBox msgbox_;
   QtCommonDialog dialog_;
   QtScreen screen_;
-  CmdLineWindow window_;
   MenuWindow menu_;
   QtInstance instance_;
   QtGlobalHotkey hotkey_;

@@ -21,7 +21,7 @@ QStringList NameFilters(std::string_view filter) {
 
 std::optional<std::string> QtCommonDialog::ShowOpen(const std::string& filter,
                                                     const std::string& initialFile) {
-  QFileDialog dialog;
+  QFileDialog dialog(&owner_);
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setNameFilters(NameFilters(filter));
   if (!initialFile.empty()) dialog.selectFile(QFile::decodeName(initialFile.c_str()));
@@ -30,7 +30,7 @@ std::optional<std::string> QtCommonDialog::ShowOpen(const std::string& filter,
 }
 
 std::optional<std::uint32_t> QtCommonDialog::ShowColor(std::uint32_t initial) {
-  QColorDialog dialog(ToQColor(initial));
+  QColorDialog dialog(ToQColor(initial), &owner_);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return FromQColor(dialog.selectedColor());
 }

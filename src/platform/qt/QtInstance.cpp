@@ -2,15 +2,15 @@
 
 #include "data/Application.h"
 
-QtInstance::QtInstance(std::string runtimeDirectory, const std::string& configDirectory,
-                       std::function<void()> activate, std::function<void()> end)
-    : lock_(std::move(runtimeDirectory), configDirectory),
+QtInstance::QtInstance(std::string directory, std::function<void()> activate,
+                       std::function<void()> end)
+    : lock_(std::move(directory)),
       activate_(std::move(activate)),
       end_(std::move(end)),
       title_(kApplicationTitle) {}
 
 AnotherInstance QtInstance::IsAnotherRunning() {
-  const AnotherInstance another = lock_.Take(title_);
+  const AnotherInstance another = lock_.Take();
   if (lock_.Listening() >= 0) {
     requests_ = std::make_unique<QSocketNotifier>(lock_.Listening(), QSocketNotifier::Read);
     QObject::connect(requests_.get(), &QSocketNotifier::activated, requests_.get(), [this] {

@@ -7,18 +7,17 @@
 #include "platform/Instance.h"
 #include "platform/posix/PosixInstanceLock.h"
 
-// The instance lock with its requests delivered through the event loop: a later start's
-// request activates this one.
+// The instance lock of the folder of files with its requests delivered through the event loop:
+// a later start's request activates this one.
 class QtInstance : public Instance {
  public:
-  // runtimeDirectory: empty when there is none.
-  QtInstance(std::string runtimeDirectory, const std::string& configDirectory,
-             std::function<void()> activate, std::function<void()> end);
+  QtInstance(std::string directory, std::function<void()> activate, std::function<void()> end);
 
   AnotherInstance IsAnotherRunning() override;
   std::string Title() override { return title_; }
   void SetTitle(const std::string& title) override { title_ = title; }
-  bool ActivateByTitle(const std::string& title) override { return lock_.Ask(title); }
+  // The instance that holds the lock is the one asked; the title names no window here.
+  bool ActivateByTitle(const std::string&) override { return lock_.Ask(); }
   void EndNow() override { end_(); }
 
  private:

@@ -13,7 +13,8 @@ MsgBoxResult QtMsgBox::Show(const std::string& text, const std::string& caption,
   body.replace("\r\n", "\n");
   QMessageBox box(
       QMessageBox::NoIcon, QString::fromLocal8Bit(caption), body,
-      buttons == MsgBoxButtons::OK ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel);
+      buttons == MsgBoxButtons::OK ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel,
+      &owner_);
   box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QMessageBox::Ok);
   return box.exec() == QMessageBox::Ok ? MsgBoxResult::OK : MsgBoxResult::Cancel;

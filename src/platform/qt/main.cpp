@@ -74,6 +74,15 @@ int main(int argc, char** argv) {
   qtMessages = qInstallMessageHandler(HoldMessage);
   QApplication app(count, arguments.data());
   ReleaseMessages();
+  // A platform that shows nothing would hold the lock with a strip nobody sees, and every later
+  // start would only activate it.
+  if (const QString platform = QGuiApplication::platformName();
+      platform == "offscreen" || platform == "minimal") {
+    std::fprintf(
+        stderr, "vellcmdline: the platform \"%s\" shows no windows; start the strip on a display\n",
+        qPrintable(platform));
+    return 1;
+  }
   app.setQuitOnLastWindowClosed(false);
   // The desktop matches the strip's window to its installed entry and icon by this id.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.vellcmdline.VellCmdLine"));
