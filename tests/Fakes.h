@@ -193,7 +193,9 @@ class FakeListings : public Listings {
   std::vector<std::string> programs;
   std::vector<Application> applications;
   std::vector<std::string> read;  // the folders asked for
+  PathStyle style = PathStyle::Posix;
 
+  PathStyle Style() override { return style; }
   std::string StartFolder() override { return start; }
   std::string HomeFolder() override { return home; }
   std::vector<FolderEntry> Folder(const std::string& path) override {
@@ -201,8 +203,8 @@ class FakeListings : public Listings {
     const auto found = folders.find(path);
     return found == folders.end() ? std::vector<FolderEntry>{} : found->second;
   }
-  std::vector<std::string> Programs() override { return programs; }
-  std::vector<Application> Applications() override { return applications; }
+  const std::vector<std::string>& Programs() override { return programs; }
+  const std::vector<Application>& Applications() override { return applications; }
 };
 
 class FakeCmdLineView : public CmdLineView {

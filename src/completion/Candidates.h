@@ -7,13 +7,8 @@
 
 #include "completion/CommandWord.h"
 #include "data/History.h"
+#include "data/Narrowing.h"
 #include "platform/Listings.h"
-
-// A row that the list offers beside the history: something that can run but has not yet.
-struct Candidate {
-  std::string Name;  // what the row shows first: the application's or the program's name
-  std::string Line;  // what the box gets when the row is picked, and what the row shows dimmed
-};
 
 // At most a screenful of candidates.
 inline constexpr std::size_t kMaxCandidates = 50;

@@ -4,9 +4,7 @@
 #include <string>
 #include <string_view>
 
-// How a system's command lines quote and name files: Windows quotes with double quotes and
-// compares names without case; POSIX lines read as /bin/sh reads them, names compare exactly.
-enum class PathStyle { Posix, Windows };
+#include "platform/Listings.h"
 
 // The word of a command line that ends at the cursor, as the line's form reads it.
 struct CommandWord {

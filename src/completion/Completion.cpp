@@ -108,11 +108,12 @@ std::optional<TabCompletion> CompleteAtCursor(std::string_view line, std::size_t
     done.Line += line.substr(cursor);
     return done;
   };
-  if (fits.size() == 1) {
-    const Fit& fit = fits[0];
-    if (fit.Folder) return replaced(QuotedWord(fit.Name, style, true) + SeparatorOf(style));
-    return replaced(QuotedWord(fit.Name, style) + ' ');
-  }
+  // A whole name is followed by the folder separator for a folder, a space for anything else.
+  const auto whole = [&](const Fit& fit) {
+    return fit.Folder ? replaced(QuotedWord(fit.Name, style, true) + SeparatorOf(style))
+                      : replaced(QuotedWord(fit.Name, style) + ' ');
+  };
+  if (fits.size() == 1) return whole(fits[0]);
   // Without case, the letters come from a name written as typed, else from the names where
   // they agree, else the typed ones stay.
   std::vector<std::string> ordered = names;
@@ -126,9 +127,10 @@ std::optional<TabCompletion> CompleteAtCursor(std::string_view line, std::size_t
                   [&](const std::string& name) { return !name.starts_with(common); }))
     common.replace(0, text.size(), text);
   if (common.size() > text.size()) return replaced(QuotedWord(common, style, true));
+  std::sort(fits.begin(), fits.end(), [](const Fit& a, const Fit& b) { return a.Name < b.Name; });
   TabCompletion choices;
   choices.Line = std::string(line);
   choices.Cursor = cursor;
-  for (std::string& name : names) choices.Choices.push_back(std::move(name));
+  for (const Fit& fit : fits) choices.Choices.push_back({fit.Name, whole(fit).Line});
   return choices;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "completion/CommandWord.h"
+#include "data/Narrowing.h"
 #include "platform/Listings.h"
 
 // The longest beginning that every name shares, in the first name's letters; without regard to
@@ -17,8 +18,9 @@ std::string CommonBeginning(const std::vector<std::string>& names, PathStyle sty
 struct TabCompletion {
   std::string Line;
   std::size_t Cursor = 0;
-  // When several names fit and the word could not grow: what a second Tab shows.
-  std::vector<std::string> Choices;
+  // When several names fit and the word could not grow: what a second Tab shows, each with the
+  // line it completes to.
+  std::vector<Candidate> Choices;
 };
 
 // Completes the word that ends at the cursor, as a shell does: the first word against the alias

@@ -7,6 +7,12 @@
 
 #include "data/History.h"
 
+// A row that the list offers beside the history: something that can run but has not yet.
+struct Candidate {
+  std::string Name;  // what the row shows first: the application's or the program's name
+  std::string Line;  // what the box gets when the row is picked, and what the row shows dimmed
+};
+
 // The text with its ASCII letters in lower case, for ContainsFolded.
 std::string Folded(std::string_view text);
 // Whether the entry contains a folded text, ASCII letters in either case.

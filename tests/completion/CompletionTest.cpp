@@ -65,6 +65,10 @@ TEST(CompleteAtCursor, completesTheWordAsAShellDoes) {
       {"gedit /no/such/", 15, nullptr},
       {"/usr/b", 6, "/usr/bin/|"},
   };
+  const auto several =
+      CompleteAtCursor("gedit Documents/report. x", 23, PathStyle::Posix, aliases, listings);
+  ASSERT_EQ(several->Choices.size(), 2u);
+  EXPECT_EQ(several->Choices[1].Line, "gedit Documents/report.pdf  x");
   for (const auto& c : cases) {
     const auto done = CompleteAtCursor(c.line, c.cursor, PathStyle::Posix, aliases, listings);
     if (!c.after) {
@@ -75,7 +79,9 @@ TEST(CompleteAtCursor, completesTheWordAsAShellDoes) {
     std::string shown = done->Line;
     shown.insert(done->Cursor, "|");
     EXPECT_EQ(shown, c.after) << c.line;
-    EXPECT_EQ(done->Choices, c.choices) << c.line;
+    std::vector<std::string> choices;
+    for (const Candidate& choice : done->Choices) choices.push_back(choice.Name);
+    EXPECT_EQ(choices, c.choices) << c.line;
   }
 }
 
