@@ -15,6 +15,7 @@
 #include "aliaseditor/Associations.h"
 #include "commandwindow/CmdLine.h"
 #include "data/History.h"
+#include "platform/Listings.h"
 #include "platform/Services.h"
 
 class FakeShell : public Shell {
@@ -186,6 +187,28 @@ class FakeGlobalHotkey : public GlobalHotkey {
   HotkeyRegistration result = HotkeyRegistration::Registered;
   std::vector<Hotkey> registered;
   std::function<void()> pressed;
+};
+
+// Folders by path; the programs on PATH and the applications as set.
+class FakeListings : public Listings {
+ public:
+  std::string start = "/home/u", home = "/home/u";
+  std::map<std::string, std::vector<FolderEntry>> folders;
+  std::vector<std::string> programs;
+  std::vector<Application> applications;
+  std::vector<std::string> read;  // the folders asked for
+  PathStyle style = PathStyle::Posix;
+
+  PathStyle Style() override { return style; }
+  std::string StartFolder() override { return start; }
+  std::string HomeFolder() override { return home; }
+  std::vector<FolderEntry> Folder(const std::string& path) override {
+    read.push_back(path);
+    const auto found = folders.find(path);
+    return found == folders.end() ? std::vector<FolderEntry>{} : found->second;
+  }
+  const std::vector<std::string>& Programs() override { return programs; }
+  const std::vector<Application>& Applications() override { return applications; }
 };
 
 class FakeCmdLineView : public CmdLineView {

@@ -14,8 +14,16 @@ constexpr std::array<unsigned char, 256> kFolded = [] {
 
 unsigned char Fold(char c) { return kFolded[static_cast<unsigned char>(c)]; }
 
-// Whether the entry contains the text, whose bytes are folded already.
-bool Contains(std::string_view entry, const std::string& folded) {
+}  // namespace
+
+std::string Folded(std::string_view text) {
+  std::string folded(text);
+  for (char& c : folded) c = static_cast<char>(Fold(c));
+  return folded;
+}
+
+bool ContainsFolded(std::string_view entry, std::string_view folded) {
+  if (folded.empty()) return true;
   if (folded.size() > entry.size()) return false;
   const unsigned char first = static_cast<unsigned char>(folded[0]);
   const std::size_t last = entry.size() - folded.size();
@@ -28,14 +36,11 @@ bool Contains(std::string_view entry, const std::string& folded) {
   return false;
 }
 
-}  // namespace
-
 std::vector<std::size_t> MatchingPositions(const History& list, std::string_view text) {
   std::vector<std::size_t> positions;
-  std::string folded(text);
-  for (char& c : folded) c = static_cast<char>(Fold(c));
+  const std::string folded = Folded(text);
   for (std::size_t position = 0; position < list.size(); ++position)
-    if (folded.empty() || Contains(list[position], folded)) positions.push_back(position);
+    if (ContainsFolded(list[position], folded)) positions.push_back(position);
   return positions;
 }
 

@@ -7,6 +7,17 @@
 
 #include "data/History.h"
 
+// A row that the list offers beside the history: something that can run but has not yet.
+struct Candidate {
+  std::string Name;  // what the row shows first: the application's or the program's name
+  std::string Line;  // what the box gets when the row is picked, and what the row shows dimmed
+};
+
+// The text with its ASCII letters in lower case, for ContainsFolded.
+std::string Folded(std::string_view text);
+// Whether the entry contains a folded text, ASCII letters in either case.
+bool ContainsFolded(std::string_view entry, std::string_view folded);
+
 // The positions of the entries that contain the text, in list order: ASCII letters match in
 // either case, every other byte only itself (the bytes' code page is not known here, so no
 // other letter is folded). An empty text is in every entry.
