@@ -217,8 +217,11 @@ class FakeCmdLineView : public CmdLineView {
   // As in the real boxes, a text set into the box, or a new set of rows, ends the pick.
   void SetText(const std::string& newText) override {
     text = newText;
+    cursor = text.size();
     index = -1;
   }
+  std::size_t SelStart() override { return std::min(cursor, text.size()); }
+  void SetSelStart(std::size_t position) override { cursor = position; }
   // A change that does not leave the rows as its notification said is a broken contract.
   void ListReset(const Narrowing& newRows, const std::function<void()>& change) override {
     rows = &newRows;
@@ -275,6 +278,7 @@ class FakeCmdLineView : public CmdLineView {
   void SelectText1() override { calls.push_back("SelectText1"); }
 
   std::string text;
+  std::size_t cursor = 0;
   std::vector<std::string> list;  // what the list shows, kept through the notifications
   const Narrowing* rows = nullptr;
   int index = -1;                       // the row the user picked
@@ -359,10 +363,11 @@ struct FakeProgram {
   FakeInstance instance;
   FakeScreen screen;
   FakeGlobalHotkey hotkey;
+  FakeListings listings;
   FakeCmdLineView view;
   FakeMenuView menuView;
   Files* fileService = &files;
-  Services services{shell, store, *fileService, msgbox, dialog, instance, screen, hotkey};
+  Services services{shell, store, *fileService, msgbox, dialog, instance, screen, hotkey, listings};
   CmdLine form{view, menuView, services};
 
   // Types a line into the command box and presses Enter.
@@ -373,6 +378,7 @@ struct FakeProgram {
   // Types a text into the command box, in place of what it held.
   void Type(const std::string& text) {
     view.text = text;
+    view.cursor = text.size();
     view.index = -1;
     form.Text1_Change();
   }

@@ -45,9 +45,22 @@ std::vector<std::size_t> MatchingPositions(const History& list, std::string_view
 }
 
 void Narrowing::Narrow(std::string_view text) {
+  candidates_.clear();
   text_ = text;
   if (Narrowed())
     positions_ = MatchingPositions(list_, text_);
   else
     positions_ = {};
+}
+
+void Narrowing::Refresh() {
+  std::vector<Candidate> candidates = std::move(candidates_);
+  Narrow(std::string(text_));
+  if (Narrowed()) candidates_ = std::move(candidates);
+}
+
+void Narrowing::Offer(std::vector<Candidate> candidates, bool alone) {
+  if (!Narrowed()) return;
+  if (alone) positions_.clear();
+  candidates_ = std::move(candidates);
 }

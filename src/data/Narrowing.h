@@ -24,27 +24,39 @@ bool ContainsFolded(std::string_view entry, std::string_view folded);
 std::vector<std::size_t> MatchingPositions(const History& list, std::string_view text);
 
 // The rows of the command box's list: the history's entries that contain the text the list is
-// narrowed by, or every entry while that text is empty. Row r shows the entry at Position(r).
+// narrowed by, or every entry while that text is empty; row r shows the entry at Position(r).
+// While narrowed, candidates may follow the entries: rows of what can run but has not yet.
 class Narrowing {
  public:
   explicit Narrowing(const History& list) : list_(list) {}
   Narrowing(const Narrowing&) = delete;
   Narrowing& operator=(const Narrowing&) = delete;
 
-  // Shows the entries that contain the text; an empty text shows them all.
+  // Shows the entries that contain the text, and no candidates; an empty text shows them all.
   void Narrow(std::string_view text);
-  // Narrows by the same text again, after the history has changed.
-  void Refresh() { Narrow(std::string(text_)); }
+  // Narrows by the same text again, after the history has changed; the candidates stay.
+  void Refresh();
   bool Narrowed() const { return !text_.empty(); }
   const std::string& Text() const { return text_; }
+  // Candidates after the entries, while narrowed; alone, they are the only rows.
+  void Offer(std::vector<Candidate> candidates, bool alone = false);
 
-  std::size_t size() const { return Narrowed() ? positions_.size() : list_.size(); }
+  std::size_t size() const { return Entries() + candidates_.size(); }
   bool empty() const { return size() == 0; }
+  // Rows from Entries() on are candidates.
+  std::size_t Entries() const { return Narrowed() ? positions_.size() : list_.size(); }
+  bool IsCandidate(std::size_t row) const { return row >= Entries(); }
+  const Candidate& CandidateAt(std::size_t row) const { return candidates_[row - Entries()]; }
+  // The history position of an entry's row.
   std::size_t Position(std::size_t row) const { return Narrowed() ? positions_[row] : row; }
-  std::string_view operator[](std::size_t row) const { return list_[Position(row)]; }
+  // The text a row puts into the box: the entry, or the candidate's line.
+  std::string_view operator[](std::size_t row) const {
+    return IsCandidate(row) ? std::string_view(CandidateAt(row).Line) : list_[Position(row)];
+  }
 
  private:
   const History& list_;
   std::string text_;
   std::vector<std::size_t> positions_;  // while narrowed
+  std::vector<Candidate> candidates_;   // while narrowed
 };

@@ -17,10 +17,15 @@ class CmdLineView {
   // Text1: the edit field of the command box.
   virtual std::string Text() = 0;
   virtual void SetText(const std::string& text) = 0;
-  // Text1's list shows the rows of the history that the core has narrowed it to: the view reads
-  // the entries from them. Each change of the rows runs inside one of these calls, which tells
-  // the view before and after it: a reset, a row appended at the end, one row removed.
-  // ListReset comes first, when the form is created, and again for a whole new set of rows.
+  // The cursor in the edit field, in bytes of its text; setting it selects nothing.
+  virtual std::size_t SelStart() = 0;
+  virtual void SetSelStart(std::size_t position) = 0;
+  // Text1's list shows the rows of the history that the core has narrowed it to, and the
+  // candidates after them: the view reads the rows from them, and draws a candidate unlike an
+  // entry (its name, then dimmed what it runs), so that nobody takes it for a past command. Each
+  // change of the rows runs inside one of these calls, which tells the view before and after it: a
+  // reset, a row appended at the end, one row removed. ListReset comes first, when the form is
+  // created, and again for a whole new set of rows.
   virtual void ListReset(const Narrowing& rows, const std::function<void()>& change) = 0;
   virtual void ListAppend(const std::function<void()>& change) = 0;
   virtual void ListRemove(std::size_t row, const std::function<void()>& change) = 0;

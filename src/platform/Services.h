@@ -4,6 +4,7 @@
 #include "platform/Files.h"
 #include "platform/GlobalHotkey.h"
 #include "platform/Instance.h"
+#include "platform/Listings.h"
 #include "platform/MsgBox.h"
 #include "platform/Screen.h"
 #include "platform/SettingsStore.h"
@@ -19,4 +20,5 @@ struct Services {
   Instance& instance;
   Screen& screen;
   GlobalHotkey& hotkey;
+  Listings& listings;
 };
