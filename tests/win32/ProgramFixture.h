@@ -12,6 +12,7 @@
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32GlobalHotkey.h"
 #include "platform/win32/Win32Instance.h"
+#include "platform/win32/Win32Listings.h"
 #include "platform/win32/Win32MsgBox.h"
 #include "platform/win32/Win32Screen.h"
 #include "platform/win32/Win32Shell.h"
@@ -54,7 +55,9 @@ class ProgramFixture : public testing::Test {
     shell.requests.clear();
     instance = std::make_unique<RecordingInstance>();
     hotkey = std::make_unique<Win32GlobalHotkey>();
-    services.emplace(Services{shell, store, files, msgbox, dialog, *instance, screen, *hotkey});
+    listings = std::make_unique<Win32Listings>();
+    services.emplace(
+        Services{shell, store, files, msgbox, dialog, *instance, screen, *hotkey, *listings});
     program = std::make_unique<Program>(*services);
     shell.SetWindow(Strip());
     msgbox.SetWindow(Strip());
@@ -131,6 +134,7 @@ class ProgramFixture : public testing::Test {
   RecordingShell shell;
   std::unique_ptr<RecordingInstance> instance;
   std::unique_ptr<Win32GlobalHotkey> hotkey;
+  std::unique_ptr<Win32Listings> listings;
   std::optional<Services> services;
   std::unique_ptr<Program> program;
 };

@@ -44,6 +44,7 @@ using MenuHandle = Handle<HMENU, DestroyMenu>;
 using GdiHandle = Handle<HGDIOBJ, DeleteObject>;
 using KernelHandle = Handle<HANDLE, CloseHandle>;
 using KeyHandle = Handle<HKEY, RegCloseKey>;
+using FindHandle = Handle<HANDLE, FindClose>;
 
 // The object a window was created for: kept with the window from WM_NCCREATE on, so that a
 // window procedure can forward each message to it. Null before that message.

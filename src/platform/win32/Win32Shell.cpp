@@ -6,14 +6,14 @@
 
 #include "platform/win32/Module1.h"
 
-namespace {
-
 std::string ProfileFolder() {
   char path[MAX_PATH];
   if (SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_PROFILE, nullptr, SHGFP_TYPE_CURRENT, path)))
     return path;
   return std::string();
 }
+
+namespace {
 
 // No 64-bit Windows has a program named "command": the "%" form goes to the system's own
 // command interpreter, with the designed parameters.

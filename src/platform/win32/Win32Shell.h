@@ -2,7 +2,12 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "platform/Shell.h"
+
+// The user's profile folder, where commands start; empty when the system names none.
+std::string ProfileFolder();
 
 // ShellExecuteA, started in the user's profile folder, on behalf of the command window.
 class Win32Shell : public Shell {

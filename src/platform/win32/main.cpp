@@ -10,6 +10,7 @@
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32GlobalHotkey.h"
 #include "platform/win32/Win32Instance.h"
+#include "platform/win32/Win32Listings.h"
 #include "platform/win32/Win32MsgBox.h"
 #include "platform/win32/Win32Screen.h"
 #include "platform/win32/Win32Shell.h"
@@ -27,7 +28,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Win32Screen screen;
   Win32Shell shell;
   Win32GlobalHotkey hotkey;
-  const Services services{shell, store, files, msgbox, dialog, instance, screen, hotkey};
+  Win32Listings listings;
+  const Services services{shell, store, files, msgbox, dialog, instance, screen, hotkey, listings};
 
   Program program(services);
   // Every window the program opens belongs to the strip.
