@@ -1,10 +1,16 @@
 #include "Desktop.h"
 
+#include <shlobj.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
 
 namespace {
+
+constexpr const char* kKey = "Software\\VellCmdLine\\Defaults";
+
+}  // namespace
 
 void RemoveTree(const std::string& path) {
   WIN32_FIND_DATAA found;
@@ -25,17 +31,18 @@ void RemoveTree(const std::string& path) {
   RemoveDirectoryA(path.c_str());
 }
 
-constexpr const char* kKey = "Software\\VellCmdLine\\Defaults";
+TempDir::TempDir()
+    : TempDir([] {
+        char base[MAX_PATH];
+        GetTempPathA(MAX_PATH, base);
+        return std::string(base);
+      }()) {}
 
-}  // namespace
-
-TempDir::TempDir() {
-  char base[MAX_PATH];
-  GetTempPathA(MAX_PATH, base);
+TempDir::TempDir(const std::string& base) {
   static int counter = 0;
   for (;;) {
-    path_ = std::string(base) + "vell-" + std::to_string(GetCurrentProcessId()) + "-" +
-            std::to_string(++counter);
+    path_ = base + (base.ends_with('\\') ? "" : "\\") + "vell-" +
+            std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
     if (CreateDirectoryA(path_.c_str(), nullptr)) return;
   }
 }
@@ -107,6 +114,23 @@ std::optional<std::string> StoredSetting(const std::string& key) {
 void SetSetting(const std::string& key, const std::string& value) {
   RegSetKeyValueA(HKEY_CURRENT_USER, kKey, key.c_str(), REG_SZ, value.c_str(),
                   static_cast<DWORD>(value.size() + 1));
+}
+
+std::string ProgramsFolder(int csidl) {
+  char path[MAX_PATH] = "";
+  SHGetFolderPathA(nullptr, csidl | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, path);
+  return path;
+}
+
+ScopedVariable::ScopedVariable(const char* name, const char* value) : name_(name) {
+  char old[32767];
+  const DWORD length = GetEnvironmentVariableA(name, old, sizeof old);
+  if (length > 0 && length < sizeof old) old_ = old;
+  SetEnvironmentVariableA(name, value);
+}
+
+ScopedVariable::~ScopedVariable() {
+  SetEnvironmentVariableA(name_.c_str(), old_ ? old_->c_str() : nullptr);
 }
 
 bool WaitUntil(const std::function<bool()>& done) {

@@ -15,6 +15,8 @@
 class TempDir {
  public:
   TempDir();
+  // A new folder in the given one.
+  explicit TempDir(const std::string& base);
   ~TempDir();
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
@@ -25,6 +27,8 @@ class TempDir {
   std::string path_;
 };
 
+// Removes a folder with everything in it.
+void RemoveTree(const std::string& path);
 std::optional<std::string> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
 // The names in a folder, without "." and "..", sorted.
@@ -36,6 +40,22 @@ std::string ReadOnlyFolder();
 std::string ExeDirectory();
 // A command line that starts the marker program, which writes "ran" into the file.
 std::string MarkerLine(const std::string& markerFile);
+
+// The user's (CSIDL_PROGRAMS) or all users' (CSIDL_COMMON_PROGRAMS) Start Menu programs folder.
+std::string ProgramsFolder(int csidl);
+
+// An environment variable of this process set (or, with a null value, removed) for a scope.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const char* value);
+  ~ScopedVariable();
+  ScopedVariable(const ScopedVariable&) = delete;
+  ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+ private:
+  std::string name_;
+  std::optional<std::string> old_;
+};
 
 // The program's settings as the registry holds them.
 void ClearSettings();
