@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <type_traits>
 
 #include "commandwindow/CmdLine.h"
@@ -28,6 +29,12 @@ COLORREF ColorOf(std::uint32_t color) {
   return (color & 0x80000000u) ? GetSysColor(static_cast<int>(color & 0xFF)) : color;
 }
 
+// Half way from the text's colour to the background's.
+COLORREF Dimmed(COLORREF fore, COLORREF back) {
+  return RGB((GetRValue(fore) + GetRValue(back)) / 2, (GetGValue(fore) + GetGValue(back)) / 2,
+             (GetBValue(fore) + GetBValue(back)) / 2);
+}
+
 HWND AddChild(HWND parent, const char* windowClass, const char* text, DWORD style,
               const Rect& twips, int id, DWORD exStyle = 0) {
   const RECT r = TwipsToPixels(twips, GetDpiForWindow(parent));
@@ -40,7 +47,11 @@ HWND AddChild(HWND parent, const char* windowClass, const char* text, DWORD styl
 // How each designed control is made natively; its id is its row's number.
 constexpr NativeControl kNative[] = {
     {"Command1", "BUTTON", BS_DEFPUSHBUTTON, 0},
-    {"Text1", "COMBOBOX", WS_VSCROLL | CBS_SIMPLE | CBS_AUTOHSCROLL | CBS_NOINTEGRALHEIGHT, 0},
+    // Drawn here, so that a candidate row looks unlike an entry; the items keep their texts.
+    {"Text1", "COMBOBOX",
+     WS_VSCROLL | CBS_SIMPLE | CBS_AUTOHSCROLL | CBS_NOINTEGRALHEIGHT | CBS_OWNERDRAWFIXED |
+         CBS_HASSTRINGS,
+     0},
     {"Command2", "BUTTON", BS_PUSHBUTTON, 0},
 };
 static_assert(std::size(kNative) == std::size(CmdLine::kControls));
@@ -141,6 +152,15 @@ CmdLineWindow::CmdLineWindow(MenuWindow& menu)
 void CmdLineWindow::ApplyDpi() {
   font_ = CreateUiFont(Dpi());
   ApplyFont(hwnd(), static_cast<HFONT>(font_.get()));
+  // A list drawn by its owner keeps the rows' height it had: the font's height, as a list box
+  // gives its own rows.
+  HDC dc = GetDC(hwnd());
+  const HGDIOBJ old = SelectObject(dc, font_.get());
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(hwnd(), dc);
+  SendMessageA(Control(kText1), CB_SETITEMHEIGHT, 0, metrics.tmHeight);
 }
 
 void CmdLineWindow::Show() {
@@ -175,10 +195,16 @@ void CmdLineWindow::KeepText1OneLine() {
 
 bool CmdLineWindow::PreTranslate(MSG& msg) {
   if (msg.hwnd != hwnd() && !IsChild(hwnd(), msg.hwnd)) return false;
-  if (msg.message == WM_KEYDOWN && (msg.hwnd == Text1Edit() || msg.hwnd == Text1List()) &&
-      msg.wParam <= 0xFF) {
-    // Virtual-key codes are the handlers' key codes.
-    if (form_ && form_->Text1_KeyDown(static_cast<int>(msg.wParam), KeyShift())) return true;
+  if (msg.message == WM_KEYDOWN && form_) {
+    // Virtual-key codes are the handlers' key codes. Tab completes in the edit field when no
+    // modifier is held; Shift+Tab always moves the focus.
+    if (msg.wParam == VK_TAB) {
+      if (msg.hwnd == Text1Edit() && KeyShift() == 0 && form_->Text1_KeyDown(vbKeyTab, 0))
+        return true;
+    } else if ((msg.hwnd == Text1Edit() || msg.hwnd == Text1List()) && msg.wParam <= 0xFF &&
+               form_->Text1_KeyDown(static_cast<int>(msg.wParam), KeyShift())) {
+      return true;
+    }
   }
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
     // Win32 would follow the stacking order, which the design reverses: the designed tab order.
@@ -209,6 +235,32 @@ std::string CmdLineWindow::Text() {
 void CmdLineWindow::SetText(const std::string& text) {
   SetWindowTextA(Control(kText1), text.c_str());
   SendMessageA(Text1List(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+}
+
+// The edit counts in its own characters: bytes when it is an ANSI window, UTF-16 units when
+// it is a Unicode one; the view counts bytes of the text.
+std::size_t CmdLineWindow::SelStart() {
+  const HWND edit = Text1Edit();
+  DWORD start = 0, caret = 0;
+  SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&caret));
+  if (!IsWindowUnicode(edit)) return caret;
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
+  const int units = static_cast<int>(std::min<std::size_t>(caret, text.size()));
+  return static_cast<std::size_t>(
+      WideCharToMultiByte(CP_ACP, 0, text.data(), units, nullptr, 0, nullptr, nullptr));
+}
+
+void CmdLineWindow::SetSelStart(std::size_t position) {
+  const HWND edit = Text1Edit();
+  if (IsWindowUnicode(edit)) {
+    const std::string text = Text();
+    position = static_cast<std::size_t>(MultiByteToWideChar(
+        CP_ACP, 0, text.data(), static_cast<int>(std::min(position, text.size())), nullptr, 0));
+  }
+  SendMessageA(edit, EM_SETSEL, position, static_cast<LPARAM>(position));
+  SendMessageA(edit, EM_SCROLLCARET, 0, 0);
 }
 
 void CmdLineWindow::ListReset(const Narrowing& rows, const std::function<void()>& change) {
@@ -249,6 +301,38 @@ void CmdLineWindow::SetColors(std::uint32_t fore, std::uint32_t back) {
   back_ = back;
   brush_.reset(CreateSolidBrush(ColorOf(back_)));
   RedrawWindow(Control(kText1), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+// A row as the list box draws one; a candidate's name, then dimmed what it runs.
+void CmdLineWindow::DrawText1Row(const DRAWITEMSTRUCT& item) {
+  const HDC dc = item.hDC;
+  const bool selected = item.itemState & ODS_SELECTED;
+  const COLORREF fore = selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : ColorOf(fore_);
+  const COLORREF back = selected ? GetSysColor(COLOR_HIGHLIGHT) : ColorOf(back_);
+  SetTextColor(dc, fore);
+  SetBkColor(dc, back);
+  const RECT& r = item.rcItem;
+  const auto draw = [&](int x, std::string_view text) {
+    ExtTextOutA(dc, x, r.top, ETO_OPAQUE | ETO_CLIPPED, &r, text.data(),
+                static_cast<UINT>(text.size()), nullptr);
+  };
+  if (!rows_ || item.itemID >= rows_->size()) {
+    draw(r.left, {});
+  } else if (!rows_->IsCandidate(item.itemID)) {
+    draw(r.left + 1, (*rows_)[item.itemID]);
+  } else {
+    const Candidate& candidate = rows_->CandidateAt(item.itemID);
+    draw(r.left + 1, candidate.Name);
+    SIZE name{}, gap{};
+    GetTextExtentPoint32A(dc, candidate.Name.data(), static_cast<int>(candidate.Name.size()),
+                          &name);
+    GetTextExtentPoint32A(dc, "   ", 3, &gap);
+    SetTextColor(dc, Dimmed(fore, back));
+    const RECT rest{r.left + 1 + name.cx + gap.cx, r.top, r.right, r.bottom};
+    ExtTextOutA(dc, rest.left, r.top, ETO_CLIPPED, &rest, candidate.Line.data(),
+                static_cast<UINT>(candidate.Line.size()), nullptr);
+  }
+  if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &r);
 }
 
 HBRUSH CmdLineWindow::ColorText1(HDC dc) {
@@ -361,6 +445,12 @@ LRESULT CmdLineWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         form_->Text1_Change();
       }
       return 0;
+    case WM_DRAWITEM:
+      if (wParam == kText1) {
+        DrawText1Row(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+      }
+      break;
     case DM_GETDEFID:
       return MAKELONG(kCommand1, DC_HASDEFID);
     case WM_LBUTTONDOWN:

@@ -35,6 +35,8 @@ class CmdLineWindow : public CmdLineView {
 
   std::string Text() override;
   void SetText(const std::string& text) override;
+  std::size_t SelStart() override;
+  void SetSelStart(std::size_t position) override;
   void ListReset(const Narrowing& rows, const std::function<void()>& change) override;
   void ListAppend(const std::function<void()>& change) override;
   void ListRemove(std::size_t row, const std::function<void()>& change) override;
@@ -59,6 +61,7 @@ class CmdLineWindow : public CmdLineView {
                                        UINT_PTR id, DWORD_PTR self) noexcept;
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   HBRUSH ColorText1(HDC dc);
+  void DrawText1Row(const DRAWITEMSTRUCT& item);
   void ApplyDpi();
   HWND Text1Edit() const;
   HWND Text1List() const;
