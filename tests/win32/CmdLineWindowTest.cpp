@@ -1,3 +1,5 @@
+#include <shlobj.h>
+
 #include <atomic>
 
 #include "ProgramFixture.h"
@@ -575,3 +577,135 @@ TEST_F(CmdLineWindowTest, rightDragOnCommand2_writesTopAndLeftOnly) {
 }
 
 }  // namespace
+
+namespace {
+
+// Types the text into the command box's edit field at its caret.
+void Type(HWND edit, const std::string& text) {
+  for (const char c : text) PostMessageA(edit, WM_CHAR, static_cast<BYTE>(c), 0);
+}
+
+// Presses Tab in the edit field, with Shift held or not.
+void PressTab(HWND edit, bool shift) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_SHIFT] = shift ? 0x80 : 0;
+  SetKeyboardState(keys);
+  PostMessageA(edit, WM_KEYDOWN, VK_TAB, 0);
+  PostMessageA(edit, WM_KEYUP, VK_TAB, 0xC0000001);
+}
+
+// How dark the end of each row's text is in the list as drawn: black text reaches near 0,
+// text dimmed half way to the white background stays at 127 or lighter.
+std::vector<int> DarkestAtTextEnd(HWND list) {
+  UpdateWindow(list);
+  HDC dc = GetDC(list);
+  std::vector<int> darkest;
+  const int rows = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+  for (int row = 0; row < rows; ++row) {
+    RECT r{};
+    SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+    int dark = 255, inked = 0;
+    for (int x = r.right - 1; x >= r.left && inked < 6; --x) {
+      int column = 255;
+      for (int y = r.top; y < r.bottom; ++y) {
+        const COLORREF c = GetPixel(dc, x, y);
+        column = std::min(column, (GetRValue(c) + GetGValue(c) + GetBValue(c)) / 3);
+      }
+      if (column < 200 || inked > 0) {
+        ++inked;
+        dark = std::min(dark, column);
+      }
+    }
+    darkest.push_back(dark);
+  }
+  ReleaseDC(list, dc);
+  return darkest;
+}
+
+}  // namespace
+
+// Tab completes the path in a later word of a "%" line, and the completed line runs; Shift+Tab
+// only moves the focus.
+TEST_F(CmdLineWindowTest, tab_completesAPathInAPercentLine) {
+  Start();
+  WriteBytes(dir / "source.txt", "copied");
+  SetFocus(Text1Edit());
+  Type(Text1Edit(), "% copy " + dir.Path() + "\\SOU");
+  PressTab(Text1Edit(), true);
+  Pump();
+  EXPECT_EQ(program->Window().Text(), "% copy " + dir.Path() + "\\SOU");
+  EXPECT_EQ(GetFocus(), Control(CmdLineWindow::kCommand1));
+  SetFocus(Text1Edit());
+  PressTab(Text1Edit(), false);
+  Pump();
+  EXPECT_EQ(program->Window().Text(), "% copy " + dir.Path() + "\\source.txt ");
+  EXPECT_EQ(GetFocus(), Text1Edit());
+  Type(Text1Edit(), dir / "copy.txt");
+  PressEnter();
+  EXPECT_TRUE(WaitUntil([&] { return ReadBytes(dir / "copy.txt") == "copied"; }));
+}
+
+// The first word completes to a program on PATH, which the list also offers while typing.
+TEST_F(CmdLineWindowTest, tab_completesAProgramOnPath) {
+  TempDir folder;
+  WriteBytes(folder / "VellMarker.exe", "");
+  char system[32767];
+  const DWORD length = GetEnvironmentVariableA("PATH", system, sizeof system);
+  const ScopedVariable path("PATH", (folder.Path() + ";" + std::string(system, length)).c_str());
+  Start();
+  SetFocus(Text1Edit());
+  Type(Text1Edit(), "vellmar");
+  Pump();
+  EXPECT_EQ(Text1List(), std::vector<std::string>{"VellMarker.exe"});
+  PressTab(Text1Edit(), false);
+  Pump();
+  EXPECT_EQ(program->Window().Text(), "VellMarker.exe ");
+  EXPECT_EQ(GetFocus(), Text1Edit());
+}
+
+// Part of a Start Menu shortcut's name offers it after the matching entries, drawn unlike them;
+// picked, it puts the shortcut's path in the box, and Enter opens the shortcut.
+TEST_F(CmdLineWindowTest, application_pickedFromTheListRuns) {
+  const TempDir menu(ProgramsFolder(CSIDL_PROGRAMS));
+  const std::string shortcut = menu / "Vell Marker Test.lnk";
+  {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IShellLinkA* link = nullptr;
+    ASSERT_EQ(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                               reinterpret_cast<void**>(&link)),
+              S_OK);
+    link->SetPath((ExeDirectory() + "\\marker.exe").c_str());
+    link->SetArguments(('"' + (dir / "ran.txt") + '"').c_str());
+    IPersistFile* file = nullptr;
+    link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+    const std::wstring wide(shortcut.begin(), shortcut.end());
+    EXPECT_EQ(file->Save(wide.c_str(), TRUE), S_OK);
+    file->Release();
+    link->Release();
+  }
+  WriteBytes(dir / "history.cfg", "old marker entry\r\n");
+  Start();
+  SetFocus(Text1Edit());
+  Type(Text1Edit(), "marker t");
+  Pump();
+  const std::string line = '"' + shortcut + '"';
+  EXPECT_EQ(Text1List(), (std::vector<std::string>{line}));
+  Type(Text1Edit(), "\b\b");
+  Pump();
+  ASSERT_EQ(Text1List(), (std::vector<std::string>{"old marker entry", line}));
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  GetComboBoxInfo(Control(CmdLineWindow::kText1), &info);
+  const std::vector<int> darkest = DarkestAtTextEnd(info.hwndList);
+  ASSERT_EQ(darkest.size(), 2u);
+  EXPECT_LT(darkest[0], 100);
+  EXPECT_GE(darkest[1], 120);
+
+  for (int i = 0; i < 2; ++i) PostMessageA(Text1Edit(), WM_KEYDOWN, VK_DOWN, 0);
+  Pump();
+  EXPECT_EQ(program->Window().Text(), line);
+  PressEnter();
+  EXPECT_TRUE(WaitUntil([&] { return ReadBytes(dir / "ran.txt") == "ran"; }));
+  EXPECT_EQ(Text1List(), (std::vector<std::string>{"old marker entry", line}));
+}
