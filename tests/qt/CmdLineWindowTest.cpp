@@ -87,6 +87,7 @@ class CmdLineWindowTest : public QObject {
     const QString echo = "%echo a > \"$MARKER\"";
     QTest::newRow("two lines") << "" << echo + "\ntouch hidden\n" << echo;
     QTest::newRow("cr lf and controls") << "" << echo + "\x1b\r\ntouch hidden" << echo;
+    QTest::newRow("del") << "" << "%echo a\x7f > \"$MARKER\"" << echo;
     QTest::newRow("into a text") << "%echo  > \"$MARKER\""
                                  << "a\ntouch hidden"
                                  << "%echo a > \"$MARKER\"";

@@ -109,6 +109,7 @@ TEST_F(CmdLineWindowTest, paste_keepsOneLine) {
       {"", "", "one\r\ntwo", "one"},        {"", "", "one\ntwo", "one"},
       {"", "", "one\rtwo\r\nthree", "one"}, {"a ", " z", "one\rtwo", "a one z"},
       {"a ", " z", "\r\ntwo", "a  z"},      {"", "", "tab\there\x1b\x07!", "tab\there!"},
+      {"", "", "rm\x7f x", "rm x"},
   };
   for (const auto& c : cases) {
     SetWindowTextA(Text1Edit(), (c.before + c.after).c_str());

@@ -18,7 +18,8 @@ class OneLine : public QValidator {
  public:
   using QValidator::QValidator;
   State validate(QString& input, int& position) const override {
-    if (std::none_of(input.cbegin(), input.cend(), [](QChar c) { return c.unicode() < 32; }))
+    if (std::none_of(input.cbegin(), input.cend(),
+                     [](QChar c) { return IsDroppedControl(c.unicode()); }))
       return Acceptable;
     std::u16string text = input.toStdU16String();
     std::size_t cursor = static_cast<std::size_t>(position);
