@@ -186,7 +186,7 @@ void CmdLine::ExecuteCommand() {
     Tell(ShellFailureMessage(result));
     return;
   }
-  if (!Text1.List().Contains(typed)) Text1.AddItem(typed);
+  Text1.Ran(typed);
   // The emptied box shows the whole list again.
   Text1.SetText(std::string());
 }
@@ -259,14 +259,15 @@ void CmdLine::SaveHistory() {
     saved = files.Replace(path, HistoryText(Text1.List()));
   } else {
     // What the file holds stays, but for the entries the user removed from the list in this run,
-    // and this run's commands follow it.
+    // and this run's commands follow it. An entry this run only loaded comes from the file or
+    // not at all: another strip may have removed it since.
     History file;
     if (LoadHistory(file, files)) {
       History merged;
       for (const std::string_view entry : file)
         if (!Text1.Removed(entry) || Text1.List().Contains(entry)) merged.Append(entry);
       for (const std::string_view entry : Text1.List())
-        if (!merged.Contains(entry)) merged.Append(entry);
+        if (Text1.RanHere(entry) && !merged.Contains(entry)) merged.Append(entry);
       saved = files.Replace(path, HistoryText(merged));
     }
   }

@@ -34,6 +34,11 @@ void CommandBox::AddItem(std::string_view entry) {
   view_.ListAppend([this, entry] { list_.Append(entry); });
 }
 
+void CommandBox::Ran(std::string_view entry) {
+  if (!list_.Contains(entry)) AddItem(entry);
+  ran_.emplace(entry);
+}
+
 void CommandBox::RemoveRow(std::size_t row) {
   const std::size_t position = shown_.Position(row);
   removed_.emplace(list_[position]);

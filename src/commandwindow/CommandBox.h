@@ -34,6 +34,8 @@ class CommandBox {
   const Narrowing& Shown() const { return shown_; }
   // Appends an entry; when the list is full the oldest one makes room.
   void AddItem(std::string_view entry);
+  // A line ran: it joins the list unless it is there already, and is one of this run's own.
+  void Ran(std::string_view entry);
   // Removes the entry that a row of the list shows, and puts back the text that the list is
   // narrowed by: what the user typed before picking the row.
   void RemoveRow(std::size_t row);
@@ -43,6 +45,8 @@ class CommandBox {
   bool Cleared() const { return cleared_; }
   // Whether the user removed an entry with this text in this run.
   bool Removed(std::string_view entry) const { return removed_.count(entry) != 0; }
+  // Whether a line with this text ran in this run.
+  bool RanHere(std::string_view entry) const { return ran_.count(entry) != 0; }
   // Gives the list to a loader, then shows what it holds.
   template <typename Load>
   void LoadList(Load load) {
@@ -67,6 +71,7 @@ class CommandBox {
   Narrowing shown_{list_};
   bool cleared_ = false;
   std::set<std::string, std::less<>> removed_;
+  std::set<std::string, std::less<>> ran_;
   std::uint32_t fore_ = kWindowText;
   std::uint32_t back_ = kWindowBackground;
 };

@@ -388,10 +388,12 @@ struct CloseCase {
   bool cleared;
   const char* saved;
   bool removed = false;  // "two" removed from the list with Shift+Delete
+  const char* fileNow = "one\r\ntwo\r\nother\r\n";
 };
 
 // While the program runs, another instance (or the user) rewrites history.cfg. The close keeps
-// what the file holds unless the list is known to be the whole history, or the user removed it.
+// what the file holds unless the list is known to be the whole history, or the user removed it;
+// of the list it adds only this run's commands, so what another strip removed stays removed.
 TEST(FormQueryUnload, mergesWithTheFileUnlessTheListIsTheWholeHistory) {
   const CloseCase cases[] = {
       {"alone", "", AnotherInstance::No, false, "one\r\ntwo\r\nthree\r\n"},
@@ -403,6 +405,10 @@ TEST(FormQueryUnload, mergesWithTheFileUnlessTheListIsTheWholeHistory) {
       {"badAliasLineRemoved", "bad\r\n", AnotherInstance::No, false, "one\r\nother\r\nthree\r\n",
        true},
       {"noLockRemoved", "", AnotherInstance::CannotTell, false, "one\r\nother\r\nthree\r\n", true},
+      {"noLockOtherRemoved", "", AnotherInstance::CannotTell, false,
+       "other\r\ntwo\r\nthree\r\n", false, "other\r\n"},
+      {"noLockOtherCleared", "", AnotherInstance::CannotTell, false, "two\r\nthree\r\n", false,
+       ""},
   };
   for (const auto& c : cases) {
     FakeProgram p;
@@ -410,7 +416,7 @@ TEST(FormQueryUnload, mergesWithTheFileUnlessTheListIsTheWholeHistory) {
     p.files.Put("aliases.cfg", c.aliases);
     p.files.Put("history.cfg", "one\r\ntwo\r\n");
     p.form.Form_Load();
-    p.files.Put("history.cfg", "one\r\ntwo\r\nother\r\n");
+    p.files.Put("history.cfg", c.fileNow);
     p.Run("two");
     p.Run("three");
     if (c.removed) {
