@@ -8,6 +8,18 @@
 #include "data/Hotkey.h"
 #include "data/TextLines.h"
 
+namespace {
+
+// A value written by hand may be of any length: a message quotes its start, so that the box
+// stays on the screen.
+std::string Beginning(std::string_view value) {
+  constexpr std::size_t kQuoted = 40;
+  if (value.size() <= kQuoted) return std::string(value);
+  return std::string(value.substr(0, kQuoted)) + "...";
+}
+
+}  // namespace
+
 CmdLine::CmdLine(CmdLineView& view, MenuView& menuView, const Services& services)
     : Text1(view),
       view_(view),
@@ -53,9 +65,10 @@ void CmdLine::Form_Load() {
 
 // Off unless set; a key that cannot be had is said once and start-up goes on without it.
 void CmdLine::RegisterHotkey() {
-  const std::string text(TrimSpaces(settings_.ReadSetting(kHotkey)));
-  if (text.empty()) return;
-  const auto hotkey = ParseHotkey(text);
+  const std::string value(TrimSpaces(settings_.ReadSetting(kHotkey)));
+  if (value.empty()) return;
+  const auto hotkey = ParseHotkey(value);
+  const std::string text = Beginning(value);
   if (!hotkey) {
     Tell("The hotkey \"" + text +
          "\" is not one this program knows. Write it as modifiers and one key, such as "
