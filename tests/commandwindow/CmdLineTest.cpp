@@ -132,7 +132,7 @@ TEST(ExecuteCommand, notFoundShowsItsMessageAndKeepsTheText) {
 }
 
 TEST(ExecuteCommand, everyOtherShellFailureIsReportedAndRecordsNothing) {
-  for (const int code : {0, 3, 5, 8, 11, 26, 27, 28, 29, 30, 31, 32, -1}) {
+  for (const int code : {0, 3, 5, 8, 11, 26, 27, 28, 29, 30, 31, 32, -1, kShellTooLong}) {
     Started p;
     p.shell.result = code;
     p.Run("doc.xyz");
