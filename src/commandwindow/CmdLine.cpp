@@ -207,12 +207,13 @@ void CmdLine::ExecuteCommand() {
 void CmdLine::Text1_Change() { Text1.Edited(); }
 
 // Shift+Delete removes the entry the user picked from the list; with none picked the key is
-// the edit field's own.
+// the edit field's own. It is also the old Cut key: the removed entry goes to the clipboard, so
+// that nothing cut is lost.
 bool CmdLine::Text1_KeyDown(int KeyCode, int Shift) {
   if (KeyCode != vbKeyDelete || Shift != vbShiftMask) return false;
   const int row = view_.ListIndex();
   if (row < 0 || static_cast<std::size_t>(row) >= Text1.Shown().size()) return false;
-  Text1.RemoveRow(static_cast<std::size_t>(row));
+  view_.SetClipboard(Text1.RemoveRow(static_cast<std::size_t>(row)));
   return true;
 }
 

@@ -39,9 +39,10 @@ void CommandBox::Ran(std::string_view entry) {
   ran_.emplace(entry);
 }
 
-void CommandBox::RemoveRow(std::size_t row) {
+std::string CommandBox::RemoveRow(std::size_t row) {
   const std::size_t position = shown_.Position(row);
-  removed_.emplace(list_[position]);
+  std::string entry(list_[position]);
+  removed_.emplace(entry);
   if (shown_.Narrowed()) {
     view_.ListReset(shown_, [&] {
       list_.Remove(position);
@@ -53,6 +54,7 @@ void CommandBox::RemoveRow(std::size_t row) {
   // The box held the removed entry, ready to be added again by Enter.
   view_.SetText(shown_.Text());
   ShowNewest();
+  return entry;
 }
 
 void CommandBox::Clear() {

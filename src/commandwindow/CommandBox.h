@@ -37,8 +37,8 @@ class CommandBox {
   // A line ran: it joins the list unless it is there already, and is one of this run's own.
   void Ran(std::string_view entry);
   // Removes the entry that a row of the list shows, and puts back the text that the list is
-  // narrowed by: what the user typed before picking the row.
-  void RemoveRow(std::size_t row);
+  // narrowed by: what the user typed before picking the row. Returns the removed entry.
+  std::string RemoveRow(std::size_t row);
   // Empties the list and the text.
   void Clear();
   // True once the user has cleared the list: from then on it is the whole history.

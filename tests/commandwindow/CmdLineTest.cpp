@@ -205,8 +205,8 @@ struct RemoveCase {
   const char* saved;  // history.cfg after running "notepad" and exiting
 };
 
-// Shift+Delete removes the picked entry, puts back the typed text and shows what it narrows
-// to; the duplicate rule still counts an older copy of the removed text.
+// Shift+Delete removes the picked entry, puts it on the clipboard, puts back the typed text and
+// shows what it narrows to; the duplicate rule still counts an older copy of the removed text.
 TEST(Text1KeyDown, shiftDeleteRemovesThePickedEntry) {
   const char* history = "calc\r\nnotepad\r\ncalc -x\r\nnotepad\r\n";
   const RemoveCase cases[] = {
@@ -243,6 +243,7 @@ TEST(Text1KeyDown, shiftDeleteRemovesThePickedEntry) {
     EXPECT_EQ(p.form.Text1_KeyDown(vbKeyDelete, c.shift), removed) << c.name;
     EXPECT_EQ(p.view.list, c.shown) << c.name;
     EXPECT_EQ(p.view.text, removed ? c.typed : picked) << c.name;
+    EXPECT_EQ(p.view.clipboard, removed ? std::optional(picked) : std::nullopt) << c.name;
     if (removed && !c.typed.empty() && !c.shown.empty()) {
       EXPECT_EQ(p.view.shownRow, c.shown.size() - 1) << c.name;
     }

@@ -239,8 +239,8 @@ class CmdLineWindowTest : public QObject {
     QCOMPARE(h->List()->model()->rowCount(), 3);
   }
 
-  // Shift+Delete removes the picked entry, by key or after a click, and puts back the typed
-  // text; without a pick it removes nothing.
+  // Shift+Delete removes the picked entry, by key or after a click, puts it on the clipboard and
+  // puts back the typed text; without a pick it removes nothing.
   void shiftDelete_removesThePickedEntry() {
     WriteFile(h->ProgramFile("history.cfg"), "alpha\r\nbeta\r\nalphabet\r\ngamma\r\n");
     h->Start();
@@ -252,9 +252,11 @@ class CmdLineWindowTest : public QObject {
     QTest::keyClick(h->Edit(), Qt::Key_Delete, Qt::ShiftModifier);
     QCOMPARE(Rows(), (QStringList{"alpha", "alphabet"}));
     QTest::keyClick(h->Edit(), Qt::Key_Down);
+    QGuiApplication::clipboard()->setText("before");
     QTest::keyClick(h->Edit(), Qt::Key_Delete, Qt::ShiftModifier);
     QCOMPARE(Rows(), QStringList{"alphabet"});
     QCOMPARE(h->Edit()->text(), "alp");
+    QCOMPARE(QGuiApplication::clipboard()->text(), "alpha");
     QTest::keyClick(h->Edit(), Qt::Key_Delete, Qt::ShiftModifier);
     QCOMPARE(Rows(), QStringList{"alphabet"});
     h->Edit()->selectAll();

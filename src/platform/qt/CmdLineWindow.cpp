@@ -1,6 +1,7 @@
 #include "platform/qt/CmdLineWindow.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
@@ -126,6 +127,10 @@ void CmdLineWindow::ListRemove(std::size_t row, const std::function<void()>& cha
 void CmdLineWindow::ListShowRow(std::size_t row) { text1_->ScrollToRow(static_cast<int>(row)); }
 
 int CmdLineWindow::ListIndex() { return text1_->PickedRow(); }
+
+void CmdLineWindow::SetClipboard(const std::string& text) {
+  QGuiApplication::clipboard()->setText(QString::fromLocal8Bit(text));
+}
 
 void CmdLineWindow::SetColors(std::uint32_t fore, std::uint32_t back) {
   text1_->SetColors(ToQColor(fore), ToQColor(back));

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <cstring>
 #include <type_traits>
 
 #include "commandwindow/CmdLine.h"
@@ -245,6 +246,18 @@ void CmdLineWindow::ListShowRow(std::size_t row) {
 
 int CmdLineWindow::ListIndex() {
   return static_cast<int>(SendMessageA(Control(kText1), CB_GETCURSEL, 0, 0));
+}
+
+void CmdLineWindow::SetClipboard(const std::string& text) {
+  if (!OpenClipboard(hwnd())) return;
+  EmptyClipboard();
+  // The clipboard owns the memory once SetClipboardData has taken it.
+  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
+    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    if (!SetClipboardData(CF_TEXT, memory)) GlobalFree(memory);
+  }
+  CloseClipboard();
 }
 
 void CmdLineWindow::SetColors(std::uint32_t fore, std::uint32_t back) {
