@@ -206,6 +206,8 @@ void CmdLine::ExecuteCommand() {
 
 void CmdLine::Text1_Change() { Text1.Edited(); }
 
+void CmdLine::Text1_Click() { Text1.Picked(view_.ListIndex()); }
+
 // Shift+Delete removes the entry the user picked from the list; with none picked the key is
 // the edit field's own. It is also the old Cut key: the removed entry goes to the clipboard, so
 // that nothing cut is lost.

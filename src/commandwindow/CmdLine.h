@@ -50,6 +50,9 @@ class CmdLine : public MenuOwner {
   void Command1_Click();
   // The user changed Text1's text: typed, pasted, cut or dropped. A pick from the list is none.
   void Text1_Change();
+  // The user picked a row of Text1's list into the box (Up, Down, a click); the view has put
+  // the row's text in.
+  void Text1_Click();
   // A key pressed in Text1; true when it was handled here and goes no further.
   bool Text1_KeyDown(int KeyCode, int Shift);
   void Form_Resize();

@@ -2,11 +2,42 @@
 
 #include "data/TextLines.h"
 
+std::string CommandBox::Text() const {
+  const int row = view_.ListIndex();
+  if (longPicked_ && row >= 0 && static_cast<std::size_t>(row) < shown_.size())
+    return std::string(shown_[static_cast<std::size_t>(row)]);
+  return view_.Text();
+}
+
 void CommandBox::SetText(std::string text) {
   std::size_t cursor = text.size();
   KeepOneLine(text, cursor);
-  view_.SetText(text);
+  SetViewText(text);
   Narrow(text);
+}
+
+void CommandBox::Edited() {
+  if (longPicked_) {
+    longPicked_ = false;
+    view_.SetReadOnly(false);
+  }
+  Narrow(view_.Text());
+}
+
+void CommandBox::Picked(int row) {
+  if (row < 0 || static_cast<std::size_t>(row) >= shown_.size()) return;
+  const bool isLong = IsLong(shown_[static_cast<std::size_t>(row)]);
+  if (isLong == longPicked_) return;
+  longPicked_ = isLong;
+  view_.SetReadOnly(isLong);
+}
+
+void CommandBox::SetViewText(const std::string& text) {
+  if (longPicked_) {
+    longPicked_ = false;
+    view_.SetReadOnly(false);
+  }
+  view_.SetText(text);
 }
 
 void CommandBox::Narrow(std::string_view text) {
@@ -52,7 +83,7 @@ std::string CommandBox::RemoveRow(std::size_t row) {
     view_.ListRemove(row, [&] { list_.Remove(position); });
   }
   // The box held the removed entry, ready to be added again by Enter.
-  view_.SetText(shown_.Text());
+  SetViewText(std::string(shown_.Text()));
   ShowNewest();
   return entry;
 }
@@ -62,7 +93,7 @@ void CommandBox::Clear() {
     list_.Clear();
     shown_.Narrow(std::string_view());
   });
-  view_.SetText(std::string());
+  SetViewText(std::string());
   cleared_ = true;
 }
 

@@ -196,6 +196,36 @@ TEST(Text1Change, theListShowsTheEntriesThatContainTheTypedText) {
   EXPECT_EQ(p.view.list.size(), 5u);
 }
 
+// A picked entry of more than 64 KB shows as its start, read-only; Enter runs it whole, and it
+// stays whole in the list. A picked short entry, a set text and an edit make the box editable.
+TEST(Text1Click, aLongEntryIsReadOnlyAndRunsWhole) {
+  const std::string entry = "%echo " + std::string(65531, 'x');
+  ASSERT_EQ(entry.size(), 65537u);
+  Started p("", "short\r\n" + entry + "\r\n");
+  const auto pick = [&p](int row, const std::string& shown) {
+    p.view.index = row;
+    p.view.text = shown;  // what the port put in
+    p.form.Text1_Click();
+  };
+  pick(1, "%echo xx...");
+  EXPECT_TRUE(p.view.readOnly);
+  p.form.Command1_Click();
+  ASSERT_EQ(p.shell.requests.size(), 1u);
+  EXPECT_TRUE(p.shell.requests[0].InterpreterLine == entry.substr(1));
+  EXPECT_FALSE(p.view.readOnly);
+  EXPECT_EQ(p.view.text, "");
+  pick(1, "%echo xx...");
+  pick(0, "short");
+  EXPECT_FALSE(p.view.readOnly);
+  p.form.Command1_Click();
+  EXPECT_EQ(p.shell.requests.back().File, "short");
+  pick(1, "%echo xx...");
+  p.Type("x");
+  EXPECT_FALSE(p.view.readOnly);
+  p.Run("exit");
+  EXPECT_TRUE(p.files.Get("history.cfg") == "short\r\n" + entry + "\r\n");
+}
+
 struct RemoveCase {
   const char* name;
   std::string typed;  // before the pick
@@ -406,10 +436,9 @@ TEST(FormQueryUnload, mergesWithTheFileUnlessTheListIsTheWholeHistory) {
       {"badAliasLineRemoved", "bad\r\n", AnotherInstance::No, false, "one\r\nother\r\nthree\r\n",
        true},
       {"noLockRemoved", "", AnotherInstance::CannotTell, false, "one\r\nother\r\nthree\r\n", true},
-      {"noLockOtherRemoved", "", AnotherInstance::CannotTell, false,
-       "other\r\ntwo\r\nthree\r\n", false, "other\r\n"},
-      {"noLockOtherCleared", "", AnotherInstance::CannotTell, false, "two\r\nthree\r\n", false,
-       ""},
+      {"noLockOtherRemoved", "", AnotherInstance::CannotTell, false, "other\r\ntwo\r\nthree\r\n",
+       false, "other\r\n"},
+      {"noLockOtherCleared", "", AnotherInstance::CannotTell, false, "two\r\nthree\r\n", false, ""},
   };
   for (const auto& c : cases) {
     FakeProgram p;

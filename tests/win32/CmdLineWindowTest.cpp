@@ -169,6 +169,39 @@ TEST_F(CmdLineWindowTest, longLine_runsWholeOrNotAtAll) {
   EXPECT_FALSE(ReadBytes(dir / "cut.txt"));
 }
 
+// A picked entry of more than 64 KB shows at once as its start, read-only; Enter hands the whole
+// entry to the shell (too long for a command line: a message, and the box keeps it), and it
+// goes back to disk whole. A short entry picked next is editable again.
+TEST_F(CmdLineWindowTest, longEntry_showsItsStartReadOnlyAndStaysWhole) {
+  const std::string entry = "%echo " + std::string(std::size_t{20} << 20, 'x');
+  WriteBytes(dir / "history.cfg", "short\r\n" + entry + "\r\n");
+  Start();
+  const auto readOnly = [&] {
+    return (GetWindowLongPtrA(Text1Edit(), GWL_STYLE) & ES_READONLY) != 0;
+  };
+  SetFocus(Text1Edit());
+  for (int i = 0; i < 2; ++i) PostMessageA(Text1Edit(), WM_KEYDOWN, VK_DOWN, 0);
+  Pump();
+  EXPECT_EQ(WindowText(Text1Edit()), "%echo " + std::string(994, 'x') + "...");
+  EXPECT_TRUE(readOnly());
+  std::optional<std::string> shown;
+  {
+    Helper answer([&] { shown = AnswerDialog("Vell Command Line", IDOK); });
+    PressEnter();
+  }
+  ASSERT_EQ(shell.requests.size(), 1u);
+  EXPECT_TRUE(shell.requests[0].InterpreterLine == entry.substr(1));
+  ASSERT_TRUE(shown);
+  EXPECT_NE(shown->find("longer than the system"), std::string::npos) << *shown;
+  EXPECT_EQ(Text1List().size(), 2u);
+  PostMessageA(Text1Edit(), WM_KEYDOWN, VK_UP, 0);
+  Pump();
+  EXPECT_EQ(WindowText(Text1Edit()), "short");
+  EXPECT_FALSE(readOnly());
+  Enter("exit");
+  EXPECT_TRUE(ReadBytes(dir / "history.cfg") == "short\r\n" + entry + "\r\n");
+}
+
 // An entry recalled from the list into the edit field comes as one line.
 TEST_F(CmdLineWindowTest, recall_entryComesBackAsOneLine) {
   WriteBytes(dir / "history.cfg",

@@ -87,6 +87,7 @@ void CmdLineWindow::Attach(CmdLine& form, MenuWindow& menu) {
   // Enter in the command box clicks the default button.
   connect(text1_, &SimpleCombo::returnPressed, command1_, &QPushButton::click);
   connect(text1_, &SimpleCombo::edited, this, [this] { form_->Text1_Change(); });
+  connect(text1_, &SimpleCombo::picked, this, [this] { form_->Text1_Click(); });
   // Installed after the box's own filter, so it sees the keys first.
   text1_->Edit()->installEventFilter(this);
   connect(command1_, &QPushButton::clicked, this, [this] { form_->Command1_Click(); });
@@ -127,6 +128,8 @@ void CmdLineWindow::ListRemove(std::size_t row, const std::function<void()>& cha
 void CmdLineWindow::ListShowRow(std::size_t row) { text1_->ScrollToRow(static_cast<int>(row)); }
 
 int CmdLineWindow::ListIndex() { return text1_->PickedRow(); }
+
+void CmdLineWindow::SetReadOnly(bool readOnly) { text1_->Edit()->setReadOnly(readOnly); }
 
 void CmdLineWindow::SetClipboard(const std::string& text) {
   QGuiApplication::clipboard()->setText(QString::fromLocal8Bit(text));

@@ -87,9 +87,10 @@ void SimpleCombo::Edited() {
 
 void SimpleCombo::Show(std::string bytes) {
   bytes_ = std::move(bytes);
-  const bool whole = bytes_.size() <= kLongText;
-  shown_ = whole ? QString::fromLocal8Bit(bytes_) : HistoryModel::Shown(bytes_);
-  edit_->setReadOnly(!whole);
+  // Laying out megabytes would hold the interface at every paint (the cursor blinks twice a
+  // second); the core holds such an entry whole and makes the edit line read-only.
+  shown_ =
+      CommandBox::IsLong(bytes_) ? HistoryModel::Shown(bytes_) : QString::fromLocal8Bit(bytes_);
   edit_->setText(shown_);
 }
 
@@ -106,6 +107,7 @@ void SimpleCombo::Recall(int row) {
   ScrollToRow(row);
   Show(std::string(model_.Entry(row)));
   edit_->selectAll();
+  emit picked();
 }
 
 int SimpleCombo::PickedRow() const {
@@ -136,7 +138,8 @@ bool SimpleCombo::eventFilter(QObject* watched, QEvent* event) {
   if (watched == edit_ && event->type() == QEvent::KeyPress) {
     const auto* press = static_cast<QKeyEvent*>(event);
     const int key = press->key();
-    // An edit of a long text replaces it whole, as an edit of a selected text would.
+    // An edit of a long entry replaces it whole, as an edit of a selected text would; the edit
+    // tells the core, which makes the line editable again before the key reaches it.
     if (edit_->isReadOnly() &&
         (key == Qt::Key_Backspace || key == Qt::Key_Delete || press->matches(QKeySequence::Paste) ||
          (!press->text().isEmpty() && press->text().at(0) >= ' '))) {

@@ -222,16 +222,23 @@ void CmdLineWindow::ListReset(const Narrowing& rows, const std::function<void()>
   SendMessageA(box, WM_SETREDRAW, FALSE, 0);
   // The list's own reset: the combo box's would empty the edit field too.
   SendMessageA(Text1List(), LB_RESETCONTENT, 0, 0);
-  for (std::size_t row = 0; row < rows.size(); ++row)
-    SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(rows[row].data()));
+  for (std::size_t row = 0; row < rows.size(); ++row) AddRow(rows[row]);
   SendMessageA(box, WM_SETREDRAW, TRUE, 0);
   RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void CmdLineWindow::ListAppend(const std::function<void()>& change) {
   change();
+  AddRow((*rows_)[rows_->size() - 1]);
+}
+
+// A pick puts the row's text into the edit: a long entry goes in as its start, whole in the core.
+void CmdLineWindow::AddRow(std::string_view entry) {
+  std::string start;
+  if (CommandBox::IsLong(entry))
+    start = std::string(entry.substr(0, CommandBox::kShownStart)) + "...";
   SendMessageA(Control(kText1), CB_ADDSTRING, 0,
-               reinterpret_cast<LPARAM>((*rows_)[rows_->size() - 1].data()));
+               reinterpret_cast<LPARAM>(start.empty() ? entry.data() : start.c_str()));
 }
 
 void CmdLineWindow::ListRemove(std::size_t row, const std::function<void()>& change) {
@@ -246,6 +253,10 @@ void CmdLineWindow::ListShowRow(std::size_t row) {
 
 int CmdLineWindow::ListIndex() {
   return static_cast<int>(SendMessageA(Control(kText1), CB_GETCURSEL, 0, 0));
+}
+
+void CmdLineWindow::SetReadOnly(bool readOnly) {
+  SendMessageA(Text1Edit(), EM_SETREADONLY, readOnly, 0);
 }
 
 void CmdLineWindow::SetClipboard(const std::string& text) {
@@ -371,6 +382,7 @@ LRESULT CmdLineWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == kCommand2) form_->Command2_Click();
       // The user's own edits only: a pick from the list changes the text without it. An edit
       // ends a pick, and the entry the combo box may have highlighted for the text is none.
+      if (HIWORD(wParam) == CBN_SELCHANGE && LOWORD(wParam) == kText1) form_->Text1_Click();
       if (HIWORD(wParam) == CBN_EDITCHANGE && LOWORD(wParam) == kText1) {
         KeepText1OneLine();
         SendMessageA(Text1List(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
