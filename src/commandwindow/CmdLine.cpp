@@ -212,11 +212,18 @@ void CmdLine::Text1_Click() { Text1.Picked(view_.ListIndex()); }
 // the edit field's own. It is also the old Cut key: the removed entry goes to the clipboard, so
 // that nothing cut is lost.
 bool CmdLine::Text1_KeyDown(int KeyCode, int Shift) {
+  if (KeyCode == vbKeyDelete && Shift == 0) Text1.ReplaceLong();
   if (KeyCode != vbKeyDelete || Shift != vbShiftMask) return false;
   const int row = view_.ListIndex();
   if (row < 0 || static_cast<std::size_t>(row) >= Text1.Shown().size()) return false;
   view_.SetClipboard(Text1.RemoveRow(static_cast<std::size_t>(row)));
   return true;
+}
+
+// A character that edits replaces a long entry whole, as an edit of a selected text would.
+void CmdLine::Text1_KeyPress(int KeyAscii) {
+  constexpr int kPaste = 22;  // Ctrl+V
+  if (KeyAscii >= 32 || KeyAscii == vbKeyBack || KeyAscii == kPaste) Text1.ReplaceLong();
 }
 
 void CmdLine::Form_Resize() {

@@ -55,6 +55,8 @@ class CmdLine : public MenuOwner {
   void Text1_Click();
   // A key pressed in Text1; true when it was handled here and goes no further.
   bool Text1_KeyDown(int KeyCode, int Shift);
+  // A character typed into Text1 (Backspace 8, Ctrl+V 22), before the box takes it.
+  void Text1_KeyPress(int KeyAscii);
   void Form_Resize();
   void Command2_Click();
   void Command2_MouseDown(int Button);

@@ -32,6 +32,10 @@ void CommandBox::Picked(int row) {
   view_.SetReadOnly(isLong);
 }
 
+void CommandBox::ReplaceLong() {
+  if (longPicked_) SetText(std::string());
+}
+
 void CommandBox::SetViewText(const std::string& text) {
   if (longPicked_) {
     longPicked_ = false;

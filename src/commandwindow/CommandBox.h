@@ -24,7 +24,7 @@ class CommandBox {
 
   // An entry longer than this, picked into the box, shows there as its first kShownStart
   // characters and an ellipsis, read-only, and stays whole here: laying out megabytes holds the
-  // box for seconds (a 20 MB entry, 18 s on Windows). An edit replaces it.
+  // box for seconds (a 20 MB entry, 18 s on Windows). An edit replaces it whole.
   static constexpr std::size_t kLongEntry = std::size_t{1} << 16;
   static constexpr std::size_t kShownStart = 1000;
   static bool IsLong(std::string_view entry) { return entry.size() > kLongEntry; }
@@ -38,6 +38,8 @@ class CommandBox {
   void Edited();
   // The user picked a row into the box: a long entry makes it read-only.
   void Picked(int row);
+  // The user edits a long entry picked into the box: it empties, editable, for the edit.
+  void ReplaceLong();
 
   const History& List() const { return list_; }
   // The rows the list shows.

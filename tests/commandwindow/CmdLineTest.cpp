@@ -222,6 +222,20 @@ TEST(Text1Click, aLongEntryIsReadOnlyAndRunsWhole) {
   pick(1, "%echo xx...");
   p.Type("x");
   EXPECT_FALSE(p.view.readOnly);
+  p.Type("");
+  // A key that types, Backspace, a paste (Ctrl+V) or Delete replaces a long entry whole before
+  // it reaches the box; a copy (Ctrl+C) does not.
+  for (const int key : {97, 8, 22, 3}) {  // a, Backspace, Ctrl+V, Ctrl+C
+    pick(1, "%echo xx...");
+    p.form.Text1_KeyPress(key);
+    EXPECT_EQ(p.view.text, key == 3 ? "%echo xx..." : "") << key;
+    EXPECT_EQ(p.view.readOnly, key == 3) << key;
+  }
+  pick(0, "short");
+  pick(1, "%echo xx...");
+  EXPECT_FALSE(p.form.Text1_KeyDown(vbKeyDelete, 0));
+  EXPECT_EQ(p.view.text, "");
+  EXPECT_EQ(p.view.list.size(), 2u);
   p.Run("exit");
   EXPECT_TRUE(p.files.Get("history.cfg") == "short\r\n" + entry + "\r\n");
 }

@@ -170,8 +170,8 @@ TEST_F(CmdLineWindowTest, longLine_runsWholeOrNotAtAll) {
 }
 
 // A picked entry of more than 64 KB shows at once as its start, read-only; Enter hands the whole
-// entry to the shell (too long for a command line: a message, and the box keeps it), and it
-// goes back to disk whole. A short entry picked next is editable again.
+// entry to the shell (too long for a command line: a message, and the box keeps it), typing
+// replaces it whole, and it goes back to disk whole.
 TEST_F(CmdLineWindowTest, longEntry_showsItsStartReadOnlyAndStaysWhole) {
   const std::string entry = "%echo " + std::string(std::size_t{20} << 20, 'x');
   WriteBytes(dir / "history.cfg", "short\r\n" + entry + "\r\n");
@@ -194,6 +194,13 @@ TEST_F(CmdLineWindowTest, longEntry_showsItsStartReadOnlyAndStaysWhole) {
   ASSERT_TRUE(shown);
   EXPECT_NE(shown->find("longer than the system"), std::string::npos) << *shown;
   EXPECT_EQ(Text1List().size(), 2u);
+  // Typing replaces it whole.
+  PostMessageA(Text1Edit(), WM_CHAR, 'a', 0);
+  Pump();
+  EXPECT_EQ(WindowText(Text1Edit()), "a");
+  EXPECT_FALSE(readOnly());
+  EXPECT_TRUE(Text1List().empty());
+  PostMessageA(Text1Edit(), WM_CHAR, VK_BACK, 0);
   PostMessageA(Text1Edit(), WM_KEYDOWN, VK_UP, 0);
   Pump();
   EXPECT_EQ(WindowText(Text1Edit()), "short");

@@ -274,7 +274,11 @@ bool CmdLineWindow::eventFilter(QObject* watched, QEvent* event) {
     const int shift = (modifiers & Qt::ShiftModifier ? vbShiftMask : 0) |
                       (modifiers & Qt::ControlModifier ? vbCtrlMask : 0) |
                       (modifiers & Qt::AltModifier ? vbAltMask : 0);
-    return key->key() == Qt::Key_Delete && form_->Text1_KeyDown(vbKeyDelete, shift);
+    if (key->key() == Qt::Key_Delete) return form_->Text1_KeyDown(vbKeyDelete, shift);
+    // The character the key types; a paste as Ctrl+V types it on every layout.
+    const QString typed = key->matches(QKeySequence::Paste) ? QString(QChar(22)) : key->text();
+    if (!typed.isEmpty()) form_->Text1_KeyPress(typed.at(0).unicode());
+    return false;
   }
   if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
       type != QEvent::MouseButtonRelease)

@@ -138,14 +138,6 @@ bool SimpleCombo::eventFilter(QObject* watched, QEvent* event) {
   if (watched == edit_ && event->type() == QEvent::KeyPress) {
     const auto* press = static_cast<QKeyEvent*>(event);
     const int key = press->key();
-    // An edit of a long entry replaces it whole, as an edit of a selected text would; the edit
-    // tells the core, which makes the line editable again before the key reaches it.
-    if (edit_->isReadOnly() &&
-        (key == Qt::Key_Backspace || key == Qt::Key_Delete || press->matches(QKeySequence::Paste) ||
-         (!press->text().isEmpty() && press->text().at(0) >= ' '))) {
-      Show(std::string());
-      Edited();
-    }
     if (key == Qt::Key_Up || key == Qt::Key_Down) {
       const int current = PickedRow();
       if (current < 0)

@@ -184,6 +184,8 @@ bool CmdLineWindow::PreTranslate(MSG& msg) {
     // Virtual-key codes are the handlers' key codes.
     if (form_ && form_->Text1_KeyDown(static_cast<int>(msg.wParam), shift)) return true;
   }
+  if (msg.message == WM_CHAR && msg.hwnd == Text1Edit() && form_)
+    form_->Text1_KeyPress(static_cast<int>(msg.wParam));
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
     // Win32 would follow the stacking order, which the design reverses: the designed tab order.
     const auto order = TabOrder(CmdLine::kControls);
