@@ -17,10 +17,7 @@ void CommandBox::SetText(std::string text) {
 }
 
 void CommandBox::Edited() {
-  if (longPicked_) {
-    longPicked_ = false;
-    view_.SetReadOnly(false);
-  }
+  EndLong();
   Narrow(view_.Text());
 }
 
@@ -37,11 +34,14 @@ void CommandBox::ReplaceLong() {
 }
 
 void CommandBox::SetViewText(const std::string& text) {
-  if (longPicked_) {
-    longPicked_ = false;
-    view_.SetReadOnly(false);
-  }
+  EndLong();
   view_.SetText(text);
+}
+
+void CommandBox::EndLong() {
+  if (!longPicked_) return;
+  longPicked_ = false;
+  view_.SetReadOnly(false);
 }
 
 void CommandBox::Narrow(std::string_view text) {

@@ -79,6 +79,8 @@ class CommandBox {
   void ShowNewest();
   // The box shows a text of its own, no long entry.
   void SetViewText(const std::string& text);
+  // The box no longer shows a long entry: it is editable.
+  void EndLong();
 
   CmdLineView& view_;
   History list_;
