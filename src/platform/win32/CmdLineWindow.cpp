@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstring>
 #include <type_traits>
 
 #include "commandwindow/CmdLine.h"
@@ -206,6 +207,8 @@ bool CmdLineWindow::PreTranslate(MSG& msg) {
       return true;
     }
   }
+  if (msg.message == WM_CHAR && msg.hwnd == Text1Edit() && form_)
+    form_->Text1_KeyPress(static_cast<int>(msg.wParam));
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
     // Win32 would follow the stacking order, which the design reverses: the designed tab order.
     const auto order = TabOrder(CmdLine::kControls);
@@ -270,16 +273,23 @@ void CmdLineWindow::ListReset(const Narrowing& rows, const std::function<void()>
   SendMessageA(box, WM_SETREDRAW, FALSE, 0);
   // The list's own reset: the combo box's would empty the edit field too.
   SendMessageA(Text1List(), LB_RESETCONTENT, 0, 0);
-  for (std::size_t row = 0; row < rows.size(); ++row)
-    SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(rows[row].data()));
+  for (std::size_t row = 0; row < rows.size(); ++row) AddRow(rows[row]);
   SendMessageA(box, WM_SETREDRAW, TRUE, 0);
   RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void CmdLineWindow::ListAppend(const std::function<void()>& change) {
   change();
+  AddRow((*rows_)[rows_->size() - 1]);
+}
+
+// A pick puts the row's text into the edit: a long entry goes in as its start, whole in the core.
+void CmdLineWindow::AddRow(std::string_view entry) {
+  std::string start;
+  if (CommandBox::IsLong(entry))
+    start = std::string(entry.substr(0, CommandBox::kShownStart)) + "...";
   SendMessageA(Control(kText1), CB_ADDSTRING, 0,
-               reinterpret_cast<LPARAM>((*rows_)[rows_->size() - 1].data()));
+               reinterpret_cast<LPARAM>(start.empty() ? entry.data() : start.c_str()));
 }
 
 void CmdLineWindow::ListRemove(std::size_t row, const std::function<void()>& change) {
@@ -294,6 +304,22 @@ void CmdLineWindow::ListShowRow(std::size_t row) {
 
 int CmdLineWindow::ListIndex() {
   return static_cast<int>(SendMessageA(Control(kText1), CB_GETCURSEL, 0, 0));
+}
+
+void CmdLineWindow::SetReadOnly(bool readOnly) {
+  SendMessageA(Text1Edit(), EM_SETREADONLY, readOnly, 0);
+}
+
+void CmdLineWindow::SetClipboard(const std::string& text) {
+  if (!OpenClipboard(hwnd())) return;
+  EmptyClipboard();
+  // The clipboard owns the memory once SetClipboardData has taken it.
+  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
+    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    if (!SetClipboardData(CF_TEXT, memory)) GlobalFree(memory);
+  }
+  CloseClipboard();
 }
 
 void CmdLineWindow::SetColors(std::uint32_t fore, std::uint32_t back) {
@@ -319,7 +345,13 @@ void CmdLineWindow::DrawText1Row(const DRAWITEMSTRUCT& item) {
   if (!rows_ || item.itemID >= rows_->size()) {
     draw(r.left, {});
   } else if (!rows_->IsCandidate(item.itemID)) {
-    draw(r.left + 1, (*rows_)[item.itemID]);
+    // The item's own text: a long entry shows its start.
+    const HWND box = item.hwndItem;
+    std::string text(
+        static_cast<std::size_t>(SendMessageA(box, CB_GETLBTEXTLEN, item.itemID, 0)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(
+        SendMessageA(box, CB_GETLBTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()))));
+    draw(r.left + 1, text);
   } else {
     const Candidate& candidate = rows_->CandidateAt(item.itemID);
     draw(r.left + 1, candidate.Name);
@@ -439,6 +471,7 @@ LRESULT CmdLineWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == kCommand2) form_->Command2_Click();
       // The user's own edits only: a pick from the list changes the text without it. An edit
       // ends a pick, and the entry the combo box may have highlighted for the text is none.
+      if (HIWORD(wParam) == CBN_SELCHANGE && LOWORD(wParam) == kText1) form_->Text1_Click();
       if (HIWORD(wParam) == CBN_EDITCHANGE && LOWORD(wParam) == kText1) {
         KeepText1OneLine();
         SendMessageA(Text1List(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
