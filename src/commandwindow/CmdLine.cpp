@@ -246,6 +246,8 @@ bool CmdLine::CompleteText1() {
   if (Text1.ShowsLong()) return false;  // what the box shows is not what it holds
   const std::string text = Text1.Text();
   const std::size_t cursor = view_.SelStart();
+  // Nothing typed before the cursor: Tab goes on through the controls.
+  if (cursor == 0) return false;
   Listings& listings = services_.listings;
   auto done = CompleteAtCursor(text, cursor, listings.Style(), aliases_.AliasNames, listings);
   if (!done) return false;

@@ -714,7 +714,9 @@ TEST(Candidates, tabCompletesAndASecondTabShowsWhatFits) {
   EXPECT_EQ(p.view.text, "%cat notes.txt ");
   p.Type("xyz");
   p.Tab();
-  EXPECT_EQ(p.tabHandled, (std::vector<bool>{true, true, true, true, false}));
+  p.Type("");
+  p.Tab();
+  EXPECT_EQ(p.tabHandled, (std::vector<bool>{true, true, true, true, false, false}));
   EXPECT_FALSE(p.form.Text1_KeyDown(vbKeyTab, vbShiftMask));
   EXPECT_TRUE(p.shell.requests.empty());
 }
