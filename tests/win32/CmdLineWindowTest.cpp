@@ -211,7 +211,7 @@ TEST_F(CmdLineWindowTest, longEntry_showsItsStartReadOnlyAndStaysWhole) {
   Pump();
   EXPECT_EQ(WindowText(Text1Edit()), "a");
   EXPECT_FALSE(readOnly());
-  EXPECT_TRUE(Text1List().empty());
+  EXPECT_EQ(program->Form().Text1.Shown().Entries(), 0u);  // candidates for "a" may follow
   PostMessageA(Text1Edit(), WM_CHAR, VK_BACK, 0);
   PostMessageA(Text1Edit(), WM_KEYDOWN, VK_UP, 0);
   Pump();
