@@ -207,8 +207,15 @@ class FakeListings : public Listings {
     const auto found = folders.find(path);
     return found == folders.end() ? std::vector<FolderEntry>{} : found->second;
   }
-  const std::vector<std::string>& Programs() override { return programs; }
-  const std::vector<Application>& Applications() override { return applications; }
+  const std::vector<std::string>& Programs() override {
+    ++asked;
+    return programs;
+  }
+  const std::vector<Application>& Applications() override {
+    ++asked;
+    return applications;
+  }
+  int asked = 0;  // how often the programs or the applications were asked for
 };
 
 class FakeCmdLineView : public CmdLineView {

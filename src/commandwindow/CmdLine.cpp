@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "commandwindow/Dispatch.h"
+#include "completion/Candidates.h"
+#include "completion/Completion.h"
 #include "data/Application.h"
 #include "data/Conversions.h"
 #include "data/Hotkey.h"
@@ -13,7 +15,16 @@ CmdLine::CmdLine(CmdLineView& view, MenuView& menuView, const Services& services
       view_(view),
       services_(services),
       settings_(services.store),
-      menu_(*this, menuView, services.dialog, services.store, services.files, services.msgbox) {}
+      menu_(*this, menuView, services.dialog, services.store, services.files, services.msgbox) {
+  Text1.OfferWith([this](std::string_view text) { return OfferFor(text); });
+}
+
+// Asked at the first keystroke, not before: the listings index what they list when first asked.
+std::vector<Candidate> CmdLine::OfferFor(std::string_view text) {
+  Listings& listings = services_.listings;
+  return MatchCandidates(text, Text1.List(), listings.Applications(), aliases_.AliasNames,
+                         listings.Programs(), listings.Style());
+}
 
 void CmdLine::Form_Load() {
   Instance& instance = services_.instance;
@@ -204,10 +215,29 @@ void CmdLine::Text1_Change() { Text1.Edited(); }
 // Shift+Delete removes the entry the user picked from the list; with none picked the key is
 // the edit field's own.
 bool CmdLine::Text1_KeyDown(int KeyCode, int Shift) {
+  if (KeyCode == vbKeyTab && Shift == 0) return CompleteText1();
   if (KeyCode != vbKeyDelete || Shift != vbShiftMask) return false;
   const int row = view_.ListIndex();
   if (row < 0 || static_cast<std::size_t>(row) >= Text1.Shown().size()) return false;
-  Text1.RemoveRow(static_cast<std::size_t>(row));
+  // A candidate is no past command: there is nothing to remove.
+  if (!Text1.Shown().IsCandidate(static_cast<std::size_t>(row)))
+    Text1.RemoveRow(static_cast<std::size_t>(row));
+  return true;
+}
+
+bool CmdLine::CompleteText1() {
+  const std::string text = Text1.Text();
+  const std::size_t cursor = view_.SelStart();
+  Listings& listings = services_.listings;
+  auto done = CompleteAtCursor(text, cursor, listings.Style(), aliases_.AliasNames, listings);
+  if (!done) return false;
+  if (done->Choices.empty()) {
+    Text1.SetText(done->Line);
+    view_.SetSelStart(done->Cursor);
+  } else if (tabbed_ == std::pair(text, cursor)) {
+    Text1.ShowChoices(std::move(done->Choices));
+  }
+  tabbed_.emplace(Text1.Text(), view_.SelStart());
   return true;
 }
 

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "commandwindow/CommandBox.h"
 #include "data/AliasTable.h"
@@ -71,6 +73,9 @@ class CmdLine : public MenuOwner {
 
  private:
   void ExecuteCommand();
+  // Tab in Text1: completes the word at the cursor; false when nothing completes it.
+  bool CompleteText1();
+  std::vector<Candidate> OfferFor(std::string_view text);
   void SaveHistory();
   // The list is as the session's save wrote it (or failed to, and said so).
   bool HistorySavedForSession() const;
@@ -92,5 +97,8 @@ class CmdLine : public MenuOwner {
   // No lock could be had: another instance may be writing history.cfg too.
   bool shared_ = false;
   bool ending_ = false;
+  // The box's text and cursor as the last Tab left them: a Tab that finds them so again shows
+  // the names that fit.
+  std::optional<std::pair<std::string, std::size_t>> tabbed_;
   std::optional<std::string> sessionSaved_;  // the list's text that the session's save wrote
 };

@@ -11,12 +11,19 @@ void CommandBox::SetText(std::string text) {
 
 void CommandBox::Narrow(std::string_view text) {
   if (text == shown_.Text()) return;
-  view_.ListReset(shown_, [&] { shown_.Narrow(text); });
+  view_.ListReset(shown_, [&] {
+    shown_.Narrow(text);
+    if (offer_ && shown_.Narrowed()) shown_.Offer(offer_(text));
+  });
   ShowNewest();
 }
 
+void CommandBox::ShowChoices(std::vector<Candidate> choices) {
+  view_.ListReset(shown_, [&] { shown_.Offer(std::move(choices), true); });
+}
+
 void CommandBox::ShowNewest() {
-  if (shown_.Narrowed() && !shown_.empty()) view_.ListShowRow(shown_.size() - 1);
+  if (shown_.Narrowed() && shown_.Entries() > 0) view_.ListShowRow(shown_.Entries() - 1);
 }
 
 // While the list is narrowed a change of the history shows as a new set of rows; otherwise

@@ -26,8 +26,15 @@ class CommandBox {
   // Sets the edit field's text, made one line as an edit in the box would make it, and shows
   // the entries that contain it.
   void SetText(std::string text);
-  // The user has edited the text: the list shows the entries that contain it now.
+  // The user has edited the text: the list shows the entries that contain it now, and the
+  // candidates offered for it.
   void Edited() { Narrow(view_.Text()); }
+  // What offers candidates for a text the user typed.
+  void OfferWith(std::function<std::vector<Candidate>(std::string_view)> offer) {
+    offer_ = std::move(offer);
+  }
+  // Shows only these candidates, until the text changes.
+  void ShowChoices(std::vector<Candidate> choices);
 
   const History& List() const { return list_; }
   // The rows the list shows.
@@ -63,6 +70,7 @@ class CommandBox {
   void ShowNewest();
 
   CmdLineView& view_;
+  std::function<std::vector<Candidate>(std::string_view)> offer_;
   History list_;
   Narrowing shown_{list_};
   bool cleared_ = false;

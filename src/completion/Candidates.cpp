@@ -79,11 +79,13 @@ std::vector<Candidate> MatchCandidates(std::string_view typed, const History& hi
   const std::string_view text = TrimSpaces(typed);
   std::vector<Candidate> found;
   if (text.empty()) return found;
-  std::set<std::string_view> names;
+  std::set<std::string_view> names, lines;
   const auto offer = [&](const std::string& name, const std::string& line) {
     if (found.size() < kMaxCandidates && !line.empty() && !history.Contains(line) &&
-        names.insert(name).second)
+        !names.contains(name) && lines.insert(line).second) {
+      names.insert(name);
       found.push_back({name, line});
+    }
   };
 
   const std::string folded = Folded(text);

@@ -15,8 +15,8 @@ inline constexpr std::size_t kMaxCandidates = 50;
 
 // The candidates for the typed text: the applications whose name contains it (ASCII letters in
 // either case), then the alias names and the programs that begin with its first word (program
-// names without case on Windows). A line the history holds is no candidate, and each name comes
-// once.
+// names without case on Windows). A line the history holds is no candidate, and each name and
+// each line comes once.
 std::vector<Candidate> MatchCandidates(std::string_view typed, const History& history,
                                        const std::vector<Application>& applications,
                                        const std::vector<std::string>& aliasNames,

@@ -46,6 +46,7 @@ std::vector<std::size_t> MatchingPositions(const History& list, std::string_view
 
 void Narrowing::Narrow(std::string_view text) {
   candidates_.clear();
+  alone_ = false;
   text_ = text;
   if (Narrowed())
     positions_ = MatchingPositions(list_, text_);
@@ -60,7 +61,7 @@ void Narrowing::Refresh() {
 }
 
 void Narrowing::Offer(std::vector<Candidate> candidates, bool alone) {
-  if (!Narrowed()) return;
-  if (alone) positions_.clear();
+  if (!Narrowed() && !alone) return;
+  alone_ = alone;
   candidates_ = std::move(candidates);
 }

@@ -38,13 +38,14 @@ class Narrowing {
   void Refresh();
   bool Narrowed() const { return !text_.empty(); }
   const std::string& Text() const { return text_; }
-  // Candidates after the entries, while narrowed; alone, they are the only rows.
+  // Candidates after the entries, while narrowed; alone, they are the only rows until the next
+  // Narrow.
   void Offer(std::vector<Candidate> candidates, bool alone = false);
 
   std::size_t size() const { return Entries() + candidates_.size(); }
   bool empty() const { return size() == 0; }
   // Rows from Entries() on are candidates.
-  std::size_t Entries() const { return Narrowed() ? positions_.size() : list_.size(); }
+  std::size_t Entries() const { return alone_ ? 0 : Narrowed() ? positions_.size() : list_.size(); }
   bool IsCandidate(std::size_t row) const { return row >= Entries(); }
   const Candidate& CandidateAt(std::size_t row) const { return candidates_[row - Entries()]; }
   // The history position of an entry's row.
@@ -58,5 +59,6 @@ class Narrowing {
   const History& list_;
   std::string text_;
   std::vector<std::size_t> positions_;  // while narrowed
-  std::vector<Candidate> candidates_;   // while narrowed
+  std::vector<Candidate> candidates_;   // while narrowed, or alone
+  bool alone_ = false;
 };

@@ -46,7 +46,7 @@ TEST(ExecuteCommand, anEmptyCommandDoesNothingAtAll) {
     Started p(c.aliases);
     p.Run(c.line);
     EXPECT_TRUE(p.shell.requests.empty()) << c.name;
-    EXPECT_TRUE(p.view.list.empty()) << c.name;
+    EXPECT_TRUE(p.form.Text1.List().empty()) << c.name;
     EXPECT_EQ(p.view.text, c.line) << c.name;
   }
 }
@@ -135,7 +135,7 @@ TEST(ExecuteCommand, anAliasCallThatCannotRunIsReportedAndKept) {
   EXPECT_EQ(p.shell.requests.size(), 1u);  // a batch file would hand & to the interpreter
   EXPECT_EQ(p.msgbox.shown.size(), 2u);
   EXPECT_EQ(p.view.text, "bat a & calc");
-  EXPECT_TRUE(p.view.list.empty());
+  EXPECT_TRUE(p.form.Text1.List().empty());
   p.Run("x now");
   EXPECT_EQ(p.instance.ended, 1);
 }
@@ -604,6 +604,69 @@ TEST(FormQueryUnload, noHistoryFileGetsTheCommandsOfThisRun) {
   for (const char* line : {"b", "a", "b"}) p.Run(line);
   p.form.Form_QueryUnload();
   EXPECT_EQ(p.files.Get("history.cfg"), "b\r\na\r\n");
+}
+
+}  // namespace
+
+namespace {
+
+// A program whose PATH and home folder hold a few names, with one application installed.
+struct Offering : Started {
+  explicit Offering(const std::string& history = "") : Started("np`notepad\r\n", history) {
+    listings.programs = {"firefox", "fish", "gedit"};
+    listings.applications = {{"Firefox Web Browser", "firefox"}, {"Files", "nautilus"}};
+    listings.folders["/home/u"] = {{"fixtures", true}, {"notes.txt", false}};
+  }
+  void Tab() { tabHandled.push_back(form.Text1_KeyDown(vbKeyTab, 0)); }
+  std::vector<bool> tabHandled;
+};
+
+TEST(Candidates, followTheMatchingEntriesAndRunOnlyWhenPicked) {
+  Offering p("fish\r\nls\r\n");
+  EXPECT_EQ(p.listings.asked, 0);  // nothing is listed before the first keystroke
+  p.Type("fi");
+  EXPECT_EQ(p.view.list, (std::vector<std::string>{"fish", "nautilus", "firefox"}));
+  EXPECT_EQ(p.form.Text1.Shown().Entries(), 1u);
+  EXPECT_EQ(p.form.Text1.Shown().CandidateAt(2).Name, "Firefox Web Browser");
+  // Shift+Delete on a candidate removes nothing; the pick runs as typed and only it is kept.
+  p.view.index = 2;
+  EXPECT_TRUE(p.form.Text1_KeyDown(vbKeyDelete, vbShiftMask));
+  EXPECT_EQ(p.form.Text1.List().size(), 2u);
+  p.view.text = p.view.list[2];
+  p.form.Command1_Click();
+  ASSERT_EQ(p.shell.requests.size(), 1u);
+  EXPECT_EQ(p.shell.requests[0].File, "firefox");
+  EXPECT_EQ(p.view.list, (std::vector<std::string>{"fish", "ls", "firefox"}));
+  p.form.Form_QueryUnload();
+  EXPECT_EQ(p.files.Get("history.cfg"), "fish\r\nls\r\nfirefox\r\n");
+  p.Type("");
+  EXPECT_EQ(p.form.Text1.Shown().Entries(), p.view.list.size());  // no candidates for nothing
+}
+
+TEST(Candidates, tabCompletesAndASecondTabShowsWhatFits) {
+  Offering p;
+  p.Type("ged");
+  p.Tab();
+  EXPECT_EQ(p.view.text, "gedit ");
+  EXPECT_EQ(p.view.cursor, 6u);
+  p.Type("f");
+  p.Tab();
+  EXPECT_EQ(p.view.text, "fi");
+  p.Tab();
+  std::vector<std::string> names;
+  for (std::size_t row = 0; row < p.form.Text1.Shown().size(); ++row)
+    names.push_back(p.form.Text1.Shown().CandidateAt(row).Name);
+  EXPECT_EQ(names, (std::vector<std::string>{"firefox", "fish", "fixtures"}));
+  EXPECT_EQ(p.view.list, (std::vector<std::string>{"firefox ", "fish ", "fixtures/"}));
+  p.Type("%cat no");
+  p.view.cursor = 7;
+  p.Tab();
+  EXPECT_EQ(p.view.text, "%cat notes.txt ");
+  p.Type("xyz");
+  p.Tab();
+  EXPECT_EQ(p.tabHandled, (std::vector<bool>{true, true, true, true, false}));
+  EXPECT_FALSE(p.form.Text1_KeyDown(vbKeyTab, vbShiftMask));
+  EXPECT_TRUE(p.shell.requests.empty());
 }
 
 }  // namespace
