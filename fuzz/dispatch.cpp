@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FakeProgram p;
   p.files.Put("aliases.cfg", input.ConsumeRandomLengthString(256));
   p.form.Form_Load();
-  const std::size_t before = p.view.list.size();
+  const std::size_t before = p.form.Text1.List().size();
   const std::size_t messagesBefore = p.msgbox.shown.size();
 
   p.shell.result = input.ConsumeIntegralInRange(-1, 64);
@@ -56,14 +56,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CHECK(p.msgbox.shown.size() - messagesBefore == (started ? 0u : 1u));
     CHECK(p.view.text == (started ? "" : line));
     CHECK(p.form.Text1.List().Contains(typed) || !started);
-    CHECK(p.view.list.size() <= before + 1);
+    CHECK(p.form.Text1.List().size() <= before + 1);
   } else {
-    CHECK(p.view.list.size() == before);
+    CHECK(p.form.Text1.List().size() == before);
   }
-  // The list shows the entries that contain what the box holds: all of them once it is empty.
+  // The list shows the entries that contain what the box holds (all of them once it is empty),
+  // then candidates that ran never.
   const std::vector<std::size_t> shown = MatchingPositions(p.form.Text1.List(), p.view.text);
-  CHECK(p.view.list.size() == shown.size());
+  CHECK(p.form.Text1.Shown().Entries() == shown.size());
+  CHECK(p.view.list.size() >= shown.size());
   for (std::size_t row = 0; row < shown.size(); ++row)
     CHECK(p.view.list[row] == p.form.Text1.List()[shown[row]]);
+  for (std::size_t row = shown.size(); row < p.view.list.size(); ++row)
+    CHECK(!p.form.Text1.List().Contains(p.view.list[row]));
   return 0;
 }

@@ -253,6 +253,8 @@ class FakeCmdLineView : public CmdLineView {
   }
   void ListShowRow(std::size_t row) override { shownRow = row; }
   int ListIndex() override { return index; }
+  void SetClipboard(const std::string& newText) override { clipboard = newText; }
+  void SetReadOnly(bool on) override { readOnly = on; }
   void SetColors(std::uint32_t newFore, std::uint32_t newBack) override {
     fore = newFore;
     back = newBack;
@@ -291,6 +293,8 @@ class FakeCmdLineView : public CmdLineView {
   int index = -1;                       // the row the user picked
   std::optional<std::size_t> shownRow;  // the row last scrolled into view since a reset
   int resets = 0;
+  std::optional<std::string> clipboard;
+  bool readOnly = false;
   std::uint32_t fore = CommandBox::kWindowText;
   std::uint32_t back = CommandBox::kWindowBackground;
   // The designed window: client 3900 x 1170 plus a sizing border of 4 pixels each side.

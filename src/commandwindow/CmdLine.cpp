@@ -10,6 +10,18 @@
 #include "data/Hotkey.h"
 #include "data/TextLines.h"
 
+namespace {
+
+// A value written by hand may be of any length: a message quotes its start, so that the box
+// stays on the screen.
+std::string Beginning(std::string_view value) {
+  constexpr std::size_t kQuoted = 40;
+  if (value.size() <= kQuoted) return std::string(value);
+  return std::string(value.substr(0, kQuoted)) + "...";
+}
+
+}  // namespace
+
 CmdLine::CmdLine(CmdLineView& view, MenuView& menuView, const Services& services)
     : Text1(view),
       view_(view),
@@ -64,9 +76,10 @@ void CmdLine::Form_Load() {
 
 // Off unless set; a key that cannot be had is said once and start-up goes on without it.
 void CmdLine::RegisterHotkey() {
-  const std::string text(TrimSpaces(settings_.ReadSetting(kHotkey)));
-  if (text.empty()) return;
-  const auto hotkey = ParseHotkey(text);
+  const std::string value(TrimSpaces(settings_.ReadSetting(kHotkey)));
+  if (value.empty()) return;
+  const auto hotkey = ParseHotkey(value);
+  const std::string text = Beginning(value);
   if (!hotkey) {
     Tell("The hotkey \"" + text +
          "\" is not one this program knows. Write it as modifiers and one key, such as "
@@ -205,27 +218,32 @@ void CmdLine::ExecuteCommand() {
     Tell(ShellFailureMessage(result));
     return;
   }
-  if (!Text1.List().Contains(typed)) Text1.AddItem(typed);
+  Text1.Ran(typed);
   // The emptied box shows the whole list again.
   Text1.SetText(std::string());
 }
 
 void CmdLine::Text1_Change() { Text1.Edited(); }
 
+void CmdLine::Text1_Click() { Text1.Picked(view_.ListIndex()); }
+
 // Shift+Delete removes the entry the user picked from the list; with none picked the key is
-// the edit field's own.
+// the edit field's own. It is also the old Cut key: the removed entry goes to the clipboard, so
+// that nothing cut is lost.
 bool CmdLine::Text1_KeyDown(int KeyCode, int Shift) {
   if (KeyCode == vbKeyTab && Shift == 0) return CompleteText1();
+  if (KeyCode == vbKeyDelete && Shift == 0) Text1.ReplaceLong();
   if (KeyCode != vbKeyDelete || Shift != vbShiftMask) return false;
   const int row = view_.ListIndex();
   if (row < 0 || static_cast<std::size_t>(row) >= Text1.Shown().size()) return false;
   // A candidate is no past command: there is nothing to remove.
   if (!Text1.Shown().IsCandidate(static_cast<std::size_t>(row)))
-    Text1.RemoveRow(static_cast<std::size_t>(row));
+    view_.SetClipboard(Text1.RemoveRow(static_cast<std::size_t>(row)));
   return true;
 }
 
 bool CmdLine::CompleteText1() {
+  if (Text1.ShowsLong()) return false;  // what the box shows is not what it holds
   const std::string text = Text1.Text();
   const std::size_t cursor = view_.SelStart();
   Listings& listings = services_.listings;
@@ -239,6 +257,12 @@ bool CmdLine::CompleteText1() {
   }
   tabbed_.emplace(Text1.Text(), view_.SelStart());
   return true;
+}
+
+// A character that edits replaces a long entry whole, as an edit of a selected text would.
+void CmdLine::Text1_KeyPress(int KeyAscii) {
+  constexpr int kPaste = 22;  // Ctrl+V
+  if (KeyAscii >= 32 || KeyAscii == vbKeyBack || KeyAscii == kPaste) Text1.ReplaceLong();
 }
 
 void CmdLine::Form_Resize() {
@@ -309,14 +333,15 @@ void CmdLine::SaveHistory() {
     saved = files.Replace(path, HistoryText(Text1.List()));
   } else {
     // What the file holds stays, but for the entries the user removed from the list in this run,
-    // and this run's commands follow it.
+    // and this run's commands follow it. An entry this run only loaded comes from the file or
+    // not at all: another strip may have removed it since.
     History file;
     if (LoadHistory(file, files)) {
       History merged;
       for (const std::string_view entry : file)
         if (!Text1.Removed(entry) || Text1.List().Contains(entry)) merged.Append(entry);
       for (const std::string_view entry : Text1.List())
-        if (!merged.Contains(entry)) merged.Append(entry);
+        if (Text1.RanHere(entry) && !merged.Contains(entry)) merged.Append(entry);
       saved = files.Replace(path, HistoryText(merged));
     }
   }

@@ -54,8 +54,13 @@ class CmdLine : public MenuOwner {
   void Command1_Click();
   // The user changed Text1's text: typed, pasted, cut or dropped. A pick from the list is none.
   void Text1_Change();
+  // The user picked a row of Text1's list into the box (Up, Down, a click); the view has put
+  // the row's text in.
+  void Text1_Click();
   // A key pressed in Text1; true when it was handled here and goes no further.
   bool Text1_KeyDown(int KeyCode, int Shift);
+  // A character typed into Text1 (Backspace 8, Ctrl+V 22), before the box takes it.
+  void Text1_KeyPress(int KeyAscii);
   void Form_Resize();
   void Command2_Click();
   void Command2_MouseDown(int Button);

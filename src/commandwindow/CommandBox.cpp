@@ -2,11 +2,46 @@
 
 #include "data/TextLines.h"
 
+std::string CommandBox::Text() const {
+  const int row = view_.ListIndex();
+  if (longPicked_ && row >= 0 && static_cast<std::size_t>(row) < shown_.size())
+    return std::string(shown_[static_cast<std::size_t>(row)]);
+  return view_.Text();
+}
+
 void CommandBox::SetText(std::string text) {
   std::size_t cursor = text.size();
   KeepOneLine(text, cursor);
-  view_.SetText(text);
+  SetViewText(text);
   Narrow(text);
+}
+
+void CommandBox::Edited() {
+  EndLong();
+  Narrow(view_.Text());
+}
+
+void CommandBox::Picked(int row) {
+  if (row < 0 || static_cast<std::size_t>(row) >= shown_.size()) return;
+  const bool isLong = IsLong(shown_[static_cast<std::size_t>(row)]);
+  if (isLong == longPicked_) return;
+  longPicked_ = isLong;
+  view_.SetReadOnly(isLong);
+}
+
+void CommandBox::ReplaceLong() {
+  if (longPicked_) SetText(std::string());
+}
+
+void CommandBox::SetViewText(const std::string& text) {
+  EndLong();
+  view_.SetText(text);
+}
+
+void CommandBox::EndLong() {
+  if (!longPicked_) return;
+  longPicked_ = false;
+  view_.SetReadOnly(false);
 }
 
 void CommandBox::Narrow(std::string_view text) {
@@ -41,9 +76,15 @@ void CommandBox::AddItem(std::string_view entry) {
   view_.ListAppend([this, entry] { list_.Append(entry); });
 }
 
-void CommandBox::RemoveRow(std::size_t row) {
+void CommandBox::Ran(std::string_view entry) {
+  if (!list_.Contains(entry)) AddItem(entry);
+  ran_.emplace(entry);
+}
+
+std::string CommandBox::RemoveRow(std::size_t row) {
   const std::size_t position = shown_.Position(row);
-  removed_.emplace(list_[position]);
+  std::string entry(list_[position]);
+  removed_.emplace(entry);
   if (shown_.Narrowed()) {
     view_.ListReset(shown_, [&] {
       list_.Remove(position);
@@ -53,8 +94,9 @@ void CommandBox::RemoveRow(std::size_t row) {
     view_.ListRemove(row, [&] { list_.Remove(position); });
   }
   // The box held the removed entry, ready to be added again by Enter.
-  view_.SetText(shown_.Text());
+  SetViewText(std::string(shown_.Text()));
   ShowNewest();
+  return entry;
 }
 
 void CommandBox::Clear() {
@@ -62,7 +104,7 @@ void CommandBox::Clear() {
     list_.Clear();
     shown_.Narrow(std::string_view());
   });
-  view_.SetText(std::string());
+  SetViewText(std::string());
   cleared_ = true;
 }
 

@@ -22,13 +22,27 @@ class CommandBox {
     view_.ListReset(shown_, [] {});
   }
 
-  std::string Text() const { return view_.Text(); }
+  // An entry longer than this, picked into the box, shows there as its first kShownStart
+  // characters and an ellipsis, read-only, and stays whole here: laying out megabytes holds the
+  // box for seconds (a 20 MB entry, 18 s on Windows). An edit replaces it whole.
+  static constexpr std::size_t kLongEntry = std::size_t{1} << 16;
+  static constexpr std::size_t kShownStart = 1000;
+  static bool IsLong(std::string_view entry) { return entry.size() > kLongEntry; }
+
+  // The box's text as it runs: a long entry picked into it is the whole entry.
+  std::string Text() const;
   // Sets the edit field's text, made one line as an edit in the box would make it, and shows
   // the entries that contain it.
   void SetText(std::string text);
   // The user has edited the text: the list shows the entries that contain it now, and the
   // candidates offered for it.
-  void Edited() { Narrow(view_.Text()); }
+  void Edited();
+  // The user picked a row into the box: a long entry makes it read-only.
+  void Picked(int row);
+  // The user edits a long entry picked into the box: it empties, editable, for the edit.
+  void ReplaceLong();
+  // The box shows the start of a long entry, read-only.
+  bool ShowsLong() const { return longPicked_; }
   // What offers candidates for a text the user typed.
   void OfferWith(std::function<std::vector<Candidate>(std::string_view)> offer) {
     offer_ = std::move(offer);
@@ -41,15 +55,19 @@ class CommandBox {
   const Narrowing& Shown() const { return shown_; }
   // Appends an entry; when the list is full the oldest one makes room.
   void AddItem(std::string_view entry);
+  // A line ran: it joins the list unless it is there already, and is one of this run's own.
+  void Ran(std::string_view entry);
   // Removes the entry that a row of the list shows, and puts back the text that the list is
-  // narrowed by: what the user typed before picking the row.
-  void RemoveRow(std::size_t row);
+  // narrowed by: what the user typed before picking the row. Returns the removed entry.
+  std::string RemoveRow(std::size_t row);
   // Empties the list and the text.
   void Clear();
   // True once the user has cleared the list: from then on it is the whole history.
   bool Cleared() const { return cleared_; }
   // Whether the user removed an entry with this text in this run.
   bool Removed(std::string_view entry) const { return removed_.count(entry) != 0; }
+  // Whether a line with this text ran in this run.
+  bool RanHere(std::string_view entry) const { return ran_.count(entry) != 0; }
   // Gives the list to a loader, then shows what it holds.
   template <typename Load>
   void LoadList(Load load) {
@@ -68,13 +86,19 @@ class CommandBox {
   // Shows the entries that contain the text, the newest of them in view.
   void Narrow(std::string_view text);
   void ShowNewest();
+  // The box shows a text of its own, no long entry.
+  void SetViewText(const std::string& text);
+  // The box no longer shows a long entry: it is editable.
+  void EndLong();
 
   CmdLineView& view_;
   std::function<std::vector<Candidate>(std::string_view)> offer_;
   History list_;
   Narrowing shown_{list_};
   bool cleared_ = false;
+  bool longPicked_ = false;  // the box is read-only, showing the start of the picked row
   std::set<std::string, std::less<>> removed_;
+  std::set<std::string, std::less<>> ran_;
   std::uint32_t fore_ = kWindowText;
   std::uint32_t back_ = kWindowBackground;
 };

@@ -147,6 +147,9 @@ std::string ShellFailureMessage(int code) {
     case 32:
       reason = "a library it needs was not found";
       break;
+    case kShellTooLong:
+      reason = "it is longer than the system passes to a program whole";
+      break;
   }
   std::string message = "This command could not be run: ";
   message += reason ? reason : "the system reported error " + std::to_string(code);

@@ -55,10 +55,16 @@ std::string JoinLines(const Lines& lines) {
   return out;
 }
 
+// A character the command box never holds: a control character but tab, or DEL.
+template <typename Char>
+constexpr bool IsDroppedControl(Char c) {
+  return (static_cast<unsigned>(c) < 32 && c != '\t') || c == 0x7F;
+}
+
 // Makes an edited text of the command box one line that shows all it holds. A line break before
 // the cursor cuts the text from there to the cursor (the rest of what was inserted goes, the
-// text after the cursor stays); one at or after the cursor cuts to the end. No other control
-// character below 32 but tab remains, and the cursor follows. Bytes and UTF-16 alike.
+// text after the cursor stays); one at or after the cursor cuts to the end. No other dropped
+// control character remains, and the cursor follows. Bytes and UTF-16 alike.
 template <typename String>
 void KeepOneLine(String& text, std::size_t& cursor) {
   std::size_t kept = 0, keptBeforeCursor = 0;
@@ -70,7 +76,7 @@ void KeepOneLine(String& text, std::size_t& cursor) {
     }
     const auto c = text[i];
     if (c == '\r' || c == '\n') cutting = true;
-    if (cutting || (static_cast<unsigned>(c) < 32 && c != '\t')) continue;
+    if (cutting || IsDroppedControl(c)) continue;
     text[kept++] = c;
   }
   cursor = cursor >= text.size() ? kept : keptBeforeCursor;

@@ -33,6 +33,10 @@ class CmdLineView {
   virtual void ListShowRow(std::size_t row) = 0;
   // The row that the user highlighted by picking it (Up, Down, a click), or -1.
   virtual int ListIndex() = 0;
+  // Whether the user can edit Text1's edit field; it is editable until the core says otherwise.
+  virtual void SetReadOnly(bool readOnly) = 0;
+  // Puts the text on the system's clipboard, as Cut would.
+  virtual void SetClipboard(const std::string& text) = 0;
   // Colours as 0x00BBGGRR, or 0x80000000 plus a system colour index.
   virtual void SetColors(std::uint32_t fore, std::uint32_t back) = 0;
 

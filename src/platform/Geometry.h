@@ -17,5 +17,5 @@ inline bool Intersects(const Rect& a, const Rect& b) {
 enum MouseButton : int { vbLeftButton = 1, vbRightButton = 2, vbMiddleButton = 4 };
 
 // Key codes and the shift state as the key handlers receive them.
-enum KeyCode : int { vbKeyTab = 0x09, vbKeyEscape = 0x1B, vbKeyDelete = 0x2E };
+enum KeyCode : int { vbKeyBack = 0x08, vbKeyTab = 0x09, vbKeyEscape = 0x1B, vbKeyDelete = 0x2E };
 enum ShiftState : int { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };

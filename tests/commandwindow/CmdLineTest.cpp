@@ -204,7 +204,7 @@ TEST(ExecuteCommand, notFoundShowsItsMessageAndKeepsTheText) {
 }
 
 TEST(ExecuteCommand, everyOtherShellFailureIsReportedAndRecordsNothing) {
-  for (const int code : {0, 3, 5, 8, 11, 26, 27, 28, 29, 30, 31, 32, -1}) {
+  for (const int code : {0, 3, 5, 8, 11, 26, 27, 28, 29, 30, 31, 32, -1, kShellTooLong}) {
     Started p;
     p.shell.result = code;
     p.Run("doc.xyz");
@@ -268,6 +268,50 @@ TEST(Text1Change, theListShowsTheEntriesThatContainTheTypedText) {
   EXPECT_EQ(p.view.list.size(), 5u);
 }
 
+// A picked entry of more than 64 KB shows as its start, read-only; Enter runs it whole, and it
+// stays whole in the list. A picked short entry, a set text and an edit make the box editable.
+TEST(Text1Click, aLongEntryIsReadOnlyAndRunsWhole) {
+  const std::string entry = "%echo " + std::string(65531, 'x');
+  ASSERT_EQ(entry.size(), 65537u);
+  Started p("", "short\r\n" + entry + "\r\n");
+  const auto pick = [&p](int row, const std::string& shown) {
+    p.view.index = row;
+    p.view.text = shown;  // what the port put in
+    p.form.Text1_Click();
+  };
+  pick(1, "%echo xx...");
+  EXPECT_TRUE(p.view.readOnly);
+  p.form.Command1_Click();
+  ASSERT_EQ(p.shell.requests.size(), 1u);
+  EXPECT_TRUE(p.shell.requests[0].InterpreterLine == entry.substr(1));
+  EXPECT_FALSE(p.view.readOnly);
+  EXPECT_EQ(p.view.text, "");
+  pick(1, "%echo xx...");
+  pick(0, "short");
+  EXPECT_FALSE(p.view.readOnly);
+  p.form.Command1_Click();
+  EXPECT_EQ(p.shell.requests.back().File, "short");
+  pick(1, "%echo xx...");
+  p.Type("x");
+  EXPECT_FALSE(p.view.readOnly);
+  p.Type("");
+  // A key that types, Backspace, a paste (Ctrl+V) or Delete replaces a long entry whole before
+  // it reaches the box; a copy (Ctrl+C) does not.
+  for (const int key : {97, 8, 22, 3}) {  // a, Backspace, Ctrl+V, Ctrl+C
+    pick(1, "%echo xx...");
+    p.form.Text1_KeyPress(key);
+    EXPECT_EQ(p.view.text, key == 3 ? "%echo xx..." : "") << key;
+    EXPECT_EQ(p.view.readOnly, key == 3) << key;
+  }
+  pick(0, "short");
+  pick(1, "%echo xx...");
+  EXPECT_FALSE(p.form.Text1_KeyDown(vbKeyDelete, 0));
+  EXPECT_EQ(p.view.text, "");
+  EXPECT_EQ(p.view.list.size(), 2u);
+  p.Run("exit");
+  EXPECT_TRUE(p.files.Get("history.cfg") == "short\r\n" + entry + "\r\n");
+}
+
 struct RemoveCase {
   const char* name;
   std::string typed;  // before the pick
@@ -277,8 +321,8 @@ struct RemoveCase {
   const char* saved;  // history.cfg after running "notepad" and exiting
 };
 
-// Shift+Delete removes the picked entry, puts back the typed text and shows what it narrows
-// to; the duplicate rule still counts an older copy of the removed text.
+// Shift+Delete removes the picked entry, puts it on the clipboard, puts back the typed text and
+// shows what it narrows to; the duplicate rule still counts an older copy of the removed text.
 TEST(Text1KeyDown, shiftDeleteRemovesThePickedEntry) {
   const char* history = "calc\r\nnotepad\r\ncalc -x\r\nnotepad\r\n";
   const RemoveCase cases[] = {
@@ -315,6 +359,7 @@ TEST(Text1KeyDown, shiftDeleteRemovesThePickedEntry) {
     EXPECT_EQ(p.form.Text1_KeyDown(vbKeyDelete, c.shift), removed) << c.name;
     EXPECT_EQ(p.view.list, c.shown) << c.name;
     EXPECT_EQ(p.view.text, removed ? c.typed : picked) << c.name;
+    EXPECT_EQ(p.view.clipboard, removed ? std::optional(picked) : std::nullopt) << c.name;
     if (removed && !c.typed.empty() && !c.shown.empty()) {
       EXPECT_EQ(p.view.shownRow, c.shown.size() - 1) << c.name;
     }
@@ -460,10 +505,12 @@ struct CloseCase {
   bool cleared;
   const char* saved;
   bool removed = false;  // "two" removed from the list with Shift+Delete
+  const char* fileNow = "one\r\ntwo\r\nother\r\n";
 };
 
 // While the program runs, another instance (or the user) rewrites history.cfg. The close keeps
-// what the file holds unless the list is known to be the whole history, or the user removed it.
+// what the file holds unless the list is known to be the whole history, or the user removed it;
+// of the list it adds only this run's commands, so what another strip removed stays removed.
 TEST(FormQueryUnload, mergesWithTheFileUnlessTheListIsTheWholeHistory) {
   const CloseCase cases[] = {
       {"alone", "", AnotherInstance::No, false, "one\r\ntwo\r\nthree\r\n"},
@@ -475,6 +522,9 @@ TEST(FormQueryUnload, mergesWithTheFileUnlessTheListIsTheWholeHistory) {
       {"badAliasLineRemoved", "bad\r\n", AnotherInstance::No, false, "one\r\nother\r\nthree\r\n",
        true},
       {"noLockRemoved", "", AnotherInstance::CannotTell, false, "one\r\nother\r\nthree\r\n", true},
+      {"noLockOtherRemoved", "", AnotherInstance::CannotTell, false, "other\r\ntwo\r\nthree\r\n",
+       false, "other\r\n"},
+      {"noLockOtherCleared", "", AnotherInstance::CannotTell, false, "two\r\nthree\r\n", false, ""},
   };
   for (const auto& c : cases) {
     FakeProgram p;
@@ -482,7 +532,7 @@ TEST(FormQueryUnload, mergesWithTheFileUnlessTheListIsTheWholeHistory) {
     p.files.Put("aliases.cfg", c.aliases);
     p.files.Put("history.cfg", "one\r\ntwo\r\n");
     p.form.Form_Load();
-    p.files.Put("history.cfg", "one\r\ntwo\r\nother\r\n");
+    p.files.Put("history.cfg", c.fileNow);
     p.Run("two");
     p.Run("three");
     if (c.removed) {

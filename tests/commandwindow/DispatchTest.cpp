@@ -58,6 +58,8 @@ TEST(ShellFailureMessage, otherFailuresSayWhyInPlainWords) {
       {31, "This command could not be run: no application is associated with this file."},
       {0, "This command could not be run: the system is out of memory or resources."},
       {17, "This command could not be run: the system reported error 17."},
+      {kShellTooLong,
+       "This command could not be run: it is longer than the system passes to a program whole."},
   };
   for (const auto& [code, text] : cases) EXPECT_EQ(ShellFailureMessage(code), text) << code;
 }

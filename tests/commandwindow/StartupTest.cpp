@@ -291,7 +291,7 @@ TEST(Startup, aBadAliasLineSkipsTheHistory) {
 }
 
 struct HotkeyCase {
-  std::optional<const char*> stored;
+  std::optional<std::string> stored;
   HotkeyRegistration registration;
   std::size_t registered;  // keys handed to the platform
   const char* message;     // the start of the one message; none when empty
@@ -310,9 +310,14 @@ TEST(Startup, theHotkeyIsRegisteredLastOrSaysOnceWhyNot) {
        "The hotkey Ctrl+Alt+Space could not be registered"},
       {"Ctrl+Alt+Space", HotkeyRegistration::Unavailable, 1,
        "This desktop gives programs no hotkey"},
+      // A message quotes only the start of a long value.
+      {"Ctrl+Alt+" + std::string(1000000, 'x'), HotkeyRegistration::Registered, 0,
+       "The hotkey \"Ctrl+Alt+xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...\" is not one"},
+      {"Ctrl+Alt+" + std::string(1000, ' ') + "H", HotkeyRegistration::Taken, 1,
+       "The hotkey Ctrl+Alt+                               ... could not be registered"},
   };
   for (const HotkeyCase& c : cases) {
-    const std::string name = c.stored.value_or("absent") + std::string(" ") +
+    const std::string name = c.stored.value_or("absent").substr(0, 20) + std::string(" ") +
                              std::to_string(static_cast<int>(c.registration));
     FakeProgram p;
     p.files.Put("history.cfg", "h\r\n");
@@ -322,7 +327,8 @@ TEST(Startup, theHotkeyIsRegisteredLastOrSaysOnceWhyNot) {
     EXPECT_EQ(p.hotkey.registered.size(), c.registered) << name;
     if (*c.message) {
       ASSERT_EQ(p.msgbox.shown.size(), 1u) << name;
-      EXPECT_EQ(p.msgbox.shown[0].text.rfind(c.message, 0), 0u) << p.msgbox.shown[0].text;
+      EXPECT_EQ(p.msgbox.shown[0].text.rfind(c.message, 0), 0u)
+          << p.msgbox.shown[0].text.substr(0, 200);
       EXPECT_EQ(p.msgbox.shown[0].caption, "Vell Command Line");
     } else {
       EXPECT_TRUE(p.msgbox.shown.empty()) << name;

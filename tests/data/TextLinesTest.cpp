@@ -78,6 +78,7 @@ TEST(KeepOneLine, keepsWhatWasInsertedUpToItsFirstBreakAndNoControlCharacter) {
       {"a\x01"
        "b\tc\x1b",
        6, "ab\tc", 4},
+      {"rm\x7F x", 5, "rm x", 4},
       {"a\nb", 0, "a", 0},  // set with the cursor at the start: the first line stays
       {"\xC3\xA9\n", 3, "\xC3\xA9", 2},
       {"", 0, "", 0},

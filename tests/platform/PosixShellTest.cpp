@@ -102,7 +102,7 @@ class PosixShellTest : public testing::Test {
 
 struct CodeCase {
   const char* name;
-  const char* file;
+  std::string file;
   int code;
   friend void PrintTo(const CodeCase& c, std::ostream* os) { *os << c.name; }
 };
@@ -118,8 +118,18 @@ INSTANTIATE_TEST_SUITE_P(Shell, PosixShellCodeTest,
                                          CodeCase{"missingFileByPath", "/program/none", 2},
                                          CodeCase{"missingFolderInPath", "/nowhere/none", 3},
                                          CodeCase{"fileAsFolder", "/program/recorder/x", 3},
-                                         CodeCase{"lineWithBlanksIsOneName", "recorder -v", 2}),
+                                         CodeCase{"lineWithBlanksIsOneName", "recorder -v", 2},
+                                         CodeCase{"nameTooLong", std::string(5000, 'a'),
+                                                  kShellTooLong}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Beyond the system's limit for one word of a command (execve's E2BIG), nothing starts.
+TEST_F(PosixShellTest, aLineTooLongForTheSystemIsSaidToBeSo) {
+  const std::string word(200000, 'x');
+  EXPECT_EQ(shell_.Execute(FormShellRequest("%echo " + word + " > \"$MARKER\"")), kShellTooLong);
+  EXPECT_EQ(Execute("recorder", word), kShellTooLong);
+  EXPECT_FALSE(fs::exists(marker_));
+}
 
 // Programs start in the home folder with their parameters split as a shell splits words.
 struct ProgramCase {

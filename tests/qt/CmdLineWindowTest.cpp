@@ -88,6 +88,7 @@ class CmdLineWindowTest : public QObject {
     const QString echo = "%echo a > \"$MARKER\"";
     QTest::newRow("two lines") << "" << echo + "\ntouch hidden\n" << echo;
     QTest::newRow("cr lf and controls") << "" << echo + "\x1b\r\ntouch hidden" << echo;
+    QTest::newRow("del") << "" << "%echo a\x7f > \"$MARKER\"" << echo;
     QTest::newRow("into a text") << "%echo  > \"$MARKER\""
                                  << "a\ntouch hidden"
                                  << "%echo a > \"$MARKER\"";
@@ -261,8 +262,8 @@ class CmdLineWindowTest : public QObject {
     QCOMPARE(h->List()->model()->rowCount(), 3);
   }
 
-  // Shift+Delete removes the picked entry, by key or after a click, and puts back the typed
-  // text; without a pick it removes nothing.
+  // Shift+Delete removes the picked entry, by key or after a click, puts it on the clipboard and
+  // puts back the typed text; without a pick it removes nothing.
   void shiftDelete_removesThePickedEntry() {
     WriteFile(h->ProgramFile("history.cfg"), "alpha\r\nbeta\r\nalphabet\r\ngamma\r\n");
     h->Start();
@@ -274,9 +275,11 @@ class CmdLineWindowTest : public QObject {
     QTest::keyClick(h->Edit(), Qt::Key_Delete, Qt::ShiftModifier);
     QCOMPARE(Rows(), (QStringList{"alpha", "alphabet"}));
     QTest::keyClick(h->Edit(), Qt::Key_Down);
+    QGuiApplication::clipboard()->setText("before");
     QTest::keyClick(h->Edit(), Qt::Key_Delete, Qt::ShiftModifier);
     QCOMPARE(Rows(), QStringList{"alphabet"});
     QCOMPARE(h->Edit()->text(), "alp");
+    QCOMPARE(QGuiApplication::clipboard()->text(), "alpha");
     QTest::keyClick(h->Edit(), Qt::Key_Delete, Qt::ShiftModifier);
     QCOMPARE(Rows(), QStringList{"alphabet"});
     h->Edit()->selectAll();

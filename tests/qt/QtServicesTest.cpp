@@ -98,6 +98,34 @@ class QtServicesTest : public QObject {
     QCOMPARE(after.st_ino, before.st_ino);
   }
 
+  // A value as a user writes it by hand: an unquoted "," or ";" is part of it (the INI syntax
+  // would read a list, or a comment); a value the program wrote reads as written.
+  void settings_handWrittenValues_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("comma") << QByteArray("Hotkey=Ctrl+Alt+,") << "Ctrl+Alt+,";
+    QTest::newRow("semicolon") << QByteArray("Hotkey = Ctrl+Alt+;") << "Ctrl+Alt+;";
+    QTest::newRow("quoted") << QByteArray("Hotkey=\"Ctrl+Alt+,\"") << "Ctrl+Alt+,";
+    QTest::newRow("plain") << QByteArray("Hotkey=Ctrl+Alt+Space") << "Ctrl+Alt+Space";
+  }
+  void settings_handWrittenValues() {
+    QFETCH(QByteArray, line);
+    QFETCH(QString, value);
+    Sandbox here;
+    QVERIFY(QDir().mkpath(here.Path("config/VellCmdLine")));
+    WriteFile(here.Path("config/VellCmdLine/VellCmdLine.ini"),
+              "[Other]\nHotkey=Ctrl+,\n[Defaults]\n; a comment\n" + line + "\nTop=5\n");
+    QtSettingsStore store(here.Path("config"));
+    QCOMPARE(store.Read("VellCmdLine", "Defaults", "Hotkey"), value.toStdString());
+    QCOMPARE(store.Read("VellCmdLine", "Defaults", "Top"), std::optional<std::string>("5"));
+    QVERIFY(store.Write("VellCmdLine", "Defaults", "Hotkey", "Alt+;"));
+    QCOMPARE(store.Read("VellCmdLine", "Defaults", "Hotkey"), std::optional<std::string>("Alt+;"));
+    store.Flush();
+    QtSettingsStore nextRun(here.Path("config"));
+    QCOMPARE(nextRun.Read("VellCmdLine", "Defaults", "Hotkey"),
+             std::optional<std::string>("Alt+;"));
+  }
+
   void nameFilters_allFourInOrder() {
     QCOMPARE(NameFilters(SharedDialog::kFilter),
              (QStringList{"All Files (*)", "Executable Files (*.exe *.com *.bat)",

@@ -119,6 +119,7 @@ TEST_F(CmdLineWindowTest, paste_keepsOneLine) {
       {"", "", "one\r\ntwo", "one"},        {"", "", "one\ntwo", "one"},
       {"", "", "one\rtwo\r\nthree", "one"}, {"a ", " z", "one\rtwo", "a one z"},
       {"a ", " z", "\r\ntwo", "a  z"},      {"", "", "tab\there\x1b\x07!", "tab\there!"},
+      {"", "", "rm\x7f x", "rm x"},
   };
   for (const auto& c : cases) {
     SetWindowTextA(Text1Edit(), (c.before + c.after).c_str());
@@ -148,31 +149,74 @@ TEST_F(CmdLineWindowTest, pastedLines_runTheFirstLineOnly) {
   EXPECT_EQ(Text1List(), firsts);
 }
 
-// A pasted line beyond an edit's default limit (30,000 under Wine) reaches the shell whole, and
-// is never cut: it runs and joins the list whole (Wine), or the shell refuses a command line that
-// long and the box keeps it whole for correcting (Windows).
-TEST_F(CmdLineWindowTest, longLine_reachesTheShellWhole) {
+// A pasted line beyond what a command line holds (32,767 characters) is not run cut, as Wine
+// would run it: a message says so, the box keeps it whole and the list does not get it. A line
+// beyond an edit's default limit (30,000 under Wine) that fits runs whole.
+TEST_F(CmdLineWindowTest, longLine_runsWholeOrNotAtAll) {
   Start();
-  std::string line = MarkerLine(dir / "ran.txt") + " ";
-  line.resize(40000, 'x');
-  std::atomic<bool> done = false;
+  std::string tooLong = MarkerLine(dir / "cut.txt") + " ";
+  tooLong.resize(40000, 'x');
+  std::optional<std::string> shown;
   {
-    Helper answer([&] {
-      while (!done) {
-        if (HWND box = FindWindowOf(GetCurrentProcessId(), "#32770"))
-          PostMessageA(box, WM_COMMAND, IDOK, 0);
-        Sleep(20);
-      }
-    });
-    Paste(line);
+    Helper answer([&] { shown = AnswerDialog("Vell Command Line", IDOK); });
+    Paste(tooLong);
     PressEnter();
-    done = true;
+  }
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(*shown,
+            "This command could not be run: it is longer than the system passes to a program "
+            "whole.");
+  EXPECT_TRUE(program->Window().Text() == tooLong);
+  EXPECT_TRUE(Text1List().empty());
+
+  std::string fits = MarkerLine(dir / "ran.txt") + " ";
+  fits.resize(31000, 'x');
+  SetWindowTextA(Text1Edit(), "");
+  Paste(fits);
+  PressEnter();
+  EXPECT_TRUE(WaitUntil([&] { return ReadBytes(dir / "ran.txt") == "ran"; }));
+  EXPECT_TRUE(Text1List() == std::vector{fits});
+  EXPECT_FALSE(ReadBytes(dir / "cut.txt"));
+}
+
+// A picked entry of more than 64 KB shows at once as its start, read-only; Enter hands the whole
+// entry to the shell (too long for a command line: a message, and the box keeps it), typing
+// replaces it whole, and it goes back to disk whole.
+TEST_F(CmdLineWindowTest, longEntry_showsItsStartReadOnlyAndStaysWhole) {
+  const std::string entry = "%echo " + std::string(std::size_t{20} << 20, 'x');
+  WriteBytes(dir / "history.cfg", "short\r\n" + entry + "\r\n");
+  Start();
+  const auto readOnly = [&] {
+    return (GetWindowLongPtrA(Text1Edit(), GWL_STYLE) & ES_READONLY) != 0;
+  };
+  SetFocus(Text1Edit());
+  for (int i = 0; i < 2; ++i) PostMessageA(Text1Edit(), WM_KEYDOWN, VK_DOWN, 0);
+  Pump();
+  EXPECT_EQ(WindowText(Text1Edit()), "%echo " + std::string(994, 'x') + "...");
+  EXPECT_TRUE(readOnly());
+  std::optional<std::string> shown;
+  {
+    Helper answer([&] { shown = AnswerDialog("Vell Command Line", IDOK); });
+    PressEnter();
   }
   ASSERT_EQ(shell.requests.size(), 1u);
-  EXPECT_TRUE(shell.requests[0].File == FormShellRequest(line).File);
-  EXPECT_TRUE(shell.requests[0].Parameters == FormShellRequest(line).Parameters);
-  const auto list = Text1List();
-  EXPECT_TRUE(list.empty() ? program->Window().Text() == line : list == std::vector{line});
+  EXPECT_TRUE(shell.requests[0].InterpreterLine == entry.substr(1));
+  ASSERT_TRUE(shown);
+  EXPECT_NE(shown->find("longer than the system"), std::string::npos) << *shown;
+  EXPECT_EQ(Text1List().size(), 2u);
+  // Typing replaces it whole.
+  PostMessageA(Text1Edit(), WM_CHAR, 'a', 0);
+  Pump();
+  EXPECT_EQ(WindowText(Text1Edit()), "a");
+  EXPECT_FALSE(readOnly());
+  EXPECT_TRUE(Text1List().empty());
+  PostMessageA(Text1Edit(), WM_CHAR, VK_BACK, 0);
+  PostMessageA(Text1Edit(), WM_KEYDOWN, VK_UP, 0);
+  Pump();
+  EXPECT_EQ(WindowText(Text1Edit()), "short");
+  EXPECT_FALSE(readOnly());
+  Enter("exit");
+  EXPECT_TRUE(ReadBytes(dir / "history.cfg") == "short\r\n" + entry + "\r\n");
 }
 
 // An entry recalled from the list into the edit field comes as one line.
@@ -191,7 +235,8 @@ TEST_F(CmdLineWindowTest, recall_entryComesBackAsOneLine) {
 
 // Typing narrows the list to the entries that contain the text, letters in either case; picks
 // step through them without narrowing; Shift+Delete removes the picked one and puts back the
-// typed text; Enter runs the box's text, not a row that contains it.
+// typed text and the removed entry on the clipboard; Enter runs the box's text, not a row that
+// contains it.
 TEST_F(CmdLineWindowTest, typing_narrowsTheListAndShiftDeleteRemovesThePick) {
   const std::string line = MarkerLine(dir / "ran.txt");
   WriteBytes(dir / "history.cfg", "alpha\r\nbeta\r\nALPHABET\r\n" + line + "x\r\n");
@@ -228,6 +273,13 @@ TEST_F(CmdLineWindowTest, typing_narrowsTheListAndShiftDeleteRemovesThePick) {
   shiftDelete();
   EXPECT_EQ(Text1List(), std::vector<std::string>{"alpha"});
   EXPECT_EQ(WindowText(Text1Edit()), typed);
+  // As the old Cut key, it leaves the removed entry on the clipboard.
+  ASSERT_TRUE(OpenClipboard(Strip()));
+  const HANDLE clipboard = GetClipboardData(CF_TEXT);
+  EXPECT_EQ(std::string(clipboard ? static_cast<const char*>(GlobalLock(clipboard)) : ""),
+            "ALPHABET");
+  if (clipboard) GlobalUnlock(clipboard);
+  CloseClipboard();
 
   Enter(line);
   EXPECT_TRUE(WaitUntil([&] { return ReadBytes(dir / "ran.txt") == "ran"; }));

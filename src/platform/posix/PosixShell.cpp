@@ -30,8 +30,10 @@ int CodeOf(int error) {
     case EPERM:
       return kAccessDenied;
     case ENOMEM:
-    case E2BIG:
       return 8;
+    case E2BIG:
+    case ENAMETOOLONG:
+      return kShellTooLong;
     case ENOEXEC:
     case ELIBBAD:
       return 11;

@@ -1,6 +1,7 @@
 #include "platform/qt/CmdLineWindow.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
@@ -86,6 +87,7 @@ void CmdLineWindow::Attach(CmdLine& form, MenuWindow& menu) {
   // Enter in the command box clicks the default button.
   connect(text1_, &SimpleCombo::returnPressed, command1_, &QPushButton::click);
   connect(text1_, &SimpleCombo::edited, this, [this] { form_->Text1_Change(); });
+  connect(text1_, &SimpleCombo::picked, this, [this] { form_->Text1_Click(); });
   // Installed after the box's own filter, so it sees the keys first.
   text1_->Edit()->installEventFilter(this);
   connect(command1_, &QPushButton::clicked, this, [this] { form_->Command1_Click(); });
@@ -126,6 +128,12 @@ void CmdLineWindow::ListRemove(std::size_t row, const std::function<void()>& cha
 void CmdLineWindow::ListShowRow(std::size_t row) { text1_->ScrollToRow(static_cast<int>(row)); }
 
 int CmdLineWindow::ListIndex() { return text1_->PickedRow(); }
+
+void CmdLineWindow::SetReadOnly(bool readOnly) { text1_->Edit()->setReadOnly(readOnly); }
+
+void CmdLineWindow::SetClipboard(const std::string& text) {
+  QGuiApplication::clipboard()->setText(QString::fromLocal8Bit(text));
+}
 
 void CmdLineWindow::SetColors(std::uint32_t fore, std::uint32_t back) {
   text1_->SetColors(ToQColor(fore), ToQColor(back));
@@ -277,8 +285,12 @@ bool CmdLineWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == text1_->Edit()) {
     if (type != QEvent::KeyPress || !form_) return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
-    return key->key() == Qt::Key_Delete &&
-           form_->Text1_KeyDown(vbKeyDelete, ShiftOf(key->modifiers()));
+    if (key->key() == Qt::Key_Delete)
+      return form_->Text1_KeyDown(vbKeyDelete, ShiftOf(key->modifiers()));
+    // The character the key types; a paste as Ctrl+V types it on every layout.
+    const QString typed = key->matches(QKeySequence::Paste) ? QString(QChar(22)) : key->text();
+    if (!typed.isEmpty()) form_->Text1_KeyPress(typed.at(0).unicode());
+    return false;
   }
   if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
       type != QEvent::MouseButtonRelease)

@@ -31,6 +31,8 @@ class CmdLineWindow : public QWidget, public CmdLineView {
   void ListRemove(std::size_t row, const std::function<void()>& change) override;
   void ListShowRow(std::size_t row) override;
   int ListIndex() override;
+  void SetClipboard(const std::string& text) override;
+  void SetReadOnly(bool readOnly) override;
   void SetColors(std::uint32_t fore, std::uint32_t back) override;
   Rect WindowRect() override;
   void Move(const Rect& outer) override;

@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "commandwindow/CommandBox.h"
+
 class Narrowing;
 
 // Text1's list as a view over the core's rows of the history: entries are read from it when
@@ -14,7 +16,7 @@ class HistoryModel : public QAbstractListModel {
  public:
   // The characters a row shows of an entry: laying out a whole entry of megabytes would hold
   // the interface for seconds at each paint; the entry itself stays whole.
-  static constexpr int kShownLength = 1000;
+  static constexpr int kShownLength = static_cast<int>(CommandBox::kShownStart);
   // An entry as a row shows it: whole, or its first kShownLength characters and an ellipsis.
   static QString Shown(std::string_view entry);
 

@@ -41,8 +41,28 @@ QSettings* QtSettingsStore::File(const std::string& application) {
     }
     file->second = std::make_unique<QSettings>(path, QSettings::IniFormat);
     file->second->installEventFilter(&holdUpdates_);
+    ReadHandWritten(application, path);
   }
   return file->second.get();
+}
+
+void QtSettingsStore::ReadHandWritten(const std::string& application, const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return;
+  std::string section;
+  for (const QByteArray& line : file.readAll().split('\n')) {
+    const QByteArray text = line.trimmed();
+    if (text.startsWith('[') && text.endsWith(']')) {
+      section = text.mid(1, text.size() - 2).toStdString();
+      continue;
+    }
+    const auto equals = text.indexOf('=');
+    if (equals <= 0 || text.startsWith(';') || text.startsWith('#')) continue;
+    const QByteArray value = text.mid(equals + 1).trimmed();
+    if (value.startsWith('"') || (!value.contains(',') && !value.contains(';'))) continue;
+    handWritten_[{application, section, text.left(equals).trimmed().toStdString()}] =
+        QString::fromUtf8(value).toLocal8Bit().toStdString();
+  }
 }
 
 std::optional<std::string> QtSettingsStore::Read(const std::string& application,
@@ -54,6 +74,9 @@ std::optional<std::string> QtSettingsStore::Read(const std::string& application,
     if (kept == memory_.end()) return std::nullopt;
     return kept->second;
   }
+  if (const auto written = handWritten_.find({application, section, key});
+      written != handWritten_.end())
+    return written->second;
   const QVariant value = file->value(KeyPath(section, key));
   if (!value.isValid() || !value.canConvert<QString>()) return std::nullopt;
   return value.toString().toLocal8Bit().toStdString();
@@ -68,6 +91,7 @@ bool QtSettingsStore::Write(const std::string& application, const std::string& s
   }
   // The file's first write since a flush asks whether it can be written (a path blocked by a
   // file, a read-only file), so that a write that will fail says so at once.
+  handWritten_.erase({application, section, key});
   auto [pending, first] = unflushed_.try_emplace(file, false);
   if (first) pending->second = file->isWritable();
   file->setValue(KeyPath(section, key), QString::fromLocal8Bit(value));

@@ -45,11 +45,16 @@ class QtSettingsStore : public SettingsStore {
  private:
   // Nullptr when the application's file is not an ordinary one.
   QSettings* File(const std::string& application);
+  // Keeps the values of the file written by hand that the INI syntax would not read as written.
+  void ReadHandWritten(const std::string& application, const QString& path);
 
   QString directory_;
   HoldUpdates holdUpdates_;  // declared first: outlives the files it watches
   std::map<std::string, std::unique_ptr<QSettings>> files_;
   std::map<std::tuple<std::string, std::string, std::string>, std::string> memory_;
+  // Values with an unquoted "," (read as a list) or ";" (the rest read as a comment), such as
+  // the hotkey Ctrl+Alt+; as the user wrote them, until the program writes the key.
+  std::map<std::tuple<std::string, std::string, std::string>, std::string> handWritten_;
   std::string problem_;
   // The files written since the last flush, and whether each could be written when the first of
   // those writes came.

@@ -18,7 +18,8 @@ class OneLine : public QValidator {
  public:
   using QValidator::QValidator;
   State validate(QString& input, int& position) const override {
-    if (std::none_of(input.cbegin(), input.cend(), [](QChar c) { return c.unicode() < 32; }))
+    if (std::none_of(input.cbegin(), input.cend(),
+                     [](QChar c) { return IsDroppedControl(c.unicode()); }))
       return Acceptable;
     std::u16string text = input.toStdU16String();
     std::size_t cursor = static_cast<std::size_t>(position);
@@ -86,9 +87,10 @@ void SimpleCombo::Edited() {
 
 void SimpleCombo::Show(std::string bytes) {
   bytes_ = std::move(bytes);
-  const bool whole = bytes_.size() <= kLongText;
-  shown_ = whole ? QString::fromLocal8Bit(bytes_) : HistoryModel::Shown(bytes_);
-  edit_->setReadOnly(!whole);
+  // Laying out megabytes would hold the interface at every paint (the cursor blinks twice a
+  // second); the core holds such an entry whole and makes the edit line read-only.
+  shown_ =
+      CommandBox::IsLong(bytes_) ? HistoryModel::Shown(bytes_) : QString::fromLocal8Bit(bytes_);
   edit_->setText(shown_);
 }
 
@@ -105,6 +107,7 @@ void SimpleCombo::Recall(int row) {
   ScrollToRow(row);
   Show(std::string(model_.Entry(row)));
   edit_->selectAll();
+  emit picked();
 }
 
 int SimpleCombo::PickedRow() const {
@@ -135,13 +138,6 @@ bool SimpleCombo::eventFilter(QObject* watched, QEvent* event) {
   if (watched == edit_ && event->type() == QEvent::KeyPress) {
     const auto* press = static_cast<QKeyEvent*>(event);
     const int key = press->key();
-    // An edit of a long text replaces it whole, as an edit of a selected text would.
-    if (edit_->isReadOnly() &&
-        (key == Qt::Key_Backspace || key == Qt::Key_Delete || press->matches(QKeySequence::Paste) ||
-         (!press->text().isEmpty() && press->text().at(0) >= ' '))) {
-      Show(std::string());
-      Edited();
-    }
     if (key == Qt::Key_Up || key == Qt::Key_Down) {
       const int current = PickedRow();
       if (current < 0)

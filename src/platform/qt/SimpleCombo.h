@@ -15,11 +15,6 @@ class SimpleCombo : public QWidget {
  public:
   explicit SimpleCombo(HistoryModel& model, QWidget* parent = nullptr);
 
-  // A longer text shows in the edit line as its start, read-only, and stays whole here: laying
-  // out megabytes would hold the interface at every paint (the cursor blinks twice a second).
-  // Editing it (typing, a paste, Backspace, Delete) replaces the whole text.
-  static constexpr std::size_t kLongText = std::size_t{1} << 16;
-
   // The edit line's text as bytes: a recalled or set text the user has not edited comes back
   // exactly as it went in.
   std::string Text() const;
@@ -36,6 +31,8 @@ class SimpleCombo : public QWidget {
   void returnPressed();
   // The user changed the edit line's text; a pick from the list is no change.
   void edited();
+  // The user picked a row into the edit line.
+  void picked();
 
  protected:
   // Presses end here, so that a right click on the box never reaches the window below it.
@@ -44,7 +41,7 @@ class SimpleCombo : public QWidget {
 
  private:
   void Recall(int row);
-  // Puts bytes into the edit line, whole or, when long, as their start.
+  // Puts bytes into the edit line, whole or, when a long entry, as their start.
   void Show(std::string bytes);
   // The user changed the edit line's text: that ends a pick.
   void Edited();

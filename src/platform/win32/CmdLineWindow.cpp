@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <cstring>
 #include <type_traits>
 
 #include "commandwindow/CmdLine.h"
@@ -180,6 +181,8 @@ bool CmdLineWindow::PreTranslate(MSG& msg) {
     // Virtual-key codes are the handlers' key codes.
     if (form_ && form_->Text1_KeyDown(static_cast<int>(msg.wParam), KeyShift())) return true;
   }
+  if (msg.message == WM_CHAR && msg.hwnd == Text1Edit() && form_)
+    form_->Text1_KeyPress(static_cast<int>(msg.wParam));
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
     // Win32 would follow the stacking order, which the design reverses: the designed tab order.
     const auto order = TabOrder(CmdLine::kControls);
@@ -218,16 +221,23 @@ void CmdLineWindow::ListReset(const Narrowing& rows, const std::function<void()>
   SendMessageA(box, WM_SETREDRAW, FALSE, 0);
   // The list's own reset: the combo box's would empty the edit field too.
   SendMessageA(Text1List(), LB_RESETCONTENT, 0, 0);
-  for (std::size_t row = 0; row < rows.size(); ++row)
-    SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(rows[row].data()));
+  for (std::size_t row = 0; row < rows.size(); ++row) AddRow(rows[row]);
   SendMessageA(box, WM_SETREDRAW, TRUE, 0);
   RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void CmdLineWindow::ListAppend(const std::function<void()>& change) {
   change();
+  AddRow((*rows_)[rows_->size() - 1]);
+}
+
+// A pick puts the row's text into the edit: a long entry goes in as its start, whole in the core.
+void CmdLineWindow::AddRow(std::string_view entry) {
+  std::string start;
+  if (CommandBox::IsLong(entry))
+    start = std::string(entry.substr(0, CommandBox::kShownStart)) + "...";
   SendMessageA(Control(kText1), CB_ADDSTRING, 0,
-               reinterpret_cast<LPARAM>((*rows_)[rows_->size() - 1].data()));
+               reinterpret_cast<LPARAM>(start.empty() ? entry.data() : start.c_str()));
 }
 
 void CmdLineWindow::ListRemove(std::size_t row, const std::function<void()>& change) {
@@ -242,6 +252,22 @@ void CmdLineWindow::ListShowRow(std::size_t row) {
 
 int CmdLineWindow::ListIndex() {
   return static_cast<int>(SendMessageA(Control(kText1), CB_GETCURSEL, 0, 0));
+}
+
+void CmdLineWindow::SetReadOnly(bool readOnly) {
+  SendMessageA(Text1Edit(), EM_SETREADONLY, readOnly, 0);
+}
+
+void CmdLineWindow::SetClipboard(const std::string& text) {
+  if (!OpenClipboard(hwnd())) return;
+  EmptyClipboard();
+  // The clipboard owns the memory once SetClipboardData has taken it.
+  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
+    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    if (!SetClipboardData(CF_TEXT, memory)) GlobalFree(memory);
+  }
+  CloseClipboard();
 }
 
 void CmdLineWindow::SetColors(std::uint32_t fore, std::uint32_t back) {
@@ -355,6 +381,7 @@ LRESULT CmdLineWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == kCommand2) form_->Command2_Click();
       // The user's own edits only: a pick from the list changes the text without it. An edit
       // ends a pick, and the entry the combo box may have highlighted for the text is none.
+      if (HIWORD(wParam) == CBN_SELCHANGE && LOWORD(wParam) == kText1) form_->Text1_Click();
       if (HIWORD(wParam) == CBN_EDITCHANGE && LOWORD(wParam) == kText1) {
         KeepText1OneLine();
         SendMessageA(Text1List(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);

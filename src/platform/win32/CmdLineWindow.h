@@ -40,6 +40,8 @@ class CmdLineWindow : public CmdLineView {
   void ListRemove(std::size_t row, const std::function<void()>& change) override;
   void ListShowRow(std::size_t row) override;
   int ListIndex() override;
+  void SetClipboard(const std::string& text) override;
+  void SetReadOnly(bool readOnly) override;
   void SetColors(std::uint32_t fore, std::uint32_t back) override;
   Rect WindowRect() override;
   void Move(const Rect& outer) override;
@@ -63,6 +65,8 @@ class CmdLineWindow : public CmdLineView {
   HWND Text1Edit() const;
   HWND Text1List() const;
   void KeepText1OneLine();
+  // Adds a row to Text1's list as it shows an entry.
+  void AddRow(std::string_view entry);
   UINT Dpi() const { return GetDpiForWindow(hwnd()); }
 
   MenuWindow& menu_;

@@ -23,10 +23,23 @@ std::string CommandInterpreter() {
   return length > 0 && length < sizeof path ? std::string(path, length) : std::string("cmd.exe");
 }
 
+// Characters in UTF-16, as the system counts them.
+std::size_t WideLength(const std::string& text) {
+  if (text.empty()) return 0;
+  return static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(),
+                                                      static_cast<int>(text.size()), nullptr, 0));
+}
+
+// CreateProcess takes a command line of at most 32,767 characters with its NUL: the file in
+// quotes, a space and the parameters. Windows refuses a longer one, Wine cuts it silently.
+constexpr std::size_t kCommandLineLimit = 32767;
+
 }  // namespace
 
 int Win32Shell::Execute(const ShellRequest& request) {
   const std::string file = request.InterpreterLine ? CommandInterpreter() : request.File;
+  if (WideLength(file) + WideLength(request.Parameters) + 4 > kCommandLineLimit)
+    return kShellTooLong;
   const std::string directory = ProfileFolder();
   const HINSTANCE result =
       Module1::ShellExecuteA(hwnd_, nullptr, file.c_str(), request.Parameters.c_str(),
