@@ -17,6 +17,13 @@ int HistoryModel::rowCount(const QModelIndex& parent) const {
 
 QVariant HistoryModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return QVariant();
+  const auto row = static_cast<std::size_t>(index.row());
+  if (rows_->IsCandidate(row)) {
+    const Candidate& candidate = rows_->CandidateAt(row);
+    if (role == Qt::DisplayRole) return Shown(candidate.Name);
+    if (role == kRunsRole) return Shown(candidate.Line);
+    return QVariant();
+  }
   if (role == Qt::DisplayRole) return Shown(Entry(index.row()));
   if (role == Qt::FontRole) {
     // Rows of plain ASCII, as commands mostly are, are drawn without a shaping pass (so without
