@@ -49,7 +49,10 @@ class ListWideRows : public QStyledItemDelegate {
     QStyleOptionViewItem row = option;
     initStyleOption(&row, index);
     const QStyle* style = row.widget ? row.widget->style() : QApplication::style();
-    const QRect text = style->subElementRect(QStyle::SE_ItemViewItemText, &row, row.widget);
+    // The margins the style leaves around an entry's text.
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, row.widget) + 1;
+    const QRect text = style->subElementRect(QStyle::SE_ItemViewItemText, &row, row.widget)
+                           .adjusted(margin, 0, -margin, 0);
     const QString name = row.text;
     row.text.clear();
     style->drawControl(QStyle::CE_ItemViewItem, &row, painter, row.widget);
