@@ -289,21 +289,22 @@ class CmdLineWindowTest : public QObject {
     QTRY_COMPARE(ReadFile(marker), QByteArray("\n"));
   }
 
-  // Part of an installed application's name offers it after the matching entries: its name,
-  // then what it runs, drawn beyond the name. A click puts its line in the box, which runs.
+  // Part of an installed application's name offers it after the matching entries: its name (a
+  // line break in it shown as its picture), then what it runs, drawn beyond the name. A click puts
+  // its line in the box, which runs.
   void applicationName_offersARowWhosePickRuns() {
     const QString mark = h->box.Path("program/mark");
     QDir().mkpath(h->box.Path("home/data/applications"));
     WriteFile(
         h->box.Path("home/data/applications/vell-marker.desktop"),
-        ("[Desktop Entry]\nType=Application\nName=Vell Marker\nExec=" + mark + " from-app %U\n")
+        ("[Desktop Entry]\nType=Application\nName=Vell\\nMarker\nExec=" + mark + " from-app %U\n")
             .toUtf8());
     qputenv("XDG_DATA_HOME", QFile::encodeName(h->box.Path("home/data")));
     qputenv("XDG_DATA_DIRS", QFile::encodeName(h->box.Path("nothing")));
     WriteFile(h->ProgramFile("history.cfg"), "marker notes\r\n");
     h->Start();
     QTest::keyClicks(h->Edit(), "MARKER");
-    QCOMPARE(Rows(), (QStringList{"marker notes", "Vell Marker"}));
+    QCOMPARE(Rows(), (QStringList{"marker notes", "Vell\u240aMarker"}));
     QAbstractItemView* list = h->List();
     const QModelIndex entry = list->model()->index(0, 0), app = list->model()->index(1, 0);
     QCOMPARE(app.data(HistoryModel::kRunsRole).toString(), "\"" + mark + "\" from-app");
