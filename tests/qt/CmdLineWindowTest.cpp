@@ -28,6 +28,7 @@ class CmdLineWindowTest : public QObject {
   Q_OBJECT
   std::unique_ptr<Harness> h;
   QString marker;
+  const QByteArray path = qgetenv("PATH");
 
   void MakeMarkerScript(const QString& path) {
     WriteFile(path, kMarkerScript);
@@ -41,7 +42,12 @@ class CmdLineWindowTest : public QObject {
     qputenv("MARKER", marker.toLocal8Bit());
     MakeMarkerScript(h->box.Path("program/mark"));
   }
-  void cleanup() { h.reset(); }
+  void cleanup() {
+    h.reset();
+    qputenv("PATH", path);
+    qunsetenv("XDG_DATA_HOME");
+    qunsetenv("XDG_DATA_DIRS");
+  }
 
   void enter_startsTheProgramAndRecordsTheLine() {
     h->Start();
@@ -88,7 +94,8 @@ class CmdLineWindowTest : public QObject {
     const QString echo = "%echo a > \"$MARKER\"";
     QTest::newRow("two lines") << "" << echo + "\ntouch hidden\n" << echo;
     QTest::newRow("cr lf and controls") << "" << echo + "\x1b\r\ntouch hidden" << echo;
-    QTest::newRow("del") << "" << "%echo a\x7f > \"$MARKER\"" << echo;
+    QTest::newRow("del") << ""
+                         << "%echo a\x7f > \"$MARKER\"" << echo;
     QTest::newRow("into a text") << "%echo  > \"$MARKER\""
                                  << "a\ntouch hidden"
                                  << "%echo a > \"$MARKER\"";
@@ -246,6 +253,80 @@ class CmdLineWindowTest : public QObject {
     QCOMPARE(Rows().last(), "%echo typed > \"$MARKER\"");
   }
 
+  // Tab completes the path that ends at the cursor in a "%" line, quoted as /bin/sh reads it,
+  // after a character of two bytes; the completed line runs. Shift+Tab completes nothing.
+  void tab_completesAPathAndTheLineRuns() {
+    QDir().mkpath(h->box.Path("home/the dir"));
+    WriteFile(h->box.Path("home/the dir/mark it.sh"), "echo \"$1\" > \"$MARKER\"\n");
+    h->Start();
+    QTest::keyClicks(h->Edit(), "%: ");
+    QTest::sendKeyEvent(QTest::Click, h->Edit(), Qt::Key_Eacute, QString("\u00e9"), {});
+    QTest::keyClicks(h->Edit(), "; sh the x");
+    h->Edit()->setCursorPosition(12);
+    QTest::keyClick(h->Edit(), Qt::Key_Tab);
+    QCOMPARE(h->Edit()->text(), "%: \u00e9; sh 'the dir'/ x");
+    QCOMPARE(h->Edit()->cursorPosition(), 19);
+    QTest::keyClick(h->Edit(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(h->Edit()->text(), "%: \u00e9; sh 'the dir'/ x");
+    h->Edit()->setCursorPosition(19);
+    QTest::keyClicks(h->Edit(), "m");
+    QTest::keyClick(h->Edit(), Qt::Key_Tab);
+    QCOMPARE(h->Edit()->text(), "%: \u00e9; sh 'the dir/mark it.sh'  x");
+    QTest::keyClick(h->Edit(), Qt::Key_Return);
+    QTRY_COMPARE(ReadFile(marker), QByteArray("x\n"));
+  }
+
+  // Tab on the first word completes a program on PATH.
+  void tab_completesAProgramOnPath() {
+    QDir().mkpath(h->box.Path("bin"));
+    MakeMarkerScript(h->box.Path("bin/vellmarker"));
+    qputenv("PATH", QFile::encodeName(h->box.Path("bin")) + ":" + path);
+    h->Start();
+    QTest::keyClicks(h->Edit(), "vellma");
+    QTest::keyClick(h->Edit(), Qt::Key_Tab);
+    QCOMPARE(h->Edit()->text(), "vellmarker ");
+    QTest::keyClick(h->Edit(), Qt::Key_Return);
+    QTRY_COMPARE(ReadFile(marker), QByteArray("\n"));
+  }
+
+  // Part of an installed application's name offers it after the matching entries: its name (a
+  // line break in it shown as its picture), then what it runs, drawn beyond the name. A click puts
+  // its line in the box, which runs.
+  void applicationName_offersARowWhosePickRuns() {
+    const QString mark = h->box.Path("program/mark");
+    QDir().mkpath(h->box.Path("home/data/applications"));
+    WriteFile(
+        h->box.Path("home/data/applications/vell-marker.desktop"),
+        ("[Desktop Entry]\nType=Application\nName=Vell\\nMarker\nExec=" + mark + " from-app %U\n")
+            .toUtf8());
+    qputenv("XDG_DATA_HOME", QFile::encodeName(h->box.Path("home/data")));
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(h->box.Path("nothing")));
+    WriteFile(h->ProgramFile("history.cfg"), "marker notes\r\n");
+    h->Start();
+    QTest::keyClicks(h->Edit(), "MARKER");
+    QCOMPARE(Rows(), (QStringList{"marker notes", "Vell\u240aMarker"}));
+    QAbstractItemView* list = h->List();
+    const QModelIndex entry = list->model()->index(0, 0), app = list->model()->index(1, 0);
+    QCOMPARE(app.data(HistoryModel::kRunsRole).toString(), "\"" + mark + "\" from-app");
+    QVERIFY(!entry.data(HistoryModel::kRunsRole).isValid());
+    const auto inkEnd = [&](const QModelIndex& index) {
+      const QImage row = list->viewport()->grab(list->visualRect(index)).toImage();
+      const QRgb back = row.pixel(row.width() - 1, row.height() / 2);
+      int end = 0;
+      for (int x = 0; x < row.width(); ++x)
+        for (int y = 0; y < row.height(); ++y)
+          if (row.pixel(x, y) != back) end = x;
+      return end;
+    };
+    const QFontMetrics metrics = list->fontMetrics();
+    QVERIFY(inkEnd(entry) < metrics.horizontalAdvance("marker notes") + 10);
+    QVERIFY(inkEnd(app) > metrics.horizontalAdvance("Vell Marker   \"/tmp"));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(app).center());
+    QCOMPARE(h->Edit()->text(), "\"" + mark + "\" from-app");
+    QTest::keyClick(h->Edit(), Qt::Key_Return);
+    QTRY_COMPARE(ReadFile(marker), QByteArray("from-app\n"));
+  }
+
   // Picks step through the narrowed rows without narrowing them further.
   void downThenEnter_runsThePickedEntry() {
     WriteFile(h->ProgramFile("history.cfg"),
@@ -379,8 +460,9 @@ class CmdLineWindowTest : public QObject {
     }
   }
 
-  // Tab visits Command1 and the box; Command2 is no tab stop.
+  // Tab visits Command1 and the box when nothing completes there; Command2 is no tab stop.
   void tab_visitsTheDesignedTabStops() {
+    qputenv("PATH", QFile::encodeName(h->box.Path("nothing")));
     h->Start();
     h->window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&h->window));

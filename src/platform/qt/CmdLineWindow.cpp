@@ -115,6 +115,10 @@ std::string CmdLineWindow::Text() { return text1_->Text(); }
 
 void CmdLineWindow::SetText(const std::string& text) { text1_->SetText(text); }
 
+std::size_t CmdLineWindow::SelStart() { return text1_->Cursor(); }
+
+void CmdLineWindow::SetSelStart(std::size_t position) { text1_->SetCursor(position); }
+
 void CmdLineWindow::ListReset(const Narrowing& rows, const std::function<void()>& change) {
   history_.Reset(rows, change);
 }
@@ -285,6 +289,10 @@ bool CmdLineWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == text1_->Edit()) {
     if (type != QEvent::KeyPress || !form_) return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
+    // Tab completes before it moves the focus; Shift+Tab (Backtab) only moves it.
+    if (key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier) &&
+        form_->Text1_KeyDown(vbKeyTab, ShiftOf(key->modifiers())))
+      return true;
     if (key->key() == Qt::Key_Delete)
       return form_->Text1_KeyDown(vbKeyDelete, ShiftOf(key->modifiers()));
     // The character the key types; a paste as Ctrl+V types it on every layout.

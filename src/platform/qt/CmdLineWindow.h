@@ -26,6 +26,8 @@ class CmdLineWindow : public QWidget, public CmdLineView {
 
   std::string Text() override;
   void SetText(const std::string& text) override;
+  std::size_t SelStart() override;
+  void SetSelStart(std::size_t position) override;
   void ListReset(const Narrowing& rows, const std::function<void()>& change) override;
   void ListAppend(const std::function<void()>& change) override;
   void ListRemove(std::size_t row, const std::function<void()>& change) override;

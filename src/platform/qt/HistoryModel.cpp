@@ -9,6 +9,13 @@ namespace {
 // No character takes more than four bytes: the start of an entry that a row decodes holds more
 // than kShownLength characters whenever the entry is longer than it.
 constexpr std::size_t kDecoded = 4 * HistoryModel::kShownLength + 4;
+
+// A file name may hold a line break: a row shows each control character as its picture.
+QString OneLine(QString text) {
+  for (QChar& c : text)
+    if (c.unicode() < 32) c = QChar(0x2400 + c.unicode());
+  return text;
+}
 }  // namespace
 
 int HistoryModel::rowCount(const QModelIndex& parent) const {
@@ -17,6 +24,13 @@ int HistoryModel::rowCount(const QModelIndex& parent) const {
 
 QVariant HistoryModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return QVariant();
+  const auto row = static_cast<std::size_t>(index.row());
+  if (rows_->IsCandidate(row)) {
+    const Candidate& candidate = rows_->CandidateAt(row);
+    if (role == Qt::DisplayRole) return OneLine(Shown(candidate.Name));
+    if (role == kRunsRole) return OneLine(Shown(candidate.Line));
+    return QVariant();
+  }
   if (role == Qt::DisplayRole) return Shown(Entry(index.row()));
   if (role == Qt::FontRole) {
     // Rows of plain ASCII, as commands mostly are, are drawn without a shaping pass (so without

@@ -5,6 +5,7 @@
 
 #include "commandwindow/CmdLine.h"
 #include "platform/posix/PosixFiles.h"
+#include "platform/posix/PosixListings.h"
 #include "platform/posix/PosixShell.h"
 #include "platform/qt/CmdLineWindow.h"
 #include "platform/qt/MenuWindow.h"
@@ -59,6 +60,7 @@ class Program {
   MenuWindow menu_;
   QtInstance instance_;
   QtGlobalHotkey hotkey_;
+  PosixListings listings_;
   const Services services_;
   CmdLine form_;
   QtQuitSignals quitSignals_;

@@ -1,6 +1,8 @@
 #include "platform/qt/SimpleCombo.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <QValidator>
@@ -32,12 +34,44 @@ class OneLine : public QValidator {
 
 // Rows are as wide as the list, never wider: the view sizes every row as its first one, so a
 // long first row would widen them all and bring a horizontal scroll bar. A longer row ends in
-// an ellipsis instead.
+// an ellipsis instead. A candidate shows its name, then dimmed what it runs, so that nobody
+// takes it for a past command; an entry is drawn as the style draws any row.
 class ListWideRows : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     return {0, QStyledItemDelegate::sizeHint(option, index).height()};
+  }
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    const QVariant runs = index.data(HistoryModel::kRunsRole);
+    if (!runs.isValid()) return QStyledItemDelegate::paint(painter, option, index);
+    QStyleOptionViewItem row = option;
+    initStyleOption(&row, index);
+    const QStyle* style = row.widget ? row.widget->style() : QApplication::style();
+    // The margins the style leaves around an entry's text.
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, row.widget) + 1;
+    const QRect text = style->subElementRect(QStyle::SE_ItemViewItemText, &row, row.widget)
+                           .adjusted(margin, 0, -margin, 0);
+    const QString name = row.text;
+    row.text.clear();
+    style->drawControl(QStyle::CE_ItemViewItem, &row, painter, row.widget);
+
+    const QFontMetrics metrics(row.font);
+    QColor ink = row.palette.color(row.state & QStyle::State_Selected ? QPalette::HighlightedText
+                                                                      : QPalette::Text);
+    painter->save();
+    painter->setFont(row.font);
+    painter->setPen(ink);
+    const QString shownName = metrics.elidedText(name, Qt::ElideRight, text.width());
+    painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter, shownName);
+    ink.setAlphaF(0.5f);
+    painter->setPen(ink);
+    const QRect rest =
+        text.adjusted(metrics.horizontalAdvance(shownName + QStringLiteral("   ")), 0, 0, 0);
+    painter->drawText(rest, Qt::AlignLeft | Qt::AlignVCenter,
+                      metrics.elidedText(runs.toString(), Qt::ElideRight, rest.width()));
+    painter->restore();
   }
 };
 
@@ -77,6 +111,17 @@ SimpleCombo::SimpleCombo(HistoryModel& model, QWidget* parent)
 std::string SimpleCombo::Text() const {
   const QString text = edit_->text();
   return text == shown_ ? bytes_ : text.toLocal8Bit().toStdString();
+}
+
+std::size_t SimpleCombo::Cursor() const {
+  return static_cast<std::size_t>(edit_->text().left(edit_->cursorPosition()).toLocal8Bit().size());
+}
+
+void SimpleCombo::SetCursor(std::size_t position) {
+  const std::string text = Text();
+  edit_->setCursorPosition(static_cast<int>(
+      QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(std::min(position, text.size())))
+          .size()));
 }
 
 void SimpleCombo::Edited() {

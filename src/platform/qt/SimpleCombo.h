@@ -19,6 +19,9 @@ class SimpleCombo : public QWidget {
   // exactly as it went in.
   std::string Text() const;
   void SetText(const std::string& text);
+  // The cursor in the edit line, in bytes of Text(); setting it selects nothing.
+  std::size_t Cursor() const;
+  void SetCursor(std::size_t position);
   // Invalid colours leave the palette's own.
   void SetColors(const QColor& fore, const QColor& back);
   // The row picked into the edit line, or -1: a set text or new rows end the pick.
