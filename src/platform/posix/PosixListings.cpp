@@ -15,6 +15,7 @@
 #include <unordered_set>
 
 #include "completion/Candidates.h"
+#include "platform/posix/PosixShell.h"
 
 namespace {
 
@@ -70,12 +71,10 @@ bool IsExecutableFile(int folder, const char* name) {
          ::faccessat(folder, name, X_OK, 0) == 0;
 }
 
-// A TryExec program: a path, or a name found on PATH.
+// A TryExec program: a path, or a name found on PATH as the shell finds it.
 bool Installed(const std::string& program) {
   if (program.find('/') != std::string::npos) return IsExecutableFile(AT_FDCWD, program.c_str());
-  for (const std::string& folder : Split(Environment("PATH"), ':'))
-    if (IsExecutableFile(AT_FDCWD, (folder + "/" + program).c_str())) return true;
-  return false;
+  return !FindOnPath(program).empty();
 }
 
 // A string value with its escapes \s \n \t \r \\ read.

@@ -57,7 +57,13 @@ bool IsUrl(const std::string& text) {
   return true;
 }
 
-// The program file of that name in a directory of PATH, or nothing.
+std::string ParentOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  return slash == 0 || slash == std::string::npos ? "/" : path.substr(0, slash);
+}
+
+}  // namespace
+
 std::string FindOnPath(const std::string& name) {
   const char* path = std::getenv("PATH");
   std::string_view dirs = path ? path : "/usr/local/bin:/usr/bin:/bin";
@@ -75,13 +81,6 @@ std::string FindOnPath(const std::string& name) {
     dirs.remove_prefix(colon + 1);
   }
 }
-
-std::string ParentOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  return slash == 0 || slash == std::string::npos ? "/" : path.substr(0, slash);
-}
-
-}  // namespace
 
 int PosixShell::Execute(const ShellRequest& request) {
   if (request.InterpreterLine) return Spawn({"/bin/sh", "-c", *request.InterpreterLine});

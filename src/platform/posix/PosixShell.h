@@ -23,3 +23,7 @@ class PosixShell : public Shell {
 
   std::string home_;
 };
+
+// The program file of that name in a folder of PATH (an empty entry is the current folder, an
+// unset PATH /usr/local/bin:/usr/bin:/bin), or nothing: what a plain line of that name runs.
+std::string FindOnPath(const std::string& name);
