@@ -238,15 +238,15 @@ TEST_F(CmdLineWindowTest, recall_entryComesBackAsOneLine) {
 // Typing narrows the list to the entries that contain the text, letters in either case; picks
 // step through them without narrowing; Shift+Delete removes the picked one and puts back the
 // typed text and the removed entry on the clipboard; Enter runs the box's text, not a row that
-// contains it.
+// contains it. The letters typed stand in no folder name: the marker line holds the build's path.
 TEST_F(CmdLineWindowTest, typing_narrowsTheListAndShiftDeleteRemovesThePick) {
   const std::string line = MarkerLine(dir / "ran.txt");
-  WriteBytes(dir / "history.cfg", "alpha\r\nbeta\r\nALPHABET\r\n" + line + "x\r\n");
+  WriteBytes(dir / "history.cfg", "quxly\r\nbeta\r\nQUXLYBET\r\n" + line + "x\r\n");
   Start();
   SetFocus(Text1Edit());
-  for (const char c : std::string("alp")) PostMessageA(Text1Edit(), WM_CHAR, c, 0);
+  for (const char c : std::string("qux")) PostMessageA(Text1Edit(), WM_CHAR, c, 0);
   Pump();
-  EXPECT_EQ(Text1List(), (std::vector<std::string>{"alpha", "ALPHABET"}));
+  EXPECT_EQ(Text1List(), (std::vector<std::string>{"quxly", "QUXLYBET"}));
   const auto shiftDelete = [&] {
     BYTE keys[256];
     GetKeyboardState(keys);
@@ -263,32 +263,32 @@ TEST_F(CmdLineWindowTest, typing_narrowsTheListAndShiftDeleteRemovesThePick) {
   SendMessageA(Text1Edit(), EM_SETSEL, 3, 5);
   PostMessageA(Text1Edit(), WM_CHAR, VK_BACK, 0);
   Pump();
-  EXPECT_EQ(WindowText(Text1Edit()), "alp");
+  EXPECT_EQ(WindowText(Text1Edit()), "qux");
   shiftDelete();  // the edit field's own: under Wine it deletes the character before the caret
   EXPECT_EQ(Text1List().size(), 2u);
   const std::string typed = WindowText(Text1Edit());
 
   for (int i = 0; i < 2; ++i) PostMessageA(Text1Edit(), WM_KEYDOWN, VK_DOWN, 0);
   Pump();
-  EXPECT_EQ(WindowText(Text1Edit()), "ALPHABET");
+  EXPECT_EQ(WindowText(Text1Edit()), "QUXLYBET");
   EXPECT_EQ(Text1List().size(), 2u);
   shiftDelete();
-  EXPECT_EQ(Text1List(), std::vector<std::string>{"alpha"});
+  EXPECT_EQ(Text1List(), std::vector<std::string>{"quxly"});
   EXPECT_EQ(WindowText(Text1Edit()), typed);
   // As the old Cut key, it leaves the removed entry on the clipboard.
   ASSERT_TRUE(OpenClipboard(Strip()));
   const HANDLE clipboard = GetClipboardData(CF_TEXT);
   EXPECT_EQ(std::string(clipboard ? static_cast<const char*>(GlobalLock(clipboard)) : ""),
-            "ALPHABET");
+            "QUXLYBET");
   if (clipboard) GlobalUnlock(clipboard);
   CloseClipboard();
 
   Enter(line);
   EXPECT_TRUE(WaitUntil([&] { return ReadBytes(dir / "ran.txt") == "ran"; }));
   EXPECT_FALSE(ReadBytes(dir / "ran.txtx"));
-  EXPECT_EQ(Text1List(), (std::vector<std::string>{"alpha", "beta", line + "x", line}));
+  EXPECT_EQ(Text1List(), (std::vector<std::string>{"quxly", "beta", line + "x", line}));
   Enter("exit");
-  EXPECT_EQ(ReadBytes(dir / "history.cfg"), "alpha\r\nbeta\r\n" + line + "x\r\n" + line + "\r\n");
+  EXPECT_EQ(ReadBytes(dir / "history.cfg"), "quxly\r\nbeta\r\n" + line + "x\r\n" + line + "\r\n");
 }
 
 // The newest match of a narrowed list comes into view.
