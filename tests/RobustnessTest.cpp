@@ -6,7 +6,6 @@
 #include <random>
 
 #include "Fakes.h"
-#include "data/Conversions.h"
 
 namespace {
 
@@ -91,8 +90,6 @@ TEST(Robustness, anySettingsTextStartsTheProgram) {
     p.form.Form_Load();
     p.form.Form_Resize();
     EXPECT_EQ(p.view.moves.size(), 1u);
-    TextToBoolean(text);
-    TextToColor(text);
   }
 }
 
