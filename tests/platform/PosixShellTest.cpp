@@ -1,18 +1,18 @@
 // The shell against real programs, scripts and folders: what starts, where, with which words,
 // and what answers when nothing can.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <sstream>
-#include <thread>
 
 #include "commandwindow/Dispatch.h"
 #include "platform/posix/PosixShell.h"
@@ -22,30 +22,27 @@ namespace {
 namespace fs = std::filesystem;
 
 // A script that writes its working directory, its arguments and whether its standard input
-// is open on a terminal-less /dev/null into the marker file.
+// is open on a terminal-less /dev/null into the marker.
 const char kRecorder[] =
     "#!/bin/sh\n"
-    "{ pwd; for a in \"$@\"; do echo \"[$a]\"; done; readlink /proc/$$/fd/0; } > \"$MARKER.tmp\"\n"
-    "mv \"$MARKER.tmp\" \"$MARKER\"\n";
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+    "{ pwd; for a in \"$@\"; do echo \"[$a]\"; done; readlink /proc/$$/fd/0; } > \"$MARKER\"\n";
 
 void MakeScript(const fs::path& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
   fs::permissions(path, fs::perms::owner_all);
 }
 
-// Waits for the condition; false when it has not come true after a long while.
-bool Eventually(const std::function<bool()>& condition) {
-  const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() > limit) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  return true;
+// What a started program writes into the FIFO, read until it closes it; a writer that has not
+// come within 20 s leaves it empty.
+std::string Awaited(const fs::path& fifo) {
+  const int fd = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  pollfd ready{fd, POLLIN, 0};
+  std::string text;
+  char buffer[4096];
+  for (ssize_t n; ::poll(&ready, 1, 20000) > 0 && (n = ::read(fd, buffer, sizeof buffer)) > 0;)
+    text.append(buffer, static_cast<std::size_t>(n));
+  ::close(fd);
+  return text;
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -68,6 +65,7 @@ class PosixShellTest : public testing::Test {
     fs::remove_all(dir_);
     for (const char* name : {"program", "home", "bin"}) fs::create_directories(dir_ / name);
     marker_ = dir_ / "home/marker";
+    ::mkfifo(marker_.c_str(), 0600);
     ::setenv("MARKER", marker_.c_str(), 1);
     ::setenv("PATH", (dir_ / "bin").string().append(":/usr/bin:/bin").c_str(), 1);
     MakeScript(dir_ / "bin/recorder", kRecorder);
@@ -86,11 +84,7 @@ class PosixShellTest : public testing::Test {
   int Execute(const std::string& file, const std::string& parameters = "") {
     return shell_.Execute(ShellRequest{Under(file), parameters, 1, {}});
   }
-  // The marker's lines once the recorder has written it.
-  std::vector<std::string> Recorded() const {
-    EXPECT_TRUE(Eventually([&] { return fs::exists(marker_); }));
-    return Lines(ReadFile(marker_));
-  }
+  std::vector<std::string> Recorded() const { return Lines(Awaited(marker_)); }
 
   const std::string path_ = std::getenv("PATH") ? std::getenv("PATH") : "";
   const fs::path dir_ =
@@ -126,6 +120,7 @@ INSTANTIATE_TEST_SUITE_P(Shell, PosixShellCodeTest,
 // Beyond the system's limit for one word of a command (execve's E2BIG), nothing starts.
 TEST_F(PosixShellTest, aLineTooLongForTheSystemIsSaidToBeSo) {
   const std::string word(200000, 'x');
+  fs::remove(marker_);  // what ran would leave a file
   EXPECT_EQ(shell_.Execute(FormShellRequest("%echo " + word + " > \"$MARKER\"")), kShellTooLong);
   EXPECT_EQ(Execute("recorder", word), kShellTooLong);
   EXPECT_FALSE(fs::exists(marker_));
@@ -176,7 +171,7 @@ TEST_F(PosixShellTest, manyCommandsLeaveNoZombieAndNoDescriptor) {
 
 TEST_F(PosixShellTest, interpreterRunsTheRestThroughSh) {
   EXPECT_EQ(shell_.Execute(FormShellRequest("%echo $((6*7)) > \"$MARKER\"")), 42);
-  EXPECT_TRUE(Eventually([&] { return ReadFile(marker_) == "42\n"; }));
+  EXPECT_EQ(Awaited(marker_), "42\n");
 }
 
 // Documents, folders and URLs go to xdg-open, or answer 31 when there is none.
@@ -199,11 +194,10 @@ INSTANTIATE_TEST_SUITE_P(Shell, PosixShellDocumentTest,
 
 // The answer does not wait for the program, which outlives the call in a session of its own.
 TEST_F(PosixShellTest, startedIsNotWaitedFor) {
-  const fs::path pidFile = dir_ / "home/pid";
-  EXPECT_EQ(shell_.Execute(FormShellRequest("%echo $$ > " + pidFile.string() + "; exec sleep 30")),
-            42);
-  ASSERT_TRUE(Eventually([&] { return ReadFile(pidFile).find('\n') != std::string::npos; }));
-  const pid_t child = std::stoi(ReadFile(pidFile));
+  EXPECT_EQ(shell_.Execute(FormShellRequest("%echo $$ > \"$MARKER\"; exec sleep 30")), 42);
+  const std::string pid = Awaited(marker_);
+  ASSERT_FALSE(pid.empty());
+  const pid_t child = std::stoi(pid);
   EXPECT_NE(::getsid(child), ::getsid(0));
   EXPECT_NE(::getppid(), child);
   EXPECT_EQ(::kill(child, SIGTERM), 0);
