@@ -11,7 +11,6 @@
 #include "Harness.h"
 #include "TestMain.h"
 #include "platform/qt/HistoryModel.h"
-#include "platform/qt/Twips.h"
 
 namespace {
 const char kMarkerScript[] = "#!/bin/sh\necho \"$@\" > \"$MARKER\"\n";
@@ -393,11 +392,12 @@ class CmdLineWindowTest : public QObject {
 
   void firstShow_writesTheGeometry() {
     h->Start();
-    const QRect frame = h->window.frameGeometry();
-    QCOMPARE(h->Setting("Width"), QString::number(qRound(ToTwips(frame.width()))));
-    QCOMPARE(h->Setting("Height"), QString::number(qRound(ToTwips(frame.height()))));
-    QCOMPARE(h->Setting("Left"), QString::number(qRound(ToTwips(frame.x()))));
-    QCOMPARE(h->Setting("Top"), QString::number(qRound(ToTwips(frame.y()))));
+    // The designed 268 x 86 pixels, centred on the offscreen platform's 800 x 800 screen.
+    QCOMPARE(h->window.frameGeometry(), QRect(266, 357, 268, 86));
+    QCOMPARE(h->Setting("Width"), "4020");
+    QCOMPARE(h->Setting("Height"), "1290");
+    QCOMPARE(h->Setting("Left"), "3990");
+    QCOMPARE(h->Setting("Top"), "5355");
   }
 
   void startUp_restoresGeometryAndColours() {
@@ -409,11 +409,8 @@ class CmdLineWindowTest : public QObject {
     h->Start();
     QCOMPARE(h->window.geometry(), QRect(100, 50, 400, 100));
     QCOMPARE(h->Edit()->palette().color(QPalette::Base), QColor(255, 0, 0));
-    // Text1 fills the client area right of the 100-twip gap.
-    const QWidget* text1 = h->window.findChild<QWidget*>("Text1");
-    QCOMPARE(text1->geometry(),
-             QRect(ToPixels(100), 0, 400 - 2 * CmdLineWindow::kBorder - ToPixels(100),
-                   100 - 2 * CmdLineWindow::kBorder));
+    // Text1 fills the client area (inside a 4-pixel border) right of the 100-twip (7-pixel) gap.
+    QCOMPARE(h->window.findChild<QWidget*>("Text1")->geometry(), QRect(7, 0, 385, 92));
   }
 
   // Without a window manager the border drag is done from mouse moves.
@@ -425,7 +422,7 @@ class CmdLineWindowTest : public QObject {
     SendMouse(&h->window, QEvent::MouseMove, Qt::LeftButton, edge + QPoint(60, 0));
     SendMouse(&h->window, QEvent::MouseButtonRelease, Qt::LeftButton, edge + QPoint(60, 0));
     QCOMPARE(h->window.geometry(), before.adjusted(0, 0, 60, 0));
-    QCOMPARE(h->Setting("Width"), QString::number(qRound(ToTwips(before.width() + 60))));
+    QCOMPARE(h->Setting("Width"), "4920");
   }
 
   void rightDragOnCommand2_movesAndWritesThePosition() {
@@ -435,11 +432,11 @@ class CmdLineWindowTest : public QObject {
     QWidget* command2 = h->Command2();
     SendMouse(command2, QEvent::MouseButtonPress, Qt::RightButton, QPoint(3, 3));
     SendMouse(command2, QEvent::MouseMove, Qt::RightButton, QPoint(33, 23));
-    QCOMPARE(h->Setting("Left"), QString::number(qRound(ToTwips(before.x()))));
+    QCOMPARE(h->Setting("Left"), "3990");
     SendMouse(command2, QEvent::MouseButtonRelease, Qt::RightButton, QPoint(33, 23));
     QCOMPARE(h->window.geometry(), before.translated(30, 20));
-    QCOMPARE(h->Setting("Left"), QString::number(qRound(ToTwips(before.x() + 30))));
-    QCOMPARE(h->Setting("Top"), QString::number(qRound(ToTwips(before.y() + 20))));
+    QCOMPARE(h->Setting("Left"), "4440");
+    QCOMPARE(h->Setting("Top"), "5655");
     QCOMPARE(h->Setting("Width"), "0");
   }
 
