@@ -1,18 +1,14 @@
 #include <shlobj.h>
 
-#include <atomic>
-
 #include "ProgramFixture.h"
-#include "commandwindow/Dispatch.h"
-#include "data/Conversions.h"
 #include "platform/win32/CmdLineWindow.h"
-#include "platform/win32/Twips.h"
 
 namespace {
 
 using CmdLineWindowTest = ProgramFixture;
 
-float Twips(int pixels, HWND hwnd) { return PixelsToTwips(pixels, GetDpiForWindow(hwnd)); }
+// 15 twips to the pixel at the 96 DPI of the tests' Wine prefix.
+constexpr int kTwips = 15;
 
 // The text and background colours the strip gives the command box's edit field.
 std::pair<COLORREF, COLORREF> EditColorsOf(HWND strip, HWND edit) {
@@ -37,8 +33,8 @@ TEST_F(CmdLineWindowTest, window_designedStripWithoutTitleBar) {
 
   RECT client;
   GetClientRect(Strip(), &client);
-  EXPECT_NEAR(Twips(client.right, Strip()), CmdLine::kClientWidth, 15);
-  EXPECT_NEAR(Twips(client.bottom, Strip()), CmdLine::kClientHeight, 15);
+  EXPECT_NEAR(kTwips * client.right, CmdLine::kClientWidth, 15);
+  EXPECT_NEAR(kTwips * client.bottom, CmdLine::kClientHeight, 15);
 }
 
 TEST_F(CmdLineWindowTest, controls_designedStackingTabOrderAndFocus) {
@@ -145,8 +141,8 @@ TEST_F(CmdLineWindowTest, pastedLines_runTheFirstLineOnly) {
   }
   ASSERT_EQ(shell.requests.size(), firsts.size());
   for (std::size_t i = 0; i < firsts.size(); ++i) {
-    EXPECT_EQ(shell.requests[i].File, FormShellRequest(firsts[i]).File);
-    EXPECT_EQ(shell.requests[i].Parameters, FormShellRequest(firsts[i]).Parameters);
+    EXPECT_EQ(shell.requests[i].File, ExeDirectory() + "\\marker.exe");
+    EXPECT_EQ(shell.requests[i].Parameters, dir / ("first" + std::to_string(i) + ".txt"));
   }
   EXPECT_EQ(Text1List(), firsts);
 }
@@ -318,10 +314,10 @@ TEST_F(CmdLineWindowTest, resize_writesOuterSizeAndPosition) {
   Start();
   SetWindowPos(Strip(), nullptr, 40, 30, 400, 120, SWP_NOZORDER | SWP_NOACTIVATE);
   Pump();
-  EXPECT_EQ(StoredSetting("Width"), NumberToText(Twips(400, Strip())));
-  EXPECT_EQ(StoredSetting("Height"), NumberToText(Twips(120, Strip())));
-  EXPECT_EQ(StoredSetting("Left"), NumberToText(Twips(40, Strip())));
-  EXPECT_EQ(StoredSetting("Top"), NumberToText(Twips(30, Strip())));
+  EXPECT_EQ(StoredSetting("Width"), "6000");
+  EXPECT_EQ(StoredSetting("Height"), "1800");
+  EXPECT_EQ(StoredSetting("Left"), "600");
+  EXPECT_EQ(StoredSetting("Top"), "450");
 
   // Text1 reaches the right edge from 100 twips; Command2 keeps its width.
   RECT client, text1, command2;
@@ -331,9 +327,9 @@ TEST_F(CmdLineWindowTest, resize_writesOuterSizeAndPosition) {
   MapWindowPoints(nullptr, Strip(), reinterpret_cast<POINT*>(&text1), 2);
   MapWindowPoints(nullptr, Strip(), reinterpret_cast<POINT*>(&command2), 2);
   EXPECT_EQ(text1.right, client.right);
-  EXPECT_NEAR(Twips(text1.left, Strip()), 100, 15);
+  EXPECT_NEAR(kTwips * text1.left, 100, 15);
   EXPECT_EQ(text1.bottom, client.bottom);
-  EXPECT_NEAR(Twips(command2.right, Strip()), 135, 15);
+  EXPECT_NEAR(kTwips * command2.right, 135, 15);
   EXPECT_EQ(command2.bottom, client.bottom);
 }
 
@@ -436,7 +432,6 @@ TEST_F(CmdLineWindowTest, colors_chosenColourAndDefaultsAreStored) {
 }
 
 TEST_F(CmdLineWindowTest, startup_restoresTheSavedWindow) {
-  const UINT dpi = GetDpiForSystem();
   SetSetting("Ontop", "True");
   SetSetting("Top", "1500");
   SetSetting("Left", "3000");
@@ -447,10 +442,10 @@ TEST_F(CmdLineWindowTest, startup_restoresTheSavedWindow) {
   EXPECT_TRUE(GetWindowLongPtrA(Strip(), GWL_EXSTYLE) & WS_EX_TOPMOST);
   RECT r;
   GetWindowRect(Strip(), &r);
-  EXPECT_EQ(r.top, TwipsToPixels(1500, dpi));
-  EXPECT_EQ(r.left, TwipsToPixels(3000, dpi));
-  EXPECT_EQ(r.bottom - r.top, TwipsToPixels(1500, dpi));
-  EXPECT_EQ(r.right - r.left, TwipsToPixels(6000, dpi));
+  EXPECT_EQ(r.top, 100);
+  EXPECT_EQ(r.left, 200);
+  EXPECT_EQ(r.bottom - r.top, 100);
+  EXPECT_EQ(r.right - r.left, 400);
   EXPECT_EQ(EditColorsOf(Strip(), Text1Edit()).first, RGB(255, 0, 0));
 }
 
@@ -607,22 +602,19 @@ TEST_F(CmdLineWindowTest, activation_focusesTheBoxWithItsTextSelected) {
 TEST_F(CmdLineWindowTest, rightDragOnCommand2_writesTopAndLeftOnly) {
   Start();
   ClearSettings();
-  std::atomic<bool> moved = false;
-  {
-    // The system's move loop ends on Escape; keep pressing it until the move has returned.
-    Helper escape([&] {
-      while (!moved) {
-        PostMessageA(Strip(), WM_KEYDOWN, VK_ESCAPE, 0);
-        Sleep(50);
-      }
-    });
-    PostMessageA(Control(CmdLineWindow::kCommand2), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 3));
-    MSG msg;
-    while (!StoredSetting("Left") && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-      program->Dispatch(msg);
-    moved = true;
-  }
+  // The system's move loop ends on Escape, pressed once the loop has begun.
+  const HHOOK escape = SetWindowsHookExA(
+      WH_CALLWNDPROC,
+      [](int code, WPARAM sent, LPARAM call) -> LRESULT {
+        const auto& message = *reinterpret_cast<const CWPSTRUCT*>(call);
+        if (message.message == WM_ENTERSIZEMOVE)
+          PostMessageA(message.hwnd, WM_KEYDOWN, VK_ESCAPE, 0);
+        return CallNextHookEx(nullptr, code, sent, call);
+      },
+      nullptr, GetCurrentThreadId());
+  PostMessageA(Control(CmdLineWindow::kCommand2), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 3));
   Pump();
+  UnhookWindowsHookEx(escape);
   EXPECT_TRUE(StoredSetting("Top"));
   EXPECT_TRUE(StoredSetting("Left"));
   EXPECT_FALSE(StoredSetting("Width"));
