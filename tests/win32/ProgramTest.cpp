@@ -13,6 +13,7 @@ class RunningProgram {
     std::string commandLine = "\"" + exe + "\"";
     started_ = CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                               nullptr, &startup, &info_);
+    if (started_) WaitForInputIdle(info_.hProcess, 30000);  // its strip shown, or ended
   }
   ~RunningProgram() {
     if (!started_) return;
@@ -24,7 +25,10 @@ class RunningProgram {
   bool Started() const { return started_; }
   DWORD Id() const { return info_.dwProcessId; }
   HWND Strip() const { return FindWindowOf(info_.dwProcessId, "VellCmdLine"); }
-  bool Ended() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0; }
+  // Whether it has ended, waiting as long as given.
+  bool Ended(DWORD wait = 0) const {
+    return WaitForSingleObject(info_.hProcess, wait) == WAIT_OBJECT_0;
+  }
   DWORD ExitCode() const {
     DWORD code = 1;
     GetExitCodeProcess(info_.hProcess, &code);
@@ -62,7 +66,7 @@ class ProgramTest : public testing::Test {
     Enter(strip, line);
     EXPECT_TRUE(WaitUntil([&] { return ReadBytes(dir / "ran.txt") == "ran"; }));
     Enter(strip, exit);
-    EXPECT_TRUE(WaitUntil([&] { return program.Ended(); }));
+    EXPECT_TRUE(program.Ended(30000));
     EXPECT_EQ(program.ExitCode(), 0u);
     return line;
   }
@@ -97,7 +101,7 @@ TEST_F(ProgramTest, secondStart_activatesTheFirstAndEnds) {
 
   RunningProgram second(exe);
   ASSERT_TRUE(second.Started());
-  ASSERT_TRUE(WaitUntil([&] { return second.Ended(); }));
+  ASSERT_TRUE(second.Ended(30000));
   EXPECT_FALSE(second.Strip());
   // The first takes the keyboard into the box with its text selected.
   WaitUntil([&] {
