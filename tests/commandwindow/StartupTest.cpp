@@ -343,7 +343,8 @@ TEST(Startup, theRegisteredKeyIsTheParsedOneAndActivatesTheStrip) {
   FakeProgram p;
   p.store.Set("Hotkey", "Ctrl+Alt+H");
   p.form.Form_Load();
-  ASSERT_EQ(p.hotkey.registered, (std::vector<Hotkey>{*ParseHotkey("Ctrl+Alt+H")}));
+  ASSERT_EQ(p.hotkey.registered,
+            (std::vector<Hotkey>{{kHotkeyCtrl | kHotkeyAlt, static_cast<HotkeyKey>('H')}}));
   p.hotkey.pressed();
   EXPECT_EQ(p.view.calls, (std::vector<std::string>{"BringToFront", "SelectText1"}));
 }
