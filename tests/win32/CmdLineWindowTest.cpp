@@ -69,7 +69,7 @@ TEST_F(CmdLineWindowTest, enter_runsTheProgramAndTheLineJoinsTheList) {
   const std::string marker = dir / "ran.txt";
   const std::string line = MarkerLine(marker);
   Enter("  " + line + " ");
-  EXPECT_TRUE(WaitUntil([&] { return ReadBytes(marker) == "ran"; }));
+  EXPECT_TRUE(WaitForBytes(marker, "ran"));
   EXPECT_EQ(Text1List(), std::vector<std::string>{line});
   EXPECT_EQ(WindowText(Text1Edit()), "");
 }
@@ -80,7 +80,7 @@ TEST_F(CmdLineWindowTest, enter_anAliasWithArgumentsRunsItsTargetWithThem) {
   Start();
   const std::string marker = dir / "ran by alias.txt";
   Enter("mk \"" + marker + "\"");
-  EXPECT_TRUE(WaitUntil([&] { return ReadBytes(marker) == "ran"; }));
+  EXPECT_TRUE(WaitForBytes(marker, "ran"));
   EXPECT_EQ(Text1List(), std::vector<std::string>{"mk \"" + marker + "\""});
 }
 
@@ -137,7 +137,7 @@ TEST_F(CmdLineWindowTest, pastedLines_runTheFirstLineOnly) {
     firsts.push_back(MarkerLine(marker));
     Paste(firsts.back() + lineBreak + MarkerLine(dir / "second.txt"));
     PressEnter();
-    EXPECT_TRUE(WaitUntil([&] { return ReadBytes(marker) == "ran"; })) << lineBreak;
+    EXPECT_TRUE(WaitForBytes(marker, "ran")) << lineBreak;
   }
   ASSERT_EQ(shell.requests.size(), firsts.size());
   for (std::size_t i = 0; i < firsts.size(); ++i) {
@@ -172,7 +172,7 @@ TEST_F(CmdLineWindowTest, longLine_runsWholeOrNotAtAll) {
   SetWindowTextA(Text1Edit(), "");
   Paste(fits);
   PressEnter();
-  EXPECT_TRUE(WaitUntil([&] { return ReadBytes(dir / "ran.txt") == "ran"; }));
+  EXPECT_TRUE(WaitForBytes(dir / "ran.txt", "ran"));
   EXPECT_TRUE(Text1List() == std::vector{fits});
   EXPECT_FALSE(ReadBytes(dir / "cut.txt"));
 }
@@ -280,7 +280,7 @@ TEST_F(CmdLineWindowTest, typing_narrowsTheListAndShiftDeleteRemovesThePick) {
   CloseClipboard();
 
   Enter(line);
-  EXPECT_TRUE(WaitUntil([&] { return ReadBytes(dir / "ran.txt") == "ran"; }));
+  EXPECT_TRUE(WaitForBytes(dir / "ran.txt", "ran"));
   EXPECT_FALSE(ReadBytes(dir / "ran.txtx"));
   EXPECT_EQ(Text1List(), (std::vector<std::string>{"quxly", "beta", line + "x", line}));
   Enter("exit");
@@ -688,7 +688,7 @@ TEST_F(CmdLineWindowTest, tab_completesAPathInAPercentLine) {
   EXPECT_EQ(GetFocus(), Text1Edit());
   Type(Text1Edit(), dir / "copy.txt");
   PressEnter();
-  EXPECT_TRUE(WaitUntil([&] { return ReadBytes(dir / "copy.txt") == "copied"; }));
+  EXPECT_TRUE(WaitForBytes(dir / "copy.txt", "copied"));
 }
 
 // The first word completes to a program on PATH, which the list also offers while typing.
@@ -751,6 +751,6 @@ TEST_F(CmdLineWindowTest, application_pickedFromTheListRuns) {
   Pump();
   EXPECT_EQ(program->Window().Text(), line);
   PressEnter();
-  EXPECT_TRUE(WaitUntil([&] { return ReadBytes(dir / "ran.txt") == "ran"; }));
+  EXPECT_TRUE(WaitForBytes(dir / "ran.txt", "ran"));
   EXPECT_EQ(Text1List(), (std::vector<std::string>{"old marker entry", line}));
 }

@@ -142,6 +142,19 @@ bool WaitUntil(const std::function<bool()>& done) {
   return true;
 }
 
+bool WaitForBytes(const std::string& path, const std::string& bytes) {
+  const HANDLE changes =
+      FindFirstChangeNotificationA(path.substr(0, path.find_last_of('\\')).c_str(), FALSE,
+                                   FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_SIZE);
+  const ULONGLONG end = GetTickCount64() + 30000;
+  bool held;
+  for (ULONGLONG now; !(held = ReadBytes(path) == bytes) && (now = GetTickCount64()) < end;)
+    if (WaitForSingleObject(changes, static_cast<DWORD>(end - now)) == WAIT_OBJECT_0)
+      FindNextChangeNotification(changes);
+  FindCloseChangeNotification(changes);
+  return held;
+}
+
 std::string WindowText(HWND hwnd) {
   std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
   text.resize(

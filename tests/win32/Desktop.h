@@ -65,6 +65,10 @@ void SetSetting(const std::string& key, const std::string& value);
 // Polls until done() holds, for at most 30 s; false when it never did.
 bool WaitUntil(const std::function<bool()>& done);
 
+// Waits until the file holds the bytes, woken by the changes in its folder; false when it did
+// not within 30 s.
+bool WaitForBytes(const std::string& path, const std::string& bytes);
+
 std::string WindowText(HWND hwnd);
 std::string ClassOf(HWND hwnd);
 // A visible top-level window of the process with the class (and the caption, when given).

@@ -64,7 +64,7 @@ class ProgramTest : public testing::Test {
     EXPECT_TRUE(WaitUntil([&] { return (strip = program.Strip()); }));
     const std::string line = MarkerLine(dir / "ran.txt");
     Enter(strip, line);
-    EXPECT_TRUE(WaitUntil([&] { return ReadBytes(dir / "ran.txt") == "ran"; }));
+    EXPECT_TRUE(WaitForBytes(dir / "ran.txt", "ran"));
     Enter(strip, exit);
     EXPECT_TRUE(program.Ended(30000));
     EXPECT_EQ(program.ExitCode(), 0u);

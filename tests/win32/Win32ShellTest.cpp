@@ -12,7 +12,7 @@ TEST(Win32Shell, Execute_startsProgramWithParameters) {
   const std::string marker = dir / "ran.txt";
   const ShellRequest request = FormShellRequest(MarkerLine(marker));
   EXPECT_GT(shell.Execute(request), 32);
-  EXPECT_TRUE(WaitUntil([&] { return ReadBytes(marker) == "ran"; }));
+  EXPECT_TRUE(WaitForBytes(marker, "ran"));
 }
 
 TEST(Win32Shell, Execute_missingFileIsTwo) {
@@ -32,7 +32,7 @@ TEST(Win32Shell, Execute_aCommandLineBeyondTheSystemsLimitIsRefused) {
   EXPECT_EQ(shell.Execute(request), kShellTooLong);
   request.Parameters.pop_back();
   EXPECT_GT(shell.Execute(request), 32);
-  EXPECT_TRUE(WaitUntil([&] { return ReadBytes(marker) == "ran"; }));
+  EXPECT_TRUE(WaitForBytes(marker, "ran"));
   EXPECT_EQ(shell.Execute(FormShellRequest("%echo " + std::string(40000, 'x'))), kShellTooLong);
 }
 
@@ -41,10 +41,7 @@ TEST(Win32Shell, Execute_percentFormRunsTheCommandInterpreter) {
   Win32Shell shell;
   const std::string out = dir / "echo.txt";
   EXPECT_GT(shell.Execute(FormShellRequest("%echo vell>" + out)), 32);
-  EXPECT_TRUE(WaitUntil([&] {
-    const auto text = ReadBytes(out);
-    return text && text->starts_with("vell");
-  }));
+  EXPECT_TRUE(WaitForBytes(out, "vell\r\n"));
 }
 
 }  // namespace
