@@ -8,12 +8,6 @@
 
 namespace {
 
-std::string_view TrimBlanks(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Checks the shape by hand: from_chars alone would also take "inf", "nan" and hex digits.

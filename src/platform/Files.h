@@ -4,6 +4,14 @@
 #include <string>
 #include <string_view>
 
+// The folder of a path: the part before its last separator, the separator kept for a root;
+// "." when it has none. separators: "/", or "\\/" for Windows paths.
+inline std::string DirectoryOf(const std::string& path, std::string_view separators = "/") {
+  const auto slash = path.find_last_of(separators);
+  if (slash == std::string::npos) return ".";
+  return path.substr(0, slash == 0 ? 1 : slash);
+}
+
 // The file system as the program uses it: whole files of bytes in the program directory.
 class Files {
  public:

@@ -142,13 +142,6 @@ bool WaitUntil(const std::function<bool()>& done) {
   return true;
 }
 
-std::string WindowText(HWND hwnd) {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 std::string ClassOf(HWND hwnd) {
   char name[256];
   return std::string(name, static_cast<std::size_t>(GetClassNameA(hwnd, name, sizeof name)));

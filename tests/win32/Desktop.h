@@ -8,6 +8,8 @@
 #include <thread>
 #include <vector>
 
+#include "platform/win32/NativeControl.h"  // WindowText
+
 // What the port's tests need around the program: folders, files, settings, and windows that
 // open while the program's own thread is inside a modal loop.
 
@@ -65,7 +67,6 @@ void SetSetting(const std::string& key, const std::string& value);
 // Polls until done() holds, for at most 30 s; false when it never did.
 bool WaitUntil(const std::function<bool()>& done);
 
-std::string WindowText(HWND hwnd);
 std::string ClassOf(HWND hwnd);
 // A visible top-level window of the process with the class (and the caption, when given).
 HWND FindWindowOf(DWORD process, const std::string& windowClass,

@@ -16,12 +16,6 @@
 
 namespace {
 
-std::string DirectoryOf(const std::string& path) {
-  const auto slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 // The file a save replaces: the path itself, or where its chain of symbolic links ends (which
 // need not exist yet). Nothing when the chain does not end.
 std::optional<std::string> FinalTarget(std::string path) {

@@ -225,13 +225,7 @@ bool CmdLineWindow::PreTranslate(MSG& msg) {
   return IsDialogMessageA(hwnd(), &msg);
 }
 
-std::string CmdLineWindow::Text() {
-  HWND box = Control(kText1);
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(box)) + 1, '\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextA(box, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
+std::string CmdLineWindow::Text() { return WindowText(Control(kText1)); }
 
 // The combo box may highlight the first entry that starts with a text set into it; the set
 // text ends a pick instead.
