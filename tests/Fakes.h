@@ -20,11 +20,11 @@
 
 class FakeShell : public Shell {
  public:
-  int Execute(const ShellRequest& request) override {
+  ShellResult Execute(const ShellRequest& request) override {
     requests.push_back(request);
     return result;
   }
-  int result = 42;
+  ShellResult result;  // started
   std::vector<ShellRequest> requests;
 };
 

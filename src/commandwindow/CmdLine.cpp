@@ -212,8 +212,8 @@ void CmdLine::ExecuteCommand() {
       Tell(*problem);
       return;
     }
-  const int result = services_.shell.Execute(request);
-  if (result <= 32) {
+  const ShellResult result = services_.shell.Execute(request);
+  if (result.Outcome != ShellOutcome::Started) {
     // The line stays in the box for correcting and joins no history.
     Tell(ShellFailureMessage(result));
     return;

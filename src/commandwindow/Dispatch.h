@@ -22,5 +22,5 @@ ShellRequest FormAliasRequest(std::string_view target, std::string_view argument
 std::optional<std::string> AliasArgumentsProblem(const ShellRequest& request,
                                                  std::string_view arguments);
 
-// The message for a shell answer of 32 or less: the command was not run.
-std::string ShellFailureMessage(int code);
+// The message for a shell answer other than Started: the command was not run.
+std::string ShellFailureMessage(const ShellResult& result);

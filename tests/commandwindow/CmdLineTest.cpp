@@ -126,11 +126,11 @@ TEST(ExecuteCommand, anAliasCallThatCannotRunIsReportedAndKept) {
   Started p("x`Exit\r\nb`browse\r\nnp`notepad.exe\r\nbat`b.cmd\r\n");
   p.Run("b some words");
   EXPECT_EQ(p.dialog.openCalls.size(), 1u);
-  p.shell.result = 2;
+  p.shell.result = {ShellOutcome::NotFound};
   p.Run("np missing.txt");
   EXPECT_EQ(p.msgbox.Texts(), std::vector{kNotFound});
   EXPECT_EQ(p.view.text, "np missing.txt");
-  p.shell.result = 42;
+  p.shell.result = {ShellOutcome::Started};
   p.Run("bat a & calc");
   EXPECT_EQ(p.shell.requests.size(), 1u);  // a batch file would hand & to the interpreter
   EXPECT_EQ(p.msgbox.shown.size(), 2u);
@@ -192,7 +192,7 @@ TEST(ExecuteCommand, browseRunsTheMenusBrowseAndRecordsNothing) {
 
 TEST(ExecuteCommand, notFoundShowsItsMessageAndKeepsTheText) {
   Started p;
-  p.shell.result = 2;
+  p.shell.result = {ShellOutcome::NotFound};
   p.Run("nosuchthing");
   EXPECT_EQ(p.msgbox.Texts(), std::vector{kNotFound});
   EXPECT_EQ(p.msgbox.shown[0].caption, "Vell Command Line");
@@ -204,22 +204,26 @@ TEST(ExecuteCommand, notFoundShowsItsMessageAndKeepsTheText) {
 }
 
 TEST(ExecuteCommand, everyOtherShellFailureIsReportedAndRecordsNothing) {
-  for (const int code : {0, 3, 5, 8, 11, 26, 27, 28, 29, 30, 31, 32, -1, kShellTooLong}) {
+  for (const ShellOutcome outcome :
+       {ShellOutcome::OutOfResources, ShellOutcome::PathNotFound, ShellOutcome::AccessDenied,
+        ShellOutcome::OutOfMemory, ShellOutcome::NotAProgram, ShellOutcome::InUse,
+        ShellOutcome::AssociationIncomplete, ShellOutcome::NoAnswer,
+        ShellOutcome::ApplicationFailed, ShellOutcome::ApplicationBusy,
+        ShellOutcome::NoAssociation, ShellOutcome::LibraryNotFound, ShellOutcome::Failed,
+        ShellOutcome::TooLong}) {
+    const int code = static_cast<int>(outcome);
     Started p;
-    p.shell.result = code;
+    p.shell.result = {outcome, -1};
     p.Run("doc.xyz");
     ASSERT_EQ(p.msgbox.shown.size(), 1u) << code;
     EXPECT_EQ(p.msgbox.shown[0].text.rfind("This command could not be run: ", 0), 0u) << code;
     EXPECT_EQ(p.view.text, "doc.xyz") << code;
     EXPECT_TRUE(p.view.list.empty()) << code;
   }
-  for (const int code : {33, 42}) {
-    Started p;
-    p.shell.result = code;
-    p.Run("doc.xyz");
-    EXPECT_TRUE(p.msgbox.shown.empty()) << code;
-    EXPECT_EQ(p.view.list, std::vector<std::string>{"doc.xyz"}) << code;
-  }
+  Started p;
+  p.Run("doc.xyz");
+  EXPECT_TRUE(p.msgbox.shown.empty());
+  EXPECT_EQ(p.view.list, std::vector<std::string>{"doc.xyz"});
 }
 
 TEST(ExecuteCommand, aFullHistoryDropsItsOldestEntry) {

@@ -38,7 +38,7 @@ class ProgramFixture : public testing::Test {
   };
   class RecordingShell : public Win32Shell {
    public:
-    int Execute(const ShellRequest& request) override {
+    ShellResult Execute(const ShellRequest& request) override {
       requests.push_back(request);
       return Win32Shell::Execute(request);
     }
