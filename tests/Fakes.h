@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "about/frmabout.h"
 #include "aliaseditor/Associations.h"
 #include "commandwindow/CmdLine.h"
 #include "data/History.h"
@@ -345,10 +346,14 @@ class FakeMenuView : public MenuView {
     view->user = editorUser;
     return view;
   }
-  void ShowAbout(const frmabout&) override { ++aboutShown; }
+  void ShowAbout(const frmabout& about) override {
+    ++aboutShown;
+    aboutTitle = about.Text(0);
+  }
 
   bool checked = false;
   int aboutShown = 0;
+  std::string aboutTitle;  // Label1(0) of the last About box
   std::function<void(Associations&, FakeAssociationsView&)> editorUser;
 };
 
@@ -365,6 +370,7 @@ inline Rows RowsOf(const AliasTable& table) {
 struct FakeProgram {
   FakeProgram() = default;
   explicit FakeProgram(Files& realFiles) : fileService(&realFiles) {}
+  explicit FakeProgram(Platform on) : platform(on) {}
 
   FakeShell shell;
   FakeSettingsStore store;
@@ -378,7 +384,9 @@ struct FakeProgram {
   FakeCmdLineView view;
   FakeMenuView menuView;
   Files* fileService = &files;
-  Services services{shell, store, *fileService, msgbox, dialog, instance, screen, hotkey, listings};
+  Platform platform = Platform::Windows;
+  Services services{shell,    store,  *fileService, msgbox,   dialog,
+                    instance, screen, hotkey,       listings, platform};
   CmdLine form{view, menuView, services};
 
   // Types a line into the command box and presses Enter.

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "platform/Geometry.h"
+#include "platform/Platform.h"
 
 // The About box: a static window that names the program and its version.
 class frmabout {
@@ -21,6 +22,13 @@ class frmabout {
   // The banner picture box: 244 x 67 pixels of artwork plus its border.
   static constexpr Rect kPicture1{120, 120, 3720, 1065};
 
+  explicit frmabout(Platform platform) : platform_(platform) {}
+  // Label1(index)'s text: the first names the system the program runs on.
+  const char* Text(int index) const {
+    return index == 0 && platform_ == Platform::Linux ? "Vell CommandLine For Linux"
+                                                      : kLabel1[index].Text;
+  }
+
   static constexpr std::uint32_t kWindowText = 0x80000008;
   // Label1(0) to Label1(3), by index.
   static constexpr Label kLabel1[4] = {
@@ -36,4 +44,7 @@ class frmabout {
        false,
        kWindowText},
   };
+
+ private:
+  Platform platform_;
 };

@@ -27,7 +27,8 @@ CmdLine::CmdLine(CmdLineView& view, MenuView& menuView, const Services& services
       view_(view),
       services_(services),
       settings_(services.store),
-      menu_(*this, menuView, services.dialog, services.store, services.files, services.msgbox) {
+      menu_(*this, menuView, services.dialog, services.store, services.files, services.msgbox,
+            services.platform) {
   Text1.OfferWith([this](std::string_view text) { return OfferFor(text); });
 }
 
@@ -215,7 +216,7 @@ void CmdLine::ExecuteCommand() {
   const ShellResult result = services_.shell.Execute(request);
   if (result.Outcome != ShellOutcome::Started) {
     // The line stays in the box for correcting and joins no history.
-    Tell(ShellFailureMessage(result));
+    Tell(ShellFailureMessage(result, services_.platform));
     return;
   }
   Text1.Ran(typed);

@@ -105,10 +105,13 @@ std::optional<std::string> AliasArgumentsProblem(const ShellRequest& request,
          "before the line to give it to the interpreter as it stands.";
 }
 
-std::string ShellFailureMessage(const ShellResult& result) {
+std::string ShellFailureMessage(const ShellResult& result, Platform platform) {
   if (result.Outcome == ShellOutcome::NotFound)
-    return "This command was not found\r\n\r\nIf you wish to run a DOS system command, preclude "
-           "it with COMMAND /C or the symbol %";
+    return platform == Platform::Windows
+               ? "This command was not found\r\n\r\nIf you wish to run a DOS system command, "
+                 "preclude it with COMMAND /C or the symbol %"
+               : "This command was not found\r\n\r\nIf you wish to run a shell command, precede "
+                 "it with the symbol %, which hands it to sh -c";
   const char* reason = nullptr;
   switch (result.Outcome) {
     case ShellOutcome::OutOfResources:

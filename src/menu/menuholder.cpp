@@ -34,8 +34,20 @@ std::vector<MenuEntry> menuholder::Tree() {
 }
 
 menuholder::menuholder(MenuOwner& form, MenuView& view, CommonDialog& dialog, SettingsStore& store,
-                       Files& files, MsgBox& msgbox)
-    : dlg1(dialog), form_(form), view_(view), settings_(store), files_(files), msgbox_(msgbox) {}
+                       Files& files, MsgBox& msgbox, Platform platform)
+    : dlg1(dialog),
+      form_(form),
+      view_(view),
+      settings_(store),
+      files_(files),
+      msgbox_(msgbox),
+      platform_(platform) {}
+
+const char* menuholder::Caption(int row) const {
+  if (platform_ == Platform::Linux && kMenu[row].Click == &menuholder::mnudefaultclr_Click)
+    return "Use the Desktop's Default Colors";
+  return kMenu[row].Caption;
+}
 
 void menuholder::SetOnTopChecked(bool checked) {
   onTop_ = checked;
@@ -93,6 +105,6 @@ void menuholder::mnudefaultclr_Click() {
   settings_.WriteSetting(kBack, kSystemColors);
 }
 
-void menuholder::mnuAbout_Click() { view_.ShowAbout(frmabout()); }
+void menuholder::mnuAbout_Click() { view_.ShowAbout(frmabout(platform_)); }
 
 void menuholder::mnuExit_Click() { form_.Close(); }

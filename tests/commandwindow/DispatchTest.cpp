@@ -45,10 +45,14 @@ INSTANTIATE_TEST_SUITE_P(
         FormCase{"twoQuotesAlone", "\"\"", "\"", "", std::nullopt}),
     [](const auto& info) { return info.param.name; });
 
+// Each platform advises its interpreter in its own words.
 TEST(ShellFailureMessage, notFoundKeepsItsOwnText) {
-  EXPECT_EQ(ShellFailureMessage({ShellOutcome::NotFound}),
+  EXPECT_EQ(ShellFailureMessage({ShellOutcome::NotFound}, Platform::Windows),
             "This command was not found\r\n\r\nIf you wish to run a DOS system command, "
             "preclude it with COMMAND /C or the symbol %");
+  EXPECT_EQ(ShellFailureMessage({ShellOutcome::NotFound}, Platform::Linux),
+            "This command was not found\r\n\r\nIf you wish to run a shell command, precede it "
+            "with the symbol %, which hands it to sh -c");
 }
 
 TEST(ShellFailureMessage, otherFailuresSayWhyInPlainWords) {
@@ -65,7 +69,7 @@ TEST(ShellFailureMessage, otherFailuresSayWhyInPlainWords) {
        "This command could not be run: it is longer than the system passes to a program whole."},
   };
   for (const auto& [result, text] : cases)
-    EXPECT_EQ(ShellFailureMessage(result), text) << result.Code;
+    EXPECT_EQ(ShellFailureMessage(result, Platform::Linux), text) << result.Code;
 }
 
 }  // namespace

@@ -19,8 +19,13 @@ TEST(menuholder, theMenuTableHoldsTheDesignedItemsInOrder) {
                                       "Clear Command History", "Colors", "  Change Text Color...",
                                       "  Change Background Color", "  Use Windows' Default Colors",
                                       "-", "About this application...", "Exit"}));
+  // On Linux the caption that names Windows names the desktop; every other one is the same.
+  FakeProgram onWindows, onLinux(Platform::Linux);
   for (int i = 0; i < menuholder::kMenuCount; ++i) {
     const MenuItem& item = menuholder::kMenu[i];
+    EXPECT_EQ(std::string(onWindows.form.Menu().Caption(i)), item.Caption);
+    EXPECT_EQ(std::string(onLinux.form.Menu().Caption(i)),
+              i == 9 ? "Use the Desktop's Default Colors" : item.Caption);
     const bool command = std::string(item.Caption) != "-" && std::string(item.Name) != "mnuColors";
     EXPECT_EQ(item.Click != nullptr, command) << item.Name;
     EXPECT_EQ(item.Checkable, std::string(item.Name) == "mnuontop") << item.Name;
@@ -170,6 +175,10 @@ TEST(mnuAbout_Click, showsTheAboutBoxEachTime) {
   p.menu().mnuAbout_Click();
   p.menu().mnuAbout_Click();
   EXPECT_EQ(p.menuView.aboutShown, 2);
+  EXPECT_EQ(p.menuView.aboutTitle, "Vell CommandLine For 32 bit Windows");
+  FakeProgram onLinux(Platform::Linux);
+  onLinux.form.Menu().mnuAbout_Click();
+  EXPECT_EQ(onLinux.menuView.aboutTitle, "Vell CommandLine For Linux");
 }
 
 TEST(ParseFilter, givesTheFourFiltersInOrder) {

@@ -71,8 +71,8 @@ class CmdLineWindowTest : public QObject {
     h->Run("no-such-program --now");
     QVERIFY(answers.Done());
     QCOMPARE(text,
-             "This command was not found\n\nIf you wish to run a DOS system command, "
-             "preclude it with COMMAND /C or the symbol %");
+             "This command was not found\n\nIf you wish to run a shell command, precede it with "
+             "the symbol %, which hands it to sh -c");
     QCOMPARE(title, "Vell Command Line");
     QCOMPARE(h->Edit()->text(), "no-such-program --now");
     QCOMPARE(h->List()->model()->rowCount(), 0);

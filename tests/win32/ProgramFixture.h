@@ -56,8 +56,8 @@ class ProgramFixture : public testing::Test {
     instance = std::make_unique<RecordingInstance>();
     hotkey = std::make_unique<Win32GlobalHotkey>();
     listings = std::make_unique<Win32Listings>();
-    services.emplace(
-        Services{shell, store, files, msgbox, dialog, *instance, screen, *hotkey, *listings});
+    services.emplace(Services{shell, store, files, msgbox, dialog, *instance, screen, *hotkey,
+                              *listings, Platform::Windows});
     program = std::make_unique<Program>(*services);
     shell.SetWindow(Strip());
     msgbox.SetWindow(Strip());

@@ -35,7 +35,8 @@ Program::Program(const ProgramFolders& folders, std::function<void()> end)
             end();
           }),
       listings_(folders.home),
-      services_{shell_, store_, files_, msgbox_, dialog_, instance_, screen_, hotkey_, listings_},
+      services_{shell_,    store_,  files_,  msgbox_,   dialog_,
+                instance_, screen_, hotkey_, listings_, Platform::Linux},
       form_(window_, menu_, services_),
       quitSignals_([this] { form_.Form_QueryUnload(); }) {
   window_.Attach(form_, menu_);

@@ -18,7 +18,7 @@ AboutWindow::AboutWindow(HWND owner, const frmabout& about)
   for (int i = 0; i < static_cast<int>(std::size(frmabout::kLabel1)); ++i) {
     const frmabout::Label& label = about.kLabel1[i];
     HWND control =
-        AddControl("STATIC", label.Text, SS_NOPREFIX | (label.Centred ? SS_CENTER : SS_RIGHT),
+        AddControl("STATIC", about.Text(i), SS_NOPREFIX | (label.Centred ? SS_CENTER : SS_RIGHT),
                    label.Position, kLabel1 + i);
     if (label.ForeColor != frmabout::kWindowText) {
       note_ = control;
