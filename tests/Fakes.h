@@ -256,7 +256,7 @@ class FakeCmdLineView : public CmdLineView {
   int ListIndex() override { return index; }
   void SetClipboard(const std::string& newText) override { clipboard = newText; }
   void SetReadOnly(bool on) override { readOnly = on; }
-  void SetColors(std::uint32_t newFore, std::uint32_t newBack) override {
+  void SetColors(Color newFore, Color newBack) override {
     fore = newFore;
     back = newBack;
   }
@@ -296,8 +296,8 @@ class FakeCmdLineView : public CmdLineView {
   int resets = 0;
   std::optional<std::string> clipboard;
   bool readOnly = false;
-  std::uint32_t fore = CommandBox::kWindowText;
-  std::uint32_t back = CommandBox::kWindowBackground;
+  Color fore = kWindowText;
+  Color back = kWindowBackground;
   // The designed window: client 3900 x 1170 plus a sizing border of 4 pixels each side.
   Rect window{0, 0, 4020, 1290};
   std::vector<Rect> moves;

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <cstdint>
-
+#include "platform/Color.h"
 #include "platform/Geometry.h"
 #include "platform/Platform.h"
 
@@ -16,7 +15,7 @@ class frmabout {
     const char* Text;
     Rect Position;
     bool Centred;  // otherwise right-aligned
-    std::uint32_t ForeColor;
+    Color ForeColor;
   };
 
   // The banner picture box: 244 x 67 pixels of artwork plus its border.
@@ -29,7 +28,6 @@ class frmabout {
                                                       : kLabel1[index].Text;
   }
 
-  static constexpr std::uint32_t kWindowText = 0x80000008;
   // Label1(0) to Label1(3), by index.
   static constexpr Label kLabel1[4] = {
       {"Vell CommandLine For 32 bit Windows", {120, 1320, 3735, 255}, false, kWindowText},
@@ -38,7 +36,7 @@ class frmabout {
        "any kind.",
        {120, 2160, 3735, 855},
        true,
-       0x00C00000},
+       Color::OfRgb(0x00C00000)},
       {"(C) 2026 Vell Command Line team",
        {120, 1560, 3735, 255},
        false,

@@ -132,10 +132,12 @@ void CmdLine::RestoreGeometry() {
 
   const std::string fore = settings_.ReadSetting(kFore);
   if (fore != kSystemColors)
-    if (const auto color = TextToColor(TrimSpaces(fore))) Text1.SetForeColor(*color);
+    if (const auto number = TextToColor(TrimSpaces(fore)))
+      if (const auto color = ColorOfNumber(*number)) Text1.SetForeColor(*color);
   const std::string back = settings_.ReadSetting(kBack);
   if (back != kSystemColors)
-    if (const auto color = TextToColor(TrimSpaces(back))) Text1.SetBackColor(*color);
+    if (const auto number = TextToColor(TrimSpaces(back)))
+      if (const auto color = ColorOfNumber(*number)) Text1.SetBackColor(*color);
 
   const std::string height = settings_.ReadSetting(kHeight);
   const std::string width = settings_.ReadSetting(kWidth);

@@ -108,12 +108,12 @@ void CommandBox::Clear() {
   cleared_ = true;
 }
 
-void CommandBox::SetForeColor(std::uint32_t color) {
+void CommandBox::SetForeColor(Color color) {
   fore_ = color;
   view_.SetColors(fore_, back_);
 }
 
-void CommandBox::SetBackColor(std::uint32_t color) {
+void CommandBox::SetBackColor(Color color) {
   back_ = color;
   view_.SetColors(fore_, back_);
 }

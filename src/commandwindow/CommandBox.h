@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <set>
 #include <string>
@@ -15,9 +14,6 @@
 // user edits it.
 class CommandBox {
  public:
-  static constexpr std::uint32_t kWindowText = 0x80000008;
-  static constexpr std::uint32_t kWindowBackground = 0x80000005;
-
   explicit CommandBox(CmdLineView& view) : view_(view) {
     view_.ListReset(shown_, [] {});
   }
@@ -77,10 +73,10 @@ class CommandBox {
     });
   }
 
-  std::uint32_t ForeColor() const { return fore_; }
-  std::uint32_t BackColor() const { return back_; }
-  void SetForeColor(std::uint32_t color);
-  void SetBackColor(std::uint32_t color);
+  Color ForeColor() const { return fore_; }
+  Color BackColor() const { return back_; }
+  void SetForeColor(Color color);
+  void SetBackColor(Color color);
 
  private:
   // Shows the entries that contain the text, the newest of them in view.
@@ -99,6 +95,6 @@ class CommandBox {
   bool longPicked_ = false;  // the box is read-only, showing the start of the picked row
   std::set<std::string, std::less<>> removed_;
   std::set<std::string, std::less<>> ran_;
-  std::uint32_t fore_ = kWindowText;
-  std::uint32_t back_ = kWindowBackground;
+  Color fore_ = kWindowText;
+  Color back_ = kWindowBackground;
 };

@@ -90,6 +90,29 @@ std::optional<std::uint32_t> TextToColor(std::string_view text) {
   return static_cast<std::uint32_t>(*value);
 }
 
+namespace {
+struct SystemColor {
+  std::uint32_t Index;
+  ColorRole Role;
+};
+constexpr std::uint32_t kSystemColor = 0x80000000u;
+constexpr SystemColor kSystemColors[] = {{8, ColorRole::WindowText},
+                                         {5, ColorRole::WindowBackground}};
+}  // namespace
+
+std::optional<Color> ColorOfNumber(std::uint32_t number) {
+  if (!(number & kSystemColor)) return Color::OfRgb(number);
+  for (const SystemColor& system : kSystemColors)
+    if (system.Index == (number & ~kSystemColor)) return Color::Of(system.Role);
+  return std::nullopt;
+}
+
+std::uint32_t NumberOfColor(Color color) {
+  for (const SystemColor& system : kSystemColors)
+    if (system.Role == color.Role) return kSystemColor | system.Index;
+  return color.Rgb;
+}
+
 std::string NumberToText(float value) {
   if (!std::isfinite(value) || value == 0) return "0";
   char buffer[64];

@@ -88,19 +88,19 @@ void menuholder::mnuHist_Click() { form_.Box().Clear(); }
 
 void menuholder::ChgTxtColor_Click() {
   if (!dlg1.ShowColor()) return;
-  form_.Box().SetForeColor(dlg1.Color);
+  form_.Box().SetForeColor(Color::OfRgb(dlg1.Color));
   settings_.WriteSetting(kFore, ColorToText(dlg1.Color));
 }
 
 void menuholder::ChgBkgColro_Click() {
   if (!dlg1.ShowColor()) return;
-  form_.Box().SetBackColor(dlg1.Color);
+  form_.Box().SetBackColor(Color::OfRgb(dlg1.Color));
   settings_.WriteSetting(kBack, ColorToText(dlg1.Color));
 }
 
 void menuholder::mnudefaultclr_Click() {
-  form_.Box().SetForeColor(CommandBox::kWindowText);
-  form_.Box().SetBackColor(CommandBox::kWindowBackground);
+  form_.Box().SetForeColor(kWindowText);
+  form_.Box().SetBackColor(kWindowBackground);
   settings_.WriteSetting(kFore, kSystemColors);
   settings_.WriteSetting(kBack, kSystemColors);
 }

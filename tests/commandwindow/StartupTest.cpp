@@ -86,8 +86,8 @@ TEST(Startup, firstRunCentresTheDesignedWindowNotOnTop) {
   EXPECT_EQ(p.view.window.Top, kCentreTop);
   EXPECT_EQ(p.view.window.Width, kDesignedWidth);
   EXPECT_EQ(p.view.window.Height, kDesignedHeight);
-  EXPECT_EQ(p.view.fore, CommandBox::kWindowText);
-  EXPECT_EQ(p.view.back, CommandBox::kWindowBackground);
+  EXPECT_EQ(p.view.fore, kWindowText);
+  EXPECT_EQ(p.view.back, kWindowBackground);
 }
 
 struct OnTopCase {
@@ -178,15 +178,16 @@ TEST(Startup, keepsAnyPositionOnAMonitorAndCentresALostStrip) {
 
 struct ColorCase {
   std::optional<std::string> fore, back;
-  std::uint32_t expectedFore, expectedBack;
+  Color expectedFore, expectedBack;
 };
 
 TEST(Startup, restoresColoursAndKeepsTheDesignedOnesOtherwise) {
   const ColorCase cases[] = {
-      {"?", "255", CommandBox::kWindowText, 255},
-      {" 16711680 ", std::nullopt, 16711680, CommandBox::kWindowBackground},
-      {"red", "1e40", CommandBox::kWindowText, CommandBox::kWindowBackground},
-      {"0", "?", 0, CommandBox::kWindowBackground},
+      {"?", "255", kWindowText, Color::OfRgb(255)},
+      {" 16711680 ", std::nullopt, Color::OfRgb(16711680), kWindowBackground},
+      {"red", "1e40", kWindowText, kWindowBackground},
+      {"0", "?", Color::OfRgb(0), kWindowBackground},
+      {"-2147483648", "-2147483640", kWindowText, kWindowBackground},  // system colours
   };
   for (const auto& c : cases) {
     FakeProgram p;

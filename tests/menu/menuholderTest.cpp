@@ -98,26 +98,26 @@ TEST(ColourCommands, applyAndStoreTheChosenColour) {
   Started p;
   p.dialog.colors = {16711680u, 255u};
   p.menu().ChgBkgColro_Click();
-  EXPECT_EQ(p.view.back, 16711680u);
+  EXPECT_EQ(p.view.back, Color::OfRgb(16711680));
   EXPECT_EQ(p.store.Get("Back"), "16711680");
   p.menu().ChgTxtColor_Click();
-  EXPECT_EQ(p.view.fore, 255u);
+  EXPECT_EQ(p.view.fore, Color::OfRgb(255));
   EXPECT_EQ(p.store.Get("Fore"), "255");
   EXPECT_EQ(p.dialog.colorInitials, (std::vector<std::uint32_t>{0u, 16711680u}));
 
   FakeProgram next;  // the next start restores them
   next.store = p.store;
   next.form.Form_Load();
-  EXPECT_EQ(next.view.fore, 255u);
-  EXPECT_EQ(next.view.back, 16711680u);
+  EXPECT_EQ(next.view.fore, Color::OfRgb(255));
+  EXPECT_EQ(next.view.back, Color::OfRgb(16711680));
 }
 
 TEST(ColourCommands, aCancelChangesNothing) {
   Started p;
   p.menu().ChgTxtColor_Click();
   p.menu().ChgBkgColro_Click();
-  EXPECT_EQ(p.view.fore, CommandBox::kWindowText);
-  EXPECT_EQ(p.view.back, CommandBox::kWindowBackground);
+  EXPECT_EQ(p.view.fore, kWindowText);
+  EXPECT_EQ(p.view.back, kWindowBackground);
   EXPECT_TRUE(p.store.writes.empty());
 }
 
@@ -126,7 +126,7 @@ TEST(ColourCommands, aFailedWriteKeepsTheNewColourShown) {
   p.store.failWrites = true;
   p.dialog.colors = {255u};
   p.menu().ChgTxtColor_Click();
-  EXPECT_EQ(p.view.fore, 255u);
+  EXPECT_EQ(p.view.fore, Color::OfRgb(255));
   EXPECT_EQ(p.store.Get("Fore"), std::nullopt);
 }
 
@@ -136,14 +136,14 @@ TEST(mnudefaultclr_Click, showsTheSystemColoursAndStoresQuestionMarks) {
   p.store.Set("Back", "0");
   p.form.Form_Load();
   p.form.Menu().mnudefaultclr_Click();
-  EXPECT_EQ(p.view.fore, 0x80000008u);
-  EXPECT_EQ(p.view.back, 0x80000005u);
+  EXPECT_EQ(p.view.fore, Color::Of(ColorRole::WindowText));
+  EXPECT_EQ(p.view.back, Color::Of(ColorRole::WindowBackground));
   EXPECT_EQ(p.store.writes, (std::vector<std::string>{"Fore=?", "Back=?"}));
   FakeProgram next;
   next.store = p.store;
   next.form.Form_Load();
-  EXPECT_EQ(next.view.fore, CommandBox::kWindowText);
-  EXPECT_EQ(next.view.back, CommandBox::kWindowBackground);
+  EXPECT_EQ(next.view.fore, kWindowText);
+  EXPECT_EQ(next.view.back, kWindowBackground);
 }
 
 TEST(mnuHist_Click, emptiesTheListAndTheBoxAndTheNextSave) {

@@ -139,7 +139,7 @@ void CmdLineWindow::SetClipboard(const std::string& text) {
   QGuiApplication::clipboard()->setText(QString::fromLocal8Bit(text));
 }
 
-void CmdLineWindow::SetColors(std::uint32_t fore, std::uint32_t back) {
+void CmdLineWindow::SetColors(Color fore, Color back) {
   text1_->SetColors(ToQColor(fore), ToQColor(back));
 }
 

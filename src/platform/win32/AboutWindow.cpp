@@ -20,9 +20,9 @@ AboutWindow::AboutWindow(HWND owner, const frmabout& about)
     HWND control =
         AddControl("STATIC", about.Text(i), SS_NOPREFIX | (label.Centred ? SS_CENTER : SS_RIGHT),
                    label.Position, kLabel1 + i);
-    if (label.ForeColor != frmabout::kWindowText) {
+    if (label.ForeColor != kWindowText) {
       note_ = control;
-      noteColor_ = label.ForeColor;
+      noteColor_ = label.ForeColor.Rgb;
     }
   }
 }

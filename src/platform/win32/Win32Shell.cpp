@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Shell.h"
 
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <string>
