@@ -59,6 +59,8 @@ class FakeSettingsStore : public SettingsStore {
   std::vector<std::string> reads;
   std::vector<std::string> writes;
   bool failWrites = false;
+  std::string unusable;
+  std::string UnusableFile() const override { return unusable; }
 };
 
 class FakeFiles : public Files {

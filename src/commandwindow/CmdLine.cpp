@@ -73,6 +73,10 @@ void CmdLine::Form_Load() {
   }
 
   RegisterHotkey();
+  if (const std::string file = services_.store.UnusableFile(); !file.empty())
+    Tell("The settings file " + file +
+         " is not an ordinary file: the program starts with its default settings and keeps none "
+         "of the changes.");
 }
 
 // Off unless set; a key that cannot be had is said once and start-up goes on without it.

@@ -45,6 +45,16 @@ TEST(Startup, readsTheSettingsInOrderThenAliasesThenHistory) {
   EXPECT_TRUE(p.store.writes.empty());
 }
 
+TEST(Files, theProgramDirectoryIsBesideTheProgramWhereTheUserCanWrite) {
+  EXPECT_EQ(Files::ProgramDirectory("C:\\Tools\\Vell", true, "C:\\Users\\u\\AppData", '\\'),
+            "C:\\Tools\\Vell");
+  EXPECT_EQ(
+      Files::ProgramDirectory("C:\\Program Files\\Vell", false, "C:\\Users\\u\\AppData", '\\'),
+      "C:\\Users\\u\\AppData\\VellCmdLine");
+  EXPECT_EQ(Files::ProgramDirectory("/opt/vell", false, "/home/u/.config/", '/'),
+            "/home/u/.config/VellCmdLine");
+}
+
 // The program's folder cannot be written, so its files are elsewhere: each file is read from
 // beside the program until the user has a copy of it, and written to the user's folder only.
 TEST(Startup, readsTheCopyBesideTheProgramUntilTheUserHasOne) {
@@ -338,6 +348,18 @@ TEST(Startup, theHotkeyIsRegisteredLastOrSaysOnceWhyNot) {
     EXPECT_EQ(p.view.list, std::vector<std::string>{"h"}) << name;
     EXPECT_TRUE(p.view.calls.empty()) << name;
   }
+}
+
+// A settings file the store could not use is said last, whatever came before.
+TEST(Startup, anUnusableSettingsFileIsSaidLast) {
+  FakeProgram p;
+  p.store.unusable = "/home/u/.config/VellCmdLine/VellCmdLine.ini";
+  p.store.Set("Hotkey", "Shift+A");
+  p.form.Form_Load();
+  ASSERT_EQ(p.msgbox.shown.size(), 2u);
+  EXPECT_EQ(p.msgbox.shown[1].text,
+            "The settings file /home/u/.config/VellCmdLine/VellCmdLine.ini is not an ordinary "
+            "file: the program starts with its default settings and keeps none of the changes.");
 }
 
 TEST(Startup, theRegisteredKeyIsTheParsedOneAndActivatesTheStrip) {

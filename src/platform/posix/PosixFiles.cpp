@@ -11,7 +11,6 @@
 #include <chrono>
 #include <cstdint>
 
-#include "data/Application.h"
 #include "platform/posix/Descriptor.h"
 
 namespace {
@@ -75,8 +74,8 @@ void PrefaultForWrite(char* data, std::size_t size) {
 
 std::string PosixFiles::ProgramDirectory(const std::string& executableDirectory,
                                          const std::string& configDirectory) {
-  if (::access(executableDirectory.c_str(), W_OK) == 0) return executableDirectory;
-  return configDirectory + '/' + kApplicationName;
+  return Files::ProgramDirectory(
+      executableDirectory, ::access(executableDirectory.c_str(), W_OK) == 0, configDirectory, '/');
 }
 
 std::string PosixFiles::PathOf(std::string_view name) const {

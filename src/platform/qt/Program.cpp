@@ -5,8 +5,6 @@
 #include <QSessionManager>
 #include <QStandardPaths>
 
-#include "data/Application.h"
-
 namespace {
 std::string Bytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
 }  // namespace
@@ -51,8 +49,6 @@ Program::Program(const ProgramFolders& folders, std::function<void()> end)
 
 void Program::Start() {
   form_.Form_Load();
-  if (!store_.Problem().empty())
-    msgbox_.Show(store_.Problem(), kApplicationTitle, MsgBoxButtons::OK);
   QDir().mkpath(QFile::decodeName(directory_.c_str()));
   window_.show();
 }

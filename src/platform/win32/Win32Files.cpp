@@ -6,7 +6,6 @@
 #include <shlobj.h>
 // clang-format on
 
-#include "data/Application.h"
 #include "platform/win32/Handle.h"
 
 namespace {
@@ -47,8 +46,7 @@ std::string Win32Files::ProgramDirectory() {
 
 std::string Win32Files::ProgramDirectory(const std::string& exeDirectory,
                                          const std::string& appDataDirectory) {
-  if (CanWriteIn(exeDirectory)) return exeDirectory;
-  return Win32Files(appDataDirectory).PathOf(kApplicationName);
+  return Files::ProgramDirectory(exeDirectory, CanWriteIn(exeDirectory), appDataDirectory, '\\');
 }
 
 std::string Win32Files::ExeDirectory() {
