@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -35,6 +36,11 @@ class CommandBox {
   void Edited();
   // The user picked a row into the box: a long entry makes it read-only.
   void Picked(int row);
+  // The row that Up (or Down) in the edit field picks, as the list of a simple combo box picks
+  // it: with a row picked, the one above (below) it, stopping at the ends; with none, the
+  // list's caret: the row picked last (the last row, should fewer be left), or the first since
+  // the list showed a new set of rows. Nothing while the list is empty.
+  std::optional<std::size_t> RecallRow(bool up) const;
   // The user edits a long entry picked into the box: it empties, editable, for the edit.
   void ReplaceLong();
   // The box shows the start of a long entry, read-only.
@@ -67,7 +73,7 @@ class CommandBox {
   // Gives the list to a loader, then shows what it holds.
   template <typename Load>
   void LoadList(Load load) {
-    view_.ListReset(shown_, [&] {
+    Reset([&] {
       load(list_);
       shown_.Refresh();
     });
@@ -79,6 +85,9 @@ class CommandBox {
   void SetBackColor(Color color);
 
  private:
+  // Every change of the rows passes one of these two; they keep the caret as the list does.
+  void Reset(const std::function<void()>& change);
+  void Remove(std::size_t row, const std::function<void()>& change);
   // Shows the entries that contain the text, the newest of them in view.
   void Narrow(std::string_view text);
   void ShowNewest();
@@ -93,6 +102,7 @@ class CommandBox {
   Narrowing shown_{list_};
   bool cleared_ = false;
   bool longPicked_ = false;  // the box is read-only, showing the start of the picked row
+  std::size_t caret_ = 0;    // the list's caret row, which Up or Down picks while none is
   std::set<std::string, std::less<>> removed_;
   std::set<std::string, std::less<>> ran_;
   Color fore_ = kWindowText;

@@ -208,9 +208,8 @@ TEST(ExecuteCommand, everyOtherShellFailureIsReportedAndRecordsNothing) {
        {ShellOutcome::OutOfResources, ShellOutcome::PathNotFound, ShellOutcome::AccessDenied,
         ShellOutcome::OutOfMemory, ShellOutcome::NotAProgram, ShellOutcome::InUse,
         ShellOutcome::AssociationIncomplete, ShellOutcome::NoAnswer,
-        ShellOutcome::ApplicationFailed, ShellOutcome::ApplicationBusy,
-        ShellOutcome::NoAssociation, ShellOutcome::LibraryNotFound, ShellOutcome::Failed,
-        ShellOutcome::TooLong}) {
+        ShellOutcome::ApplicationFailed, ShellOutcome::ApplicationBusy, ShellOutcome::NoAssociation,
+        ShellOutcome::LibraryNotFound, ShellOutcome::Failed, ShellOutcome::TooLong}) {
     const int code = static_cast<int>(outcome);
     Started p;
     p.shell.result = {outcome, -1};
@@ -314,6 +313,33 @@ TEST(Text1Click, aLongEntryIsReadOnlyAndRunsWhole) {
   EXPECT_EQ(p.view.list.size(), 2u);
   p.Run("exit");
   EXPECT_TRUE(p.files.Get("history.cfg") == "short\r\n" + entry + "\r\n");
+}
+
+// Up and Down pick as the list of a simple combo box does on Windows (the Windows port's tests
+// take the same steps on the real one): one row up or down from the picked row, stopping at the
+// ends; with none picked, the caret: the row picked last, or the first after new rows.
+TEST(Text1KeyDown, upAndDownPickFromTheCaretAsTheComboBoxDoes) {
+  Started p("", "a\r\nb\r\nc\r\nd\r\ne\r\n");
+  const std::pair<std::string_view, const char*> steps[] = {
+      {"Down", "a"}, {"Down", "b"},  {"Down", "c"}, {"Up", "b"},   {"", ""},  // an edit ends the
+                                                                              // pick, the rows stay
+      {"Down", "b"}, {"Remove", ""}, {"Up", "c"},  // Shift+Delete keeps the caret's row
+      {"x", "x"},    {"", ""},                     // new rows
+      {"Down", "a"}, {"Down", "c"},  {"Down", "d"}, {"Down", "e"}, {"Down", "e"}, {"Up", "d"},
+  };
+  for (const auto& [step, text] : steps) {
+    if (step == "Down" || step == "Up") {
+      if (const auto row = p.form.Text1.RecallRow(step == "Up")) {
+        Pick(p, static_cast<int>(*row));
+        p.form.Text1_Click();
+      }
+    } else if (step == "Remove") {
+      p.form.Text1_KeyDown(vbKeyDelete, vbShiftMask);
+    } else {
+      p.Type(std::string(step));
+    }
+    EXPECT_EQ(p.view.text, text) << step;
+  }
 }
 
 struct RemoveCase {

@@ -148,6 +148,11 @@ class CmdLineWindowTest : public QObject {
     QCOMPARE(h->window.Text(), std::string("caf\xe9 \xff"));
     QTest::keyClick(h->Edit(), Qt::Key_Up);
     QCOMPARE(h->Edit()->text(), "first");
+    // With no row picked, Down picks the row picked last, as on Windows.
+    QTest::keyClick(h->Edit(), Qt::Key_Down);
+    QTest::keyClick(h->Edit(), Qt::Key_Backspace);
+    QTest::keyClick(h->Edit(), Qt::Key_Down);
+    QCOMPARE(h->window.Text(), std::string("caf\xe9 \xff"));
     h->Run("  exit ");
     QCOMPARE(h->ends, 1);
     QCOMPARE(ReadFile(h->ProgramFile("history.cfg")), history);
