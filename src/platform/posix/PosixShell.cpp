@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <utility>
 
 #include "platform/Files.h"
 #include "platform/posix/Descriptor.h"
@@ -16,27 +17,16 @@
 namespace {
 
 ShellOutcome OutcomeOf(int error) {
-  switch (error) {
-    case ENOENT:
-      return ShellOutcome::NotFound;
-    case ENOTDIR:
-      return ShellOutcome::PathNotFound;
-    case EACCES:
-    case EPERM:
-      return ShellOutcome::AccessDenied;
-    case ENOMEM:
-      return ShellOutcome::OutOfMemory;
-    case E2BIG:
-    case ENAMETOOLONG:
-      return ShellOutcome::TooLong;
-    case ENOEXEC:
-    case ELIBBAD:
-      return ShellOutcome::NotAProgram;
-    case ETXTBSY:
-      return ShellOutcome::InUse;
-    default:
-      return ShellOutcome::OutOfResources;
-  }
+  static constexpr std::pair<int, ShellOutcome> kOutcomes[] = {
+      {ENOENT, ShellOutcome::NotFound},      {ENOTDIR, ShellOutcome::PathNotFound},
+      {EACCES, ShellOutcome::AccessDenied},  {EPERM, ShellOutcome::AccessDenied},
+      {ENOMEM, ShellOutcome::OutOfMemory},   {E2BIG, ShellOutcome::TooLong},
+      {ENAMETOOLONG, ShellOutcome::TooLong}, {ENOEXEC, ShellOutcome::NotAProgram},
+      {ELIBBAD, ShellOutcome::NotAProgram},  {ETXTBSY, ShellOutcome::InUse},
+  };
+  for (const auto& [number, outcome] : kOutcomes)
+    if (number == error) return outcome;
+  return ShellOutcome::OutOfResources;
 }
 
 // "scheme:" with a scheme of two letters or more, so that a drive-like "c:" stays a file.
@@ -90,7 +80,8 @@ ShellResult PosixShell::Execute(const ShellRequest& request) {
   struct stat info;
   if (::stat(path.c_str(), &info) != 0) {
     const int error = errno;
-    if (error == ENOENT && ::access(DirectoryOf(path).c_str(), F_OK) != 0) return {ShellOutcome::PathNotFound};
+    if (error == ENOENT && ::access(DirectoryOf(path).c_str(), F_OK) != 0)
+      return {ShellOutcome::PathNotFound};
     return {OutcomeOf(error)};
   }
   if (S_ISREG(info.st_mode) && ::access(path.c_str(), X_OK) == 0) {
