@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "about/frmabout.h"
 #include "aliaseditor/Associations.h"
 #include "commandwindow/CmdLine.h"
 #include "data/History.h"
@@ -20,11 +21,11 @@
 
 class FakeShell : public Shell {
  public:
-  int Execute(const ShellRequest& request) override {
+  ShellResult Execute(const ShellRequest& request) override {
     requests.push_back(request);
     return result;
   }
-  int result = 42;
+  ShellResult result;  // started
   std::vector<ShellRequest> requests;
 };
 
@@ -58,6 +59,8 @@ class FakeSettingsStore : public SettingsStore {
   std::vector<std::string> reads;
   std::vector<std::string> writes;
   bool failWrites = false;
+  std::string unusable;
+  std::string UnusableFile() const override { return unusable; }
 };
 
 class FakeFiles : public Files {
@@ -255,7 +258,7 @@ class FakeCmdLineView : public CmdLineView {
   int ListIndex() override { return index; }
   void SetClipboard(const std::string& newText) override { clipboard = newText; }
   void SetReadOnly(bool on) override { readOnly = on; }
-  void SetColors(std::uint32_t newFore, std::uint32_t newBack) override {
+  void SetColors(Color newFore, Color newBack) override {
     fore = newFore;
     back = newBack;
   }
@@ -295,8 +298,8 @@ class FakeCmdLineView : public CmdLineView {
   int resets = 0;
   std::optional<std::string> clipboard;
   bool readOnly = false;
-  std::uint32_t fore = CommandBox::kWindowText;
-  std::uint32_t back = CommandBox::kWindowBackground;
+  Color fore = kWindowText;
+  Color back = kWindowBackground;
   // The designed window: client 3900 x 1170 plus a sizing border of 4 pixels each side.
   Rect window{0, 0, 4020, 1290};
   std::vector<Rect> moves;
@@ -345,10 +348,14 @@ class FakeMenuView : public MenuView {
     view->user = editorUser;
     return view;
   }
-  void ShowAbout(const frmabout&) override { ++aboutShown; }
+  void ShowAbout(const frmabout& about) override {
+    ++aboutShown;
+    aboutTitle = about.Text(0);
+  }
 
   bool checked = false;
   int aboutShown = 0;
+  std::string aboutTitle;  // Label1(0) of the last About box
   std::function<void(Associations&, FakeAssociationsView&)> editorUser;
 };
 
@@ -365,6 +372,7 @@ inline Rows RowsOf(const AliasTable& table) {
 struct FakeProgram {
   FakeProgram() = default;
   explicit FakeProgram(Files& realFiles) : fileService(&realFiles) {}
+  explicit FakeProgram(Platform on) : platform(on) {}
 
   FakeShell shell;
   FakeSettingsStore store;
@@ -378,7 +386,9 @@ struct FakeProgram {
   FakeCmdLineView view;
   FakeMenuView menuView;
   Files* fileService = &files;
-  Services services{shell, store, *fileService, msgbox, dialog, instance, screen, hotkey, listings};
+  Platform platform = Platform::Windows;
+  Services services{shell,    store,  *fileService, msgbox,   dialog,
+                    instance, screen, hotkey,       listings, platform};
   CmdLine form{view, menuView, services};
 
   // Types a line into the command box and presses Enter.

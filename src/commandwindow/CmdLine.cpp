@@ -27,7 +27,8 @@ CmdLine::CmdLine(CmdLineView& view, MenuView& menuView, const Services& services
       view_(view),
       services_(services),
       settings_(services.store),
-      menu_(*this, menuView, services.dialog, services.store, services.files, services.msgbox) {
+      menu_(*this, menuView, services.dialog, services.store, services.files, services.msgbox,
+            services.platform) {
   Text1.OfferWith([this](std::string_view text) { return OfferFor(text); });
 }
 
@@ -72,6 +73,10 @@ void CmdLine::Form_Load() {
   }
 
   RegisterHotkey();
+  if (const std::string file = services_.store.UnusableFile(); !file.empty())
+    Tell("The settings file " + file +
+         " is not an ordinary file: the program starts with its default settings and keeps none "
+         "of the changes.");
 }
 
 // Off unless set; a key that cannot be had is said once and start-up goes on without it.
@@ -131,10 +136,12 @@ void CmdLine::RestoreGeometry() {
 
   const std::string fore = settings_.ReadSetting(kFore);
   if (fore != kSystemColors)
-    if (const auto color = TextToColor(TrimSpaces(fore))) Text1.SetForeColor(*color);
+    if (const auto number = TextToColor(TrimSpaces(fore)))
+      if (const auto color = ColorOfNumber(*number)) Text1.SetForeColor(*color);
   const std::string back = settings_.ReadSetting(kBack);
   if (back != kSystemColors)
-    if (const auto color = TextToColor(TrimSpaces(back))) Text1.SetBackColor(*color);
+    if (const auto number = TextToColor(TrimSpaces(back)))
+      if (const auto color = ColorOfNumber(*number)) Text1.SetBackColor(*color);
 
   const std::string height = settings_.ReadSetting(kHeight);
   const std::string width = settings_.ReadSetting(kWidth);
@@ -212,10 +219,10 @@ void CmdLine::ExecuteCommand() {
       Tell(*problem);
       return;
     }
-  const int result = services_.shell.Execute(request);
-  if (result <= 32) {
+  const ShellResult result = services_.shell.Execute(request);
+  if (result.Outcome != ShellOutcome::Started) {
     // The line stays in the box for correcting and joins no history.
-    Tell(ShellFailureMessage(result));
+    Tell(ShellFailureMessage(result, services_.platform));
     return;
   }
   Text1.Ran(typed);

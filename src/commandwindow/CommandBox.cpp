@@ -1,5 +1,7 @@
 #include "commandwindow/CommandBox.h"
 
+#include <algorithm>
+
 #include "data/TextLines.h"
 
 std::string CommandBox::Text() const {
@@ -23,10 +25,30 @@ void CommandBox::Edited() {
 
 void CommandBox::Picked(int row) {
   if (row < 0 || static_cast<std::size_t>(row) >= shown_.size()) return;
+  caret_ = static_cast<std::size_t>(row);
   const bool isLong = IsLong(shown_[static_cast<std::size_t>(row)]);
   if (isLong == longPicked_) return;
   longPicked_ = isLong;
   view_.SetReadOnly(isLong);
+}
+
+std::optional<std::size_t> CommandBox::RecallRow(bool up) const {
+  if (shown_.size() == 0) return std::nullopt;
+  const int picked = view_.ListIndex();
+  if (picked < 0 || static_cast<std::size_t>(picked) >= shown_.size())
+    return std::min(caret_, shown_.size() - 1);
+  const auto row = static_cast<std::size_t>(picked);
+  return up ? (row == 0 ? 0 : row - 1) : std::min(row + 1, shown_.size() - 1);
+}
+
+void CommandBox::Reset(const std::function<void()>& change) {
+  caret_ = 0;
+  view_.ListReset(shown_, change);
+}
+
+void CommandBox::Remove(std::size_t row, const std::function<void()>& change) {
+  view_.ListRemove(row, change);
+  if (caret_ >= shown_.size()) caret_ = shown_.size() == 0 ? 0 : shown_.size() - 1;
 }
 
 void CommandBox::ReplaceLong() {
@@ -46,7 +68,7 @@ void CommandBox::EndLong() {
 
 void CommandBox::Narrow(std::string_view text) {
   if (text == shown_.Text()) return;
-  view_.ListReset(shown_, [&] {
+  Reset([&] {
     shown_.Narrow(text);
     if (offer_ && shown_.Narrowed()) shown_.Offer(offer_(text));
   });
@@ -54,7 +76,7 @@ void CommandBox::Narrow(std::string_view text) {
 }
 
 void CommandBox::ShowChoices(std::vector<Candidate> choices) {
-  view_.ListReset(shown_, [&] { shown_.Offer(std::move(choices), true); });
+  Reset([&] { shown_.Offer(std::move(choices), true); });
 }
 
 void CommandBox::ShowNewest() {
@@ -65,14 +87,14 @@ void CommandBox::ShowNewest() {
 // row by row, so that the rows in view stay where they are.
 void CommandBox::AddItem(std::string_view entry) {
   if (shown_.Narrowed()) {
-    view_.ListReset(shown_, [&] {
+    Reset([&] {
       list_.Append(entry);
       shown_.Refresh();
     });
     ShowNewest();
     return;
   }
-  if (list_.Full()) view_.ListRemove(0, [this] { list_.DropOldest(); });
+  if (list_.Full()) Remove(0, [this] { list_.DropOldest(); });
   view_.ListAppend([this, entry] { list_.Append(entry); });
 }
 
@@ -86,12 +108,12 @@ std::string CommandBox::RemoveRow(std::size_t row) {
   std::string entry(list_[position]);
   removed_.emplace(entry);
   if (shown_.Narrowed()) {
-    view_.ListReset(shown_, [&] {
+    Reset([&] {
       list_.Remove(position);
       shown_.Refresh();
     });
   } else {
-    view_.ListRemove(row, [&] { list_.Remove(position); });
+    Remove(row, [&] { list_.Remove(position); });
   }
   // The box held the removed entry, ready to be added again by Enter.
   SetViewText(std::string(shown_.Text()));
@@ -100,7 +122,7 @@ std::string CommandBox::RemoveRow(std::size_t row) {
 }
 
 void CommandBox::Clear() {
-  view_.ListReset(shown_, [this] {
+  Reset([this] {
     list_.Clear();
     shown_.Narrow(std::string_view());
   });
@@ -108,12 +130,12 @@ void CommandBox::Clear() {
   cleared_ = true;
 }
 
-void CommandBox::SetForeColor(std::uint32_t color) {
+void CommandBox::SetForeColor(Color color) {
   fore_ = color;
   view_.SetColors(fore_, back_);
 }
 
-void CommandBox::SetBackColor(std::uint32_t color) {
+void CommandBox::SetBackColor(Color color) {
   back_ = color;
   view_.SetColors(fore_, back_);
 }

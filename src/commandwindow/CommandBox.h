@@ -1,7 +1,7 @@
 #pragma once
 
-#include <cstdint>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -15,9 +15,6 @@
 // user edits it.
 class CommandBox {
  public:
-  static constexpr std::uint32_t kWindowText = 0x80000008;
-  static constexpr std::uint32_t kWindowBackground = 0x80000005;
-
   explicit CommandBox(CmdLineView& view) : view_(view) {
     view_.ListReset(shown_, [] {});
   }
@@ -39,6 +36,11 @@ class CommandBox {
   void Edited();
   // The user picked a row into the box: a long entry makes it read-only.
   void Picked(int row);
+  // The row that Up (or Down) in the edit field picks, as the list of a simple combo box picks
+  // it: with a row picked, the one above (below) it, stopping at the ends; with none, the
+  // list's caret: the row picked last (the last row, should fewer be left), or the first since
+  // the list showed a new set of rows. Nothing while the list is empty.
+  std::optional<std::size_t> RecallRow(bool up) const;
   // The user edits a long entry picked into the box: it empties, editable, for the edit.
   void ReplaceLong();
   // The box shows the start of a long entry, read-only.
@@ -71,18 +73,21 @@ class CommandBox {
   // Gives the list to a loader, then shows what it holds.
   template <typename Load>
   void LoadList(Load load) {
-    view_.ListReset(shown_, [&] {
+    Reset([&] {
       load(list_);
       shown_.Refresh();
     });
   }
 
-  std::uint32_t ForeColor() const { return fore_; }
-  std::uint32_t BackColor() const { return back_; }
-  void SetForeColor(std::uint32_t color);
-  void SetBackColor(std::uint32_t color);
+  Color ForeColor() const { return fore_; }
+  Color BackColor() const { return back_; }
+  void SetForeColor(Color color);
+  void SetBackColor(Color color);
 
  private:
+  // Every change of the rows passes one of these two; they keep the caret as the list does.
+  void Reset(const std::function<void()>& change);
+  void Remove(std::size_t row, const std::function<void()>& change);
   // Shows the entries that contain the text, the newest of them in view.
   void Narrow(std::string_view text);
   void ShowNewest();
@@ -97,8 +102,9 @@ class CommandBox {
   Narrowing shown_{list_};
   bool cleared_ = false;
   bool longPicked_ = false;  // the box is read-only, showing the start of the picked row
+  std::size_t caret_ = 0;    // the list's caret row, which Up or Down picks while none is
   std::set<std::string, std::less<>> removed_;
   std::set<std::string, std::less<>> ran_;
-  std::uint32_t fore_ = kWindowText;
-  std::uint32_t back_ = kWindowBackground;
+  Color fore_ = kWindowText;
+  Color back_ = kWindowBackground;
 };

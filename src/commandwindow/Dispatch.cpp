@@ -105,54 +105,61 @@ std::optional<std::string> AliasArgumentsProblem(const ShellRequest& request,
          "before the line to give it to the interpreter as it stands.";
 }
 
-std::string ShellFailureMessage(int code) {
-  if (code == 2)
-    return "This command was not found\r\n\r\nIf you wish to run a DOS system command, preclude "
-           "it with COMMAND /C or the symbol %";
+std::string ShellFailureMessage(const ShellResult& result, Platform platform) {
+  if (result.Outcome == ShellOutcome::NotFound)
+    return platform == Platform::Windows
+               ? "This command was not found\r\n\r\nIf you wish to run a DOS system command, "
+                 "preclude it with COMMAND /C or the symbol %"
+               : "This command was not found\r\n\r\nIf you wish to run a shell command, precede "
+                 "it with the symbol %, which hands it to sh -c";
   const char* reason = nullptr;
-  switch (code) {
-    case 0:
+  switch (result.Outcome) {
+    case ShellOutcome::OutOfResources:
       reason = "the system is out of memory or resources";
       break;
-    case 3:
+    case ShellOutcome::PathNotFound:
       reason = "a folder in its path was not found";
       break;
-    case 5:
+    case ShellOutcome::AccessDenied:
       reason = "access was denied";
       break;
-    case 8:
+    case ShellOutcome::OutOfMemory:
       reason = "there was not enough memory";
       break;
-    case 11:
+    case ShellOutcome::NotAProgram:
       reason = "the program file is not valid";
       break;
-    case 26:
+    case ShellOutcome::InUse:
       reason = "the file is in use by another program";
       break;
-    case 27:
+    case ShellOutcome::AssociationIncomplete:
       reason = "the file's association is incomplete";
       break;
-    case 28:
+    case ShellOutcome::NoAnswer:
       reason = "the application did not answer in time";
       break;
-    case 29:
+    case ShellOutcome::ApplicationFailed:
       reason = "the application reported a failure";
       break;
-    case 30:
+    case ShellOutcome::ApplicationBusy:
       reason = "the application is busy";
       break;
-    case 31:
+    case ShellOutcome::NoAssociation:
       reason = "no application is associated with this file";
       break;
-    case 32:
+    case ShellOutcome::LibraryNotFound:
       reason = "a library it needs was not found";
       break;
-    case kShellTooLong:
+    case ShellOutcome::TooLong:
       reason = "it is longer than the system passes to a program whole";
+      break;
+    case ShellOutcome::Started:
+    case ShellOutcome::NotFound:
+    case ShellOutcome::Failed:
       break;
   }
   std::string message = "This command could not be run: ";
-  message += reason ? reason : "the system reported error " + std::to_string(code);
+  message += reason ? reason : "the system reported error " + std::to_string(result.Code);
   message += '.';
   return message;
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Platform.h"
 #include "platform/Shell.h"
 
 // Turns a resolved, non-empty command text into what the shell is asked to open: the "%" form
@@ -22,5 +23,6 @@ ShellRequest FormAliasRequest(std::string_view target, std::string_view argument
 std::optional<std::string> AliasArgumentsProblem(const ShellRequest& request,
                                                  std::string_view arguments);
 
-// The message for a shell answer of 32 or less: the command was not run.
-std::string ShellFailureMessage(int code);
+// The message for a shell answer other than Started: the command was not run. Not found advises
+// the interpreter form in the platform's words.
+std::string ShellFailureMessage(const ShellResult& result, Platform platform);

@@ -8,12 +8,6 @@
 
 namespace {
 
-std::string_view TrimBlanks(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Checks the shape by hand: from_chars alone would also take "inf", "nan" and hex digits.
@@ -94,6 +88,29 @@ std::optional<std::uint32_t> TextToColor(std::string_view text) {
   const auto value = RoundToInteger<std::int32_t>(*single);
   if (!value) return std::nullopt;
   return static_cast<std::uint32_t>(*value);
+}
+
+namespace {
+struct SystemColor {
+  std::uint32_t Index;
+  ColorRole Role;
+};
+constexpr std::uint32_t kSystemColor = 0x80000000u;
+constexpr SystemColor kSystemColors[] = {{8, ColorRole::WindowText},
+                                         {5, ColorRole::WindowBackground}};
+}  // namespace
+
+std::optional<Color> ColorOfNumber(std::uint32_t number) {
+  if (!(number & kSystemColor)) return Color::OfRgb(number);
+  for (const SystemColor& system : kSystemColors)
+    if (system.Index == (number & ~kSystemColor)) return Color::Of(system.Role);
+  return std::nullopt;
+}
+
+std::uint32_t NumberOfColor(Color color) {
+  for (const SystemColor& system : kSystemColors)
+    if (system.Role == color.Role) return kSystemColor | system.Index;
+  return color.Rgb;
 }
 
 std::string NumberToText(float value) {

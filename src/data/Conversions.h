@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Color.h"
+
 // Conversions between settings text and the values the handlers use. A text that does not
 // convert, or a value out of range, gives nothing: the caller skips that one step.
 
@@ -20,6 +22,13 @@ std::optional<std::int32_t> TextToLong(std::string_view text);
 std::optional<float> TextToSingle(std::string_view text);
 // A 32-bit colour: the text as a single, rounded (halves to even) to a signed 32-bit integer.
 std::optional<std::uint32_t> TextToColor(std::string_view text);
+// A 32-bit colour as the settings hold it: 0x00BBGGRR, or 0x80000000 plus the index of a system
+// colour as Windows numbers them (8 window text, 5 window background). Nothing for another
+// system colour: the designed one stays. (Read through single precision, as TextToColor reads,
+// a stored system colour is 0x80000000 or a multiple of 128 above it.)
+std::optional<Color> ColorOfNumber(std::uint32_t number);
+// The 32-bit number of a colour, as above.
+std::uint32_t NumberOfColor(Color color);
 
 // The shortest decimal text: 1950 for 1950, 0.5 for 0.5, no thousands separator.
 std::string NumberToText(float value);

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "data/TextLines.h"
+
 namespace {
 
 struct Name {
@@ -46,12 +48,6 @@ std::string Lower(std::string_view text) {
   for (char& c : lower)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   return lower;
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
 }
 
 std::optional<unsigned> Lookup(const auto& table, const std::string& name) {

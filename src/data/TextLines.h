@@ -8,6 +8,8 @@
 
 // Removes the space character (32) only, at both ends; tabs stay.
 std::string_view TrimSpaces(std::string_view text);
+// Removes spaces and tabs at both ends.
+std::string_view TrimBlanks(std::string_view text);
 
 // Calls visit(line) for each line of a file's bytes, in order, until it returns false. CR LF, a
 // lone CR or a lone LF ends a line, and a last line without an end counts. The views point into

@@ -34,8 +34,20 @@ std::vector<MenuEntry> menuholder::Tree() {
 }
 
 menuholder::menuholder(MenuOwner& form, MenuView& view, CommonDialog& dialog, SettingsStore& store,
-                       Files& files, MsgBox& msgbox)
-    : dlg1(dialog), form_(form), view_(view), settings_(store), files_(files), msgbox_(msgbox) {}
+                       Files& files, MsgBox& msgbox, Platform platform)
+    : dlg1(dialog),
+      form_(form),
+      view_(view),
+      settings_(store),
+      files_(files),
+      msgbox_(msgbox),
+      platform_(platform) {}
+
+const char* menuholder::Caption(int row) const {
+  if (platform_ == Platform::Linux && kMenu[row].Click == &menuholder::mnudefaultclr_Click)
+    return "Use the Desktop's Default Colors";
+  return kMenu[row].Caption;
+}
 
 void menuholder::SetOnTopChecked(bool checked) {
   onTop_ = checked;
@@ -76,23 +88,23 @@ void menuholder::mnuHist_Click() { form_.Box().Clear(); }
 
 void menuholder::ChgTxtColor_Click() {
   if (!dlg1.ShowColor()) return;
-  form_.Box().SetForeColor(dlg1.Color);
+  form_.Box().SetForeColor(Color::OfRgb(dlg1.Color));
   settings_.WriteSetting(kFore, ColorToText(dlg1.Color));
 }
 
 void menuholder::ChgBkgColro_Click() {
   if (!dlg1.ShowColor()) return;
-  form_.Box().SetBackColor(dlg1.Color);
+  form_.Box().SetBackColor(Color::OfRgb(dlg1.Color));
   settings_.WriteSetting(kBack, ColorToText(dlg1.Color));
 }
 
 void menuholder::mnudefaultclr_Click() {
-  form_.Box().SetForeColor(CommandBox::kWindowText);
-  form_.Box().SetBackColor(CommandBox::kWindowBackground);
+  form_.Box().SetForeColor(kWindowText);
+  form_.Box().SetBackColor(kWindowBackground);
   settings_.WriteSetting(kFore, kSystemColors);
   settings_.WriteSetting(kBack, kSystemColors);
 }
 
-void menuholder::mnuAbout_Click() { view_.ShowAbout(frmabout()); }
+void menuholder::mnuAbout_Click() { view_.ShowAbout(frmabout(platform_)); }
 
 void menuholder::mnuExit_Click() { form_.Close(); }

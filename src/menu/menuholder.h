@@ -9,6 +9,7 @@
 #include "platform/Files.h"
 #include "platform/MenuView.h"
 #include "platform/MsgBox.h"
+#include "platform/Platform.h"
 
 class Associations;
 class menuholder;
@@ -41,7 +42,9 @@ class menuholder {
   static std::vector<MenuEntry> Tree();
 
   menuholder(MenuOwner& form, MenuView& view, CommonDialog& dialog, SettingsStore& store,
-             Files& files, MsgBox& msgbox);
+             Files& files, MsgBox& msgbox, Platform platform);
+  // The caption of the table's row as this platform shows it.
+  const char* Caption(int row) const;
 
   SharedDialog dlg1;
 
@@ -67,8 +70,9 @@ class menuholder {
   MenuOwner& form_;
   MenuView& view_;
   Settings settings_;
-  Files& files_;                        // for the alias editor
-  MsgBox& msgbox_;                      // for the alias editor
+  Files& files_;    // for the alias editor
+  MsgBox& msgbox_;  // for the alias editor
+  Platform platform_;
   bool onTop_ = false;                  // the check mark of mnuontop
   Associations* openEditor_ = nullptr;  // the alias editor while it is shown
 };

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <functional>
 #include <string>
 
+#include "platform/Color.h"
 #include "platform/Geometry.h"
 
 class Narrowing;
@@ -37,8 +37,7 @@ class CmdLineView {
   virtual void SetReadOnly(bool readOnly) = 0;
   // Puts the text on the system's clipboard, as Cut would.
   virtual void SetClipboard(const std::string& text) = 0;
-  // Colours as 0x00BBGGRR, or 0x80000000 plus a system colour index.
-  virtual void SetColors(std::uint32_t fore, std::uint32_t back) = 0;
+  virtual void SetColors(Color fore, Color back) = 0;
 
   // The window's outer rectangle on the desktop, and its client area.
   virtual Rect WindowRect() = 0;

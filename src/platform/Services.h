@@ -6,6 +6,7 @@
 #include "platform/Instance.h"
 #include "platform/Listings.h"
 #include "platform/MsgBox.h"
+#include "platform/Platform.h"
 #include "platform/Screen.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
@@ -21,4 +22,5 @@ struct Services {
   Screen& screen;
   GlobalHotkey& hotkey;
   Listings& listings;
+  Platform platform;
 };

@@ -126,11 +126,11 @@ TEST(ExecuteCommand, anAliasCallThatCannotRunIsReportedAndKept) {
   Started p("x`Exit\r\nb`browse\r\nnp`notepad.exe\r\nbat`b.cmd\r\n");
   p.Run("b some words");
   EXPECT_EQ(p.dialog.openCalls.size(), 1u);
-  p.shell.result = 2;
+  p.shell.result = {ShellOutcome::NotFound};
   p.Run("np missing.txt");
   EXPECT_EQ(p.msgbox.Texts(), std::vector{kNotFound});
   EXPECT_EQ(p.view.text, "np missing.txt");
-  p.shell.result = 42;
+  p.shell.result = {ShellOutcome::Started};
   p.Run("bat a & calc");
   EXPECT_EQ(p.shell.requests.size(), 1u);  // a batch file would hand & to the interpreter
   EXPECT_EQ(p.msgbox.shown.size(), 2u);
@@ -192,7 +192,7 @@ TEST(ExecuteCommand, browseRunsTheMenusBrowseAndRecordsNothing) {
 
 TEST(ExecuteCommand, notFoundShowsItsMessageAndKeepsTheText) {
   Started p;
-  p.shell.result = 2;
+  p.shell.result = {ShellOutcome::NotFound};
   p.Run("nosuchthing");
   EXPECT_EQ(p.msgbox.Texts(), std::vector{kNotFound});
   EXPECT_EQ(p.msgbox.shown[0].caption, "Vell Command Line");
@@ -204,22 +204,25 @@ TEST(ExecuteCommand, notFoundShowsItsMessageAndKeepsTheText) {
 }
 
 TEST(ExecuteCommand, everyOtherShellFailureIsReportedAndRecordsNothing) {
-  for (const int code : {0, 3, 5, 8, 11, 26, 27, 28, 29, 30, 31, 32, -1, kShellTooLong}) {
+  for (const ShellOutcome outcome :
+       {ShellOutcome::OutOfResources, ShellOutcome::PathNotFound, ShellOutcome::AccessDenied,
+        ShellOutcome::OutOfMemory, ShellOutcome::NotAProgram, ShellOutcome::InUse,
+        ShellOutcome::AssociationIncomplete, ShellOutcome::NoAnswer,
+        ShellOutcome::ApplicationFailed, ShellOutcome::ApplicationBusy, ShellOutcome::NoAssociation,
+        ShellOutcome::LibraryNotFound, ShellOutcome::Failed, ShellOutcome::TooLong}) {
+    const int code = static_cast<int>(outcome);
     Started p;
-    p.shell.result = code;
+    p.shell.result = {outcome, -1};
     p.Run("doc.xyz");
     ASSERT_EQ(p.msgbox.shown.size(), 1u) << code;
     EXPECT_EQ(p.msgbox.shown[0].text.rfind("This command could not be run: ", 0), 0u) << code;
     EXPECT_EQ(p.view.text, "doc.xyz") << code;
     EXPECT_TRUE(p.view.list.empty()) << code;
   }
-  for (const int code : {33, 42}) {
-    Started p;
-    p.shell.result = code;
-    p.Run("doc.xyz");
-    EXPECT_TRUE(p.msgbox.shown.empty()) << code;
-    EXPECT_EQ(p.view.list, std::vector<std::string>{"doc.xyz"}) << code;
-  }
+  Started p;
+  p.Run("doc.xyz");
+  EXPECT_TRUE(p.msgbox.shown.empty());
+  EXPECT_EQ(p.view.list, std::vector<std::string>{"doc.xyz"});
 }
 
 TEST(ExecuteCommand, aFullHistoryDropsItsOldestEntry) {
@@ -310,6 +313,33 @@ TEST(Text1Click, aLongEntryIsReadOnlyAndRunsWhole) {
   EXPECT_EQ(p.view.list.size(), 2u);
   p.Run("exit");
   EXPECT_TRUE(p.files.Get("history.cfg") == "short\r\n" + entry + "\r\n");
+}
+
+// Up and Down pick as the list of a simple combo box does on Windows (the Windows port's tests
+// take the same steps on the real one): one row up or down from the picked row, stopping at the
+// ends; with none picked, the caret: the row picked last, or the first after new rows.
+TEST(Text1KeyDown, upAndDownPickFromTheCaretAsTheComboBoxDoes) {
+  Started p("", "a\r\nb\r\nc\r\nd\r\ne\r\n");
+  const std::pair<std::string_view, const char*> steps[] = {
+      {"Down", "a"}, {"Down", "b"},  {"Down", "c"}, {"Up", "b"},   {"", ""},  // an edit ends the
+                                                                              // pick, the rows stay
+      {"Down", "b"}, {"Remove", ""}, {"Up", "c"},  // Shift+Delete keeps the caret's row
+      {"x", "x"},    {"", ""},                     // new rows
+      {"Down", "a"}, {"Down", "c"},  {"Down", "d"}, {"Down", "e"}, {"Down", "e"}, {"Up", "d"},
+  };
+  for (const auto& [step, text] : steps) {
+    if (step == "Down" || step == "Up") {
+      if (const auto row = p.form.Text1.RecallRow(step == "Up")) {
+        Pick(p, static_cast<int>(*row));
+        p.form.Text1_Click();
+      }
+    } else if (step == "Remove") {
+      p.form.Text1_KeyDown(vbKeyDelete, vbShiftMask);
+    } else {
+      p.Type(std::string(step));
+    }
+    EXPECT_EQ(p.view.text, text) << step;
+  }
 }
 
 struct RemoveCase {

@@ -45,23 +45,31 @@ INSTANTIATE_TEST_SUITE_P(
         FormCase{"twoQuotesAlone", "\"\"", "\"", "", std::nullopt}),
     [](const auto& info) { return info.param.name; });
 
+// Each platform advises its interpreter in its own words.
 TEST(ShellFailureMessage, notFoundKeepsItsOwnText) {
-  EXPECT_EQ(ShellFailureMessage(2),
+  EXPECT_EQ(ShellFailureMessage({ShellOutcome::NotFound}, Platform::Windows),
             "This command was not found\r\n\r\nIf you wish to run a DOS system command, "
             "preclude it with COMMAND /C or the symbol %");
+  EXPECT_EQ(ShellFailureMessage({ShellOutcome::NotFound}, Platform::Linux),
+            "This command was not found\r\n\r\nIf you wish to run a shell command, precede it "
+            "with the symbol %, which hands it to sh -c");
 }
 
 TEST(ShellFailureMessage, otherFailuresSayWhyInPlainWords) {
-  const std::pair<int, const char*> cases[] = {
-      {3, "This command could not be run: a folder in its path was not found."},
-      {5, "This command could not be run: access was denied."},
-      {31, "This command could not be run: no application is associated with this file."},
-      {0, "This command could not be run: the system is out of memory or resources."},
-      {17, "This command could not be run: the system reported error 17."},
-      {kShellTooLong,
+  const std::pair<ShellResult, const char*> cases[] = {
+      {{ShellOutcome::PathNotFound},
+       "This command could not be run: a folder in its path was not found."},
+      {{ShellOutcome::AccessDenied}, "This command could not be run: access was denied."},
+      {{ShellOutcome::NoAssociation},
+       "This command could not be run: no application is associated with this file."},
+      {{ShellOutcome::OutOfResources},
+       "This command could not be run: the system is out of memory or resources."},
+      {{ShellOutcome::Failed, 17}, "This command could not be run: the system reported error 17."},
+      {{ShellOutcome::TooLong},
        "This command could not be run: it is longer than the system passes to a program whole."},
   };
-  for (const auto& [code, text] : cases) EXPECT_EQ(ShellFailureMessage(code), text) << code;
+  for (const auto& [result, text] : cases)
+    EXPECT_EQ(ShellFailureMessage(result, Platform::Linux), text) << result.Code;
 }
 
 }  // namespace

@@ -45,6 +45,16 @@ TEST(Startup, readsTheSettingsInOrderThenAliasesThenHistory) {
   EXPECT_TRUE(p.store.writes.empty());
 }
 
+TEST(Files, theProgramDirectoryIsBesideTheProgramWhereTheUserCanWrite) {
+  EXPECT_EQ(Files::ProgramDirectory("C:\\Tools\\Vell", true, "C:\\Users\\u\\AppData", '\\'),
+            "C:\\Tools\\Vell");
+  EXPECT_EQ(
+      Files::ProgramDirectory("C:\\Program Files\\Vell", false, "C:\\Users\\u\\AppData", '\\'),
+      "C:\\Users\\u\\AppData\\VellCmdLine");
+  EXPECT_EQ(Files::ProgramDirectory("/opt/vell", false, "/home/u/.config/", '/'),
+            "/home/u/.config/VellCmdLine");
+}
+
 // The program's folder cannot be written, so its files are elsewhere: each file is read from
 // beside the program until the user has a copy of it, and written to the user's folder only.
 TEST(Startup, readsTheCopyBesideTheProgramUntilTheUserHasOne) {
@@ -86,8 +96,8 @@ TEST(Startup, firstRunCentresTheDesignedWindowNotOnTop) {
   EXPECT_EQ(p.view.window.Top, kCentreTop);
   EXPECT_EQ(p.view.window.Width, kDesignedWidth);
   EXPECT_EQ(p.view.window.Height, kDesignedHeight);
-  EXPECT_EQ(p.view.fore, CommandBox::kWindowText);
-  EXPECT_EQ(p.view.back, CommandBox::kWindowBackground);
+  EXPECT_EQ(p.view.fore, kWindowText);
+  EXPECT_EQ(p.view.back, kWindowBackground);
 }
 
 struct OnTopCase {
@@ -178,15 +188,16 @@ TEST(Startup, keepsAnyPositionOnAMonitorAndCentresALostStrip) {
 
 struct ColorCase {
   std::optional<std::string> fore, back;
-  std::uint32_t expectedFore, expectedBack;
+  Color expectedFore, expectedBack;
 };
 
 TEST(Startup, restoresColoursAndKeepsTheDesignedOnesOtherwise) {
   const ColorCase cases[] = {
-      {"?", "255", CommandBox::kWindowText, 255},
-      {" 16711680 ", std::nullopt, 16711680, CommandBox::kWindowBackground},
-      {"red", "1e40", CommandBox::kWindowText, CommandBox::kWindowBackground},
-      {"0", "?", 0, CommandBox::kWindowBackground},
+      {"?", "255", kWindowText, Color::OfRgb(255)},
+      {" 16711680 ", std::nullopt, Color::OfRgb(16711680), kWindowBackground},
+      {"red", "1e40", kWindowText, kWindowBackground},
+      {"0", "?", Color::OfRgb(0), kWindowBackground},
+      {"-2147483648", "-2147483640", kWindowText, kWindowBackground},  // system colours
   };
   for (const auto& c : cases) {
     FakeProgram p;
@@ -337,6 +348,18 @@ TEST(Startup, theHotkeyIsRegisteredLastOrSaysOnceWhyNot) {
     EXPECT_EQ(p.view.list, std::vector<std::string>{"h"}) << name;
     EXPECT_TRUE(p.view.calls.empty()) << name;
   }
+}
+
+// A settings file the store could not use is said last, whatever came before.
+TEST(Startup, anUnusableSettingsFileIsSaidLast) {
+  FakeProgram p;
+  p.store.unusable = "/home/u/.config/VellCmdLine/VellCmdLine.ini";
+  p.store.Set("Hotkey", "Shift+A");
+  p.form.Form_Load();
+  ASSERT_EQ(p.msgbox.shown.size(), 2u);
+  EXPECT_EQ(p.msgbox.shown[1].text,
+            "The settings file /home/u/.config/VellCmdLine/VellCmdLine.ini is not an ordinary "
+            "file: the program starts with its default settings and keeps none of the changes.");
 }
 
 TEST(Startup, theRegisteredKeyIsTheParsedOneAndActivatesTheStrip) {

@@ -72,6 +72,23 @@ TEST(TextToColor, roundsToASigned32BitValue) {
   for (const auto& c : cases) EXPECT_EQ(TextToColor(c.text), c.expected) << c.text;
 }
 
+// Stored numbers as the settings hold them, and back: system colours by their Windows index.
+TEST(ColorOfNumber, readsRgbAndTheSystemColoursThatHaveARole) {
+  const std::pair<std::uint32_t, std::optional<Color>> cases[] = {
+      {255u, Color::OfRgb(255)},
+      {16711680u, Color::OfRgb(16711680)},
+      {0x80000008u, Color::Of(ColorRole::WindowText)},
+      {0x80000005u, Color::Of(ColorRole::WindowBackground)},
+      {0x8000000Du, std::nullopt},
+      {0x800000FFu, std::nullopt},
+      {0x80000000u, std::nullopt},
+  };
+  for (const auto& [number, color] : cases) {
+    EXPECT_EQ(ColorOfNumber(number), color) << number;
+    if (color) EXPECT_EQ(NumberOfColor(*color), number) << number;
+  }
+}
+
 TEST(NumberToText, writesTheShortestDecimal) {
   EXPECT_EQ(NumberToText(1950.0f), "1950");
   EXPECT_EQ(NumberToText(-15.0f), "-15");

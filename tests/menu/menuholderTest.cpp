@@ -19,8 +19,13 @@ TEST(menuholder, theMenuTableHoldsTheDesignedItemsInOrder) {
                                       "Clear Command History", "Colors", "  Change Text Color...",
                                       "  Change Background Color", "  Use Windows' Default Colors",
                                       "-", "About this application...", "Exit"}));
+  // On Linux the caption that names Windows names the desktop; every other one is the same.
+  FakeProgram onWindows, onLinux(Platform::Linux);
   for (int i = 0; i < menuholder::kMenuCount; ++i) {
     const MenuItem& item = menuholder::kMenu[i];
+    EXPECT_EQ(std::string(onWindows.form.Menu().Caption(i)), item.Caption);
+    EXPECT_EQ(std::string(onLinux.form.Menu().Caption(i)),
+              i == 9 ? "Use the Desktop's Default Colors" : item.Caption);
     const bool command = std::string(item.Caption) != "-" && std::string(item.Name) != "mnuColors";
     EXPECT_EQ(item.Click != nullptr, command) << item.Name;
     EXPECT_EQ(item.Checkable, std::string(item.Name) == "mnuontop") << item.Name;
@@ -93,26 +98,26 @@ TEST(ColourCommands, applyAndStoreTheChosenColour) {
   Started p;
   p.dialog.colors = {16711680u, 255u};
   p.menu().ChgBkgColro_Click();
-  EXPECT_EQ(p.view.back, 16711680u);
+  EXPECT_EQ(p.view.back, Color::OfRgb(16711680));
   EXPECT_EQ(p.store.Get("Back"), "16711680");
   p.menu().ChgTxtColor_Click();
-  EXPECT_EQ(p.view.fore, 255u);
+  EXPECT_EQ(p.view.fore, Color::OfRgb(255));
   EXPECT_EQ(p.store.Get("Fore"), "255");
   EXPECT_EQ(p.dialog.colorInitials, (std::vector<std::uint32_t>{0u, 16711680u}));
 
   FakeProgram next;  // the next start restores them
   next.store = p.store;
   next.form.Form_Load();
-  EXPECT_EQ(next.view.fore, 255u);
-  EXPECT_EQ(next.view.back, 16711680u);
+  EXPECT_EQ(next.view.fore, Color::OfRgb(255));
+  EXPECT_EQ(next.view.back, Color::OfRgb(16711680));
 }
 
 TEST(ColourCommands, aCancelChangesNothing) {
   Started p;
   p.menu().ChgTxtColor_Click();
   p.menu().ChgBkgColro_Click();
-  EXPECT_EQ(p.view.fore, CommandBox::kWindowText);
-  EXPECT_EQ(p.view.back, CommandBox::kWindowBackground);
+  EXPECT_EQ(p.view.fore, kWindowText);
+  EXPECT_EQ(p.view.back, kWindowBackground);
   EXPECT_TRUE(p.store.writes.empty());
 }
 
@@ -121,7 +126,7 @@ TEST(ColourCommands, aFailedWriteKeepsTheNewColourShown) {
   p.store.failWrites = true;
   p.dialog.colors = {255u};
   p.menu().ChgTxtColor_Click();
-  EXPECT_EQ(p.view.fore, 255u);
+  EXPECT_EQ(p.view.fore, Color::OfRgb(255));
   EXPECT_EQ(p.store.Get("Fore"), std::nullopt);
 }
 
@@ -131,14 +136,14 @@ TEST(mnudefaultclr_Click, showsTheSystemColoursAndStoresQuestionMarks) {
   p.store.Set("Back", "0");
   p.form.Form_Load();
   p.form.Menu().mnudefaultclr_Click();
-  EXPECT_EQ(p.view.fore, 0x80000008u);
-  EXPECT_EQ(p.view.back, 0x80000005u);
+  EXPECT_EQ(p.view.fore, Color::Of(ColorRole::WindowText));
+  EXPECT_EQ(p.view.back, Color::Of(ColorRole::WindowBackground));
   EXPECT_EQ(p.store.writes, (std::vector<std::string>{"Fore=?", "Back=?"}));
   FakeProgram next;
   next.store = p.store;
   next.form.Form_Load();
-  EXPECT_EQ(next.view.fore, CommandBox::kWindowText);
-  EXPECT_EQ(next.view.back, CommandBox::kWindowBackground);
+  EXPECT_EQ(next.view.fore, kWindowText);
+  EXPECT_EQ(next.view.back, kWindowBackground);
 }
 
 TEST(mnuHist_Click, emptiesTheListAndTheBoxAndTheNextSave) {
@@ -170,6 +175,10 @@ TEST(mnuAbout_Click, showsTheAboutBoxEachTime) {
   p.menu().mnuAbout_Click();
   p.menu().mnuAbout_Click();
   EXPECT_EQ(p.menuView.aboutShown, 2);
+  EXPECT_EQ(p.menuView.aboutTitle, "Vell CommandLine For 32 bit Windows");
+  FakeProgram onLinux(Platform::Linux);
+  onLinux.form.Menu().mnuAbout_Click();
+  EXPECT_EQ(onLinux.menuView.aboutTitle, "Vell CommandLine For Linux");
 }
 
 TEST(ParseFilter, givesTheFourFiltersInOrder) {

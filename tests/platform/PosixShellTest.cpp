@@ -81,8 +81,8 @@ class PosixShellTest : public testing::Test {
   std::string Under(const std::string& name) const {
     return name.front() == '/' ? dir_.string() + name : name;
   }
-  int Execute(const std::string& file, const std::string& parameters = "") {
-    return shell_.Execute(ShellRequest{Under(file), parameters, 1, {}});
+  ShellOutcome Execute(const std::string& file, const std::string& parameters = "") {
+    return shell_.Execute(ShellRequest{Under(file), parameters, 1, {}}).Outcome;
   }
   std::vector<std::string> Recorded() const { return Lines(Awaited(marker_)); }
 
@@ -97,32 +97,38 @@ class PosixShellTest : public testing::Test {
 struct CodeCase {
   const char* name;
   std::string file;
-  int code;
+  ShellOutcome outcome;
   friend void PrintTo(const CodeCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class PosixShellCodeTest : public PosixShellTest, public testing::WithParamInterface<CodeCase> {};
 
 TEST_P(PosixShellCodeTest, answersTheShellsCode) {
-  EXPECT_EQ(Execute(GetParam().file), GetParam().code);
+  EXPECT_EQ(Execute(GetParam().file), GetParam().outcome);
 }
 
 INSTANTIATE_TEST_SUITE_P(Shell, PosixShellCodeTest,
-                         testing::Values(CodeCase{"missingProgram", "no-such-program", 2},
-                                         CodeCase{"missingFileByPath", "/program/none", 2},
-                                         CodeCase{"missingFolderInPath", "/nowhere/none", 3},
-                                         CodeCase{"fileAsFolder", "/program/recorder/x", 3},
-                                         CodeCase{"lineWithBlanksIsOneName", "recorder -v", 2},
+                         testing::Values(CodeCase{"missingProgram", "no-such-program",
+                                                  ShellOutcome::NotFound},
+                                         CodeCase{"missingFileByPath", "/program/none",
+                                                  ShellOutcome::NotFound},
+                                         CodeCase{"missingFolderInPath", "/nowhere/none",
+                                                  ShellOutcome::PathNotFound},
+                                         CodeCase{"fileAsFolder", "/program/recorder/x",
+                                                  ShellOutcome::PathNotFound},
+                                         CodeCase{"lineWithBlanksIsOneName", "recorder -v",
+                                                  ShellOutcome::NotFound},
                                          CodeCase{"nameTooLong", std::string(5000, 'a'),
-                                                  kShellTooLong}),
+                                                  ShellOutcome::TooLong}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Beyond the system's limit for one word of a command (execve's E2BIG), nothing starts.
 TEST_F(PosixShellTest, aLineTooLongForTheSystemIsSaidToBeSo) {
   const std::string word(200000, 'x');
   fs::remove(marker_);  // what ran would leave a file
-  EXPECT_EQ(shell_.Execute(FormShellRequest("%echo " + word + " > \"$MARKER\"")), kShellTooLong);
-  EXPECT_EQ(Execute("recorder", word), kShellTooLong);
+  EXPECT_EQ(shell_.Execute(FormShellRequest("%echo " + word + " > \"$MARKER\"")).Outcome,
+            ShellOutcome::TooLong);
+  EXPECT_EQ(Execute("recorder", word), ShellOutcome::TooLong);
   EXPECT_FALSE(fs::exists(marker_));
 }
 
@@ -140,7 +146,7 @@ class PosixShellProgramTest : public PosixShellTest,
 
 TEST_P(PosixShellProgramTest, startsInHomeWithTheWordsAndNoInput) {
   const ProgramCase& c = GetParam();
-  EXPECT_EQ(Execute(c.file, c.parameters), 42);
+  EXPECT_EQ(Execute(c.file, c.parameters), ShellOutcome::Started);
   const std::vector<std::string> lines = Recorded();
   ASSERT_GE(lines.size(), 2u);
   EXPECT_EQ(lines.front(), (dir_ / "home").string());
@@ -163,14 +169,16 @@ INSTANTIATE_TEST_SUITE_P(Shell, PosixShellProgramTest,
 TEST_F(PosixShellTest, manyCommandsLeaveNoZombieAndNoDescriptor) {
   const int descriptors = OpenDescriptors();
   for (int i = 0; i < 1000; ++i)
-    ASSERT_EQ(shell_.Execute(ShellRequest{"/bin/true", "", 1, {}}), 42);
-  EXPECT_EQ(shell_.Execute(ShellRequest{"/no/such/program", "", 1, {}}), 3);
+    ASSERT_EQ(shell_.Execute(ShellRequest{"/bin/true", "", 1, {}}).Outcome, ShellOutcome::Started);
+  EXPECT_EQ(shell_.Execute(ShellRequest{"/no/such/program", "", 1, {}}).Outcome,
+            ShellOutcome::PathNotFound);
   EXPECT_EQ(OpenDescriptors(), descriptors);
   EXPECT_FALSE(LeftAZombie());
 }
 
 TEST_F(PosixShellTest, interpreterRunsTheRestThroughSh) {
-  EXPECT_EQ(shell_.Execute(FormShellRequest("%echo $((6*7)) > \"$MARKER\"")), 42);
+  EXPECT_EQ(shell_.Execute(FormShellRequest("%echo $((6*7)) > \"$MARKER\"")).Outcome,
+            ShellOutcome::Started);
   EXPECT_EQ(Awaited(marker_), "42\n");
 }
 
@@ -180,9 +188,9 @@ class PosixShellDocumentTest : public PosixShellTest,
 
 TEST_P(PosixShellDocumentTest, opensWithXdgOpen) {
   std::ofstream(dir_ / "program/notes.txt") << "text";
-  EXPECT_EQ(Execute(GetParam()), 31);
+  EXPECT_EQ(Execute(GetParam()), ShellOutcome::NoAssociation);
   MakeScript(dir_ / "bin/xdg-open", kRecorder);
-  EXPECT_EQ(Execute(GetParam()), 42);
+  EXPECT_EQ(Execute(GetParam()), ShellOutcome::Started);
   const std::vector<std::string> lines = Recorded();
   ASSERT_GE(lines.size(), 2u);
   EXPECT_EQ(lines[1], "[" + Under(GetParam()) + "]");
@@ -194,7 +202,8 @@ INSTANTIATE_TEST_SUITE_P(Shell, PosixShellDocumentTest,
 
 // The answer does not wait for the program, which outlives the call in a session of its own.
 TEST_F(PosixShellTest, startedIsNotWaitedFor) {
-  EXPECT_EQ(shell_.Execute(FormShellRequest("%echo $$ > \"$MARKER\"; exec sleep 30")), 42);
+  EXPECT_EQ(shell_.Execute(FormShellRequest("%echo $$ > \"$MARKER\"; exec sleep 30")).Outcome,
+            ShellOutcome::Started);
   const std::string pid = Awaited(marker_);
   ASSERT_FALSE(pid.empty());
   const pid_t child = std::stoi(pid);

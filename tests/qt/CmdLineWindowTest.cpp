@@ -70,8 +70,8 @@ class CmdLineWindowTest : public QObject {
     h->Run("no-such-program --now");
     QVERIFY(answers.Done());
     QCOMPARE(text,
-             "This command was not found\n\nIf you wish to run a DOS system command, "
-             "preclude it with COMMAND /C or the symbol %");
+             "This command was not found\n\nIf you wish to run a shell command, precede it with "
+             "the symbol %, which hands it to sh -c");
     QCOMPARE(title, "Vell Command Line");
     QCOMPARE(h->Edit()->text(), "no-such-program --now");
     QCOMPARE(h->List()->model()->rowCount(), 0);
@@ -147,6 +147,11 @@ class CmdLineWindowTest : public QObject {
     QCOMPARE(h->window.Text(), std::string("caf\xe9 \xff"));
     QTest::keyClick(h->Edit(), Qt::Key_Up);
     QCOMPARE(h->Edit()->text(), "first");
+    // With no row picked, Down picks the row picked last, as on Windows.
+    QTest::keyClick(h->Edit(), Qt::Key_Down);
+    QTest::keyClick(h->Edit(), Qt::Key_Backspace);
+    QTest::keyClick(h->Edit(), Qt::Key_Down);
+    QCOMPARE(h->window.Text(), std::string("caf\xe9 \xff"));
     h->Run("  exit ");
     QCOMPARE(h->ends, 1);
     QCOMPARE(ReadFile(h->ProgramFile("history.cfg")), history);

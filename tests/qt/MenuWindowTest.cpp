@@ -41,7 +41,7 @@ class MenuWindowTest : public QObject {
     for (const QAction* action : menu->findChild<QAction*>("mnuColors")->menu()->actions())
       colours << action->text();
     QCOMPARE(colours, (QStringList{"Change Text Color...", "Change Background Color",
-                                   "Use Windows' Default Colors"}));
+                                   "Use the Desktop's Default Colors"}));
   }
 
   void onTop_togglesFlagCheckAndSetting() {
@@ -101,11 +101,12 @@ class MenuWindowTest : public QObject {
   }
 
   void about_showsTheBoxModally() {
-    QString caption, version;
+    QString caption, title, version;
     bool closedByEscape = false;
     Choose({"mnuAbout"}, [&](Answers& answers) {
       answers.Modal<QDialog>([&](QDialog* about) {
         caption = about->windowTitle();
+        title = about->findChild<QLabel*>("Label1(0)")->text();
         version = about->findChild<QLabel*>("Label1(1)")->text();
         QTest::keyClick(about, Qt::Key_Escape);
         closedByEscape = !about->isVisible();
@@ -113,6 +114,7 @@ class MenuWindowTest : public QObject {
       });
     });
     QCOMPARE(caption, "About...");
+    QCOMPARE(title, "Vell CommandLine For Linux");
     QCOMPARE(version, "Version 2.2");
     QVERIFY(closedByEscape);
   }

@@ -87,12 +87,10 @@ class QtServicesTest : public QObject {
     QtSettingsStore nextRun(here.Path("config"));
     QCOMPARE(read(nextRun), ordinary ? std::optional<std::string>("8") : std::nullopt);
     if (ordinary) {
-      QCOMPARE(store.Problem(), "");
+      QCOMPARE(store.UnusableFile(), "");
       return;
     }
-    QCOMPARE(store.Problem(), "The settings file " + name.toStdString() +
-                                  " is not an ordinary file: the program starts with its default "
-                                  "settings and keeps none of the changes.");
+    QCOMPARE(store.UnusableFile(), name.toStdString());
     QCOMPARE(::lstat(name.constData(), &after), 0);
     QCOMPARE(after.st_mode, before.st_mode);
     QCOMPARE(after.st_ino, before.st_ino);
@@ -132,22 +130,17 @@ class QtServicesTest : public QObject {
                           "Batch Files (*.bat)", "Screen Savers (*.scr)"}));
   }
 
-  void colors_data() {
-    QTest::addColumn<quint32>("value");
-    QTest::addColumn<QColor>("color");
-    QTest::newRow("red") << quint32(255) << QColor(255, 0, 0);
-    QTest::newRow("pure blue") << quint32(16711680) << QColor(0, 0, 255);
-    QTest::newRow("window text") << quint32(0x80000008)
-                                 << QApplication::palette().color(QPalette::Text);
-    QTest::newRow("window background")
-        << quint32(0x80000005) << QApplication::palette().color(QPalette::Base);
-    QTest::newRow("unknown system colour") << quint32(0x800000FF) << QColor();
-  }
   void colors() {
-    QFETCH(quint32, value);
-    QFETCH(QColor, color);
-    QCOMPARE(ToQColor(value), color);
-    if (!(value & 0x80000000u)) QCOMPARE(FromQColor(color), value);
+    const std::pair<Color, QColor> cases[] = {
+        {Color::OfRgb(255), QColor(255, 0, 0)},
+        {Color::OfRgb(16711680), QColor(0, 0, 255)},
+        {kWindowText, QApplication::palette().color(QPalette::Text)},
+        {kWindowBackground, QApplication::palette().color(QPalette::Base)},
+    };
+    for (const auto& [color, drawn] : cases) {
+      QCOMPARE(ToQColor(color), drawn);
+      if (color.Role == ColorRole::None) QCOMPARE(FromQColor(drawn), color.Rgb);
+    }
   }
 
   void msgbox_plainWithoutIcon() {

@@ -217,6 +217,38 @@ TEST_F(CmdLineWindowTest, longEntry_showsItsStartReadOnlyAndStaysWhole) {
   EXPECT_TRUE(ReadBytes(dir / "history.cfg") == "short\r\n" + entry + "\r\n");
 }
 
+// The combo box's own Up and Down take the core's steps for the Linux port's list
+// (Text1KeyDown.upAndDownPickFromTheCaretAsTheComboBoxDoes).
+TEST_F(CmdLineWindowTest, upAndDown_pickFromTheCaretAsTheCoreDoes) {
+  WriteBytes(dir / "history.cfg", "a\r\nb\r\nc\r\nd\r\ne\r\n");
+  Start();
+  SetFocus(Text1Edit());
+  const std::pair<std::string_view, const char*> steps[] = {
+      {"Down", "a"},  {"Down", "b"}, {"Down", "c"}, {"Up", "b"}, {"", ""},      {"Down", "b"},
+      {"Remove", ""}, {"Up", "c"},   {"x", "x"},    {"", ""},    {"Down", "a"}, {"Down", "c"},
+      {"Down", "d"},  {"Down", "e"}, {"Down", "e"}, {"Up", "d"},
+  };
+  for (const auto& [step, text] : steps) {
+    if (step == "Down" || step == "Up") {
+      PostMessageA(Text1Edit(), WM_KEYDOWN, step == "Up" ? VK_UP : VK_DOWN, 0);
+    } else if (step == "Remove") {
+      BYTE keys[256];
+      GetKeyboardState(keys);
+      keys[VK_SHIFT] = 0x80;
+      SetKeyboardState(keys);
+      PostMessageA(Text1Edit(), WM_KEYDOWN, VK_DELETE, 0);
+      Pump();
+      keys[VK_SHIFT] = 0;
+      SetKeyboardState(keys);
+    } else {
+      SendMessageA(Text1Edit(), EM_SETSEL, 0, -1);
+      PostMessageA(Text1Edit(), WM_CHAR, step.empty() ? VK_BACK : step[0], 0);
+    }
+    Pump();
+    EXPECT_EQ(WindowText(Text1Edit()), text) << step;
+  }
+}
+
 // An entry recalled from the list into the edit field comes as one line.
 TEST_F(CmdLineWindowTest, recall_entryComesBackAsOneLine) {
   WriteBytes(dir / "history.cfg",

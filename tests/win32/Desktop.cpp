@@ -155,13 +155,6 @@ bool WaitForBytes(const std::string& path, const std::string& bytes) {
   return held;
 }
 
-std::string WindowText(HWND hwnd) {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 std::string ClassOf(HWND hwnd) {
   char name[256];
   return std::string(name, static_cast<std::size_t>(GetClassNameA(hwnd, name, sizeof name)));

@@ -8,6 +8,8 @@
 #include <thread>
 #include <vector>
 
+#include "platform/win32/NativeControl.h"  // WindowText
+
 // What the port's tests need around the program: folders, files, settings, and windows that
 // open while the program's own thread is inside a modal loop.
 
@@ -68,8 +70,6 @@ bool WaitUntil(const std::function<bool()>& done);
 // Waits until the file holds the bytes, woken by the changes in its folder; false when it did
 // not within 30 s.
 bool WaitForBytes(const std::string& path, const std::string& bytes);
-
-std::string WindowText(HWND hwnd);
 std::string ClassOf(HWND hwnd);
 // A visible top-level window of the process with the class (and the caption, when given).
 HWND FindWindowOf(DWORD process, const std::string& windowClass,

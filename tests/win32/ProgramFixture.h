@@ -38,7 +38,7 @@ class ProgramFixture : public testing::Test {
   };
   class RecordingShell : public Win32Shell {
    public:
-    int Execute(const ShellRequest& request) override {
+    ShellResult Execute(const ShellRequest& request) override {
       requests.push_back(request);
       return Win32Shell::Execute(request);
     }
@@ -56,8 +56,8 @@ class ProgramFixture : public testing::Test {
     instance = std::make_unique<RecordingInstance>();
     hotkey = std::make_unique<Win32GlobalHotkey>();
     listings = std::make_unique<Win32Listings>();
-    services.emplace(
-        Services{shell, store, files, msgbox, dialog, *instance, screen, *hotkey, *listings});
+    services.emplace(Services{shell, store, files, msgbox, dialog, *instance, screen, *hotkey,
+                              *listings, Platform::Windows});
     program = std::make_unique<Program>(*services);
     shell.SetWindow(Strip());
     msgbox.SetWindow(Strip());

@@ -11,16 +11,9 @@
 #include <chrono>
 #include <cstdint>
 
-#include "data/Application.h"
 #include "platform/posix/Descriptor.h"
 
 namespace {
-
-std::string DirectoryOf(const std::string& path) {
-  const auto slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 // The file a save replaces: the path itself, or where its chain of symbolic links ends (which
 // need not exist yet). Nothing when the chain does not end.
@@ -81,8 +74,8 @@ void PrefaultForWrite(char* data, std::size_t size) {
 
 std::string PosixFiles::ProgramDirectory(const std::string& executableDirectory,
                                          const std::string& configDirectory) {
-  if (::access(executableDirectory.c_str(), W_OK) == 0) return executableDirectory;
-  return configDirectory + '/' + kApplicationName;
+  return Files::ProgramDirectory(
+      executableDirectory, ::access(executableDirectory.c_str(), W_OK) == 0, configDirectory, '/');
 }
 
 std::string PosixFiles::PathOf(std::string_view name) const {

@@ -8,40 +8,25 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <utility>
 
+#include "platform/Files.h"
 #include "platform/posix/Descriptor.h"
 #include "platform/posix/WordSplit.h"
 
 namespace {
 
-constexpr int kStarted = 42;
-constexpr int kNotFound = 2;
-constexpr int kPathNotFound = 3;
-constexpr int kAccessDenied = 5;
-constexpr int kNoAssociation = 31;
-
-int CodeOf(int error) {
-  switch (error) {
-    case ENOENT:
-      return kNotFound;
-    case ENOTDIR:
-      return kPathNotFound;
-    case EACCES:
-    case EPERM:
-      return kAccessDenied;
-    case ENOMEM:
-      return 8;
-    case E2BIG:
-    case ENAMETOOLONG:
-      return kShellTooLong;
-    case ENOEXEC:
-    case ELIBBAD:
-      return 11;
-    case ETXTBSY:
-      return 26;
-    default:
-      return 0;
-  }
+ShellOutcome OutcomeOf(int error) {
+  static constexpr std::pair<int, ShellOutcome> kOutcomes[] = {
+      {ENOENT, ShellOutcome::NotFound},      {ENOTDIR, ShellOutcome::PathNotFound},
+      {EACCES, ShellOutcome::AccessDenied},  {EPERM, ShellOutcome::AccessDenied},
+      {ENOMEM, ShellOutcome::OutOfMemory},   {E2BIG, ShellOutcome::TooLong},
+      {ENAMETOOLONG, ShellOutcome::TooLong}, {ENOEXEC, ShellOutcome::NotAProgram},
+      {ELIBBAD, ShellOutcome::NotAProgram},  {ETXTBSY, ShellOutcome::InUse},
+  };
+  for (const auto& [number, outcome] : kOutcomes)
+    if (number == error) return outcome;
+  return ShellOutcome::OutOfResources;
 }
 
 // "scheme:" with a scheme of two letters or more, so that a drive-like "c:" stays a file.
@@ -55,11 +40,6 @@ bool IsUrl(const std::string& text) {
       return false;
   }
   return true;
-}
-
-std::string ParentOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  return slash == 0 || slash == std::string::npos ? "/" : path.substr(0, slash);
 }
 
 }  // namespace
@@ -82,10 +62,10 @@ std::string FindOnPath(const std::string& name) {
   }
 }
 
-int PosixShell::Execute(const ShellRequest& request) {
+ShellResult PosixShell::Execute(const ShellRequest& request) {
   if (request.InterpreterLine) return Spawn({"/bin/sh", "-c", *request.InterpreterLine});
   const std::string& file = request.File;
-  if (file.empty()) return kNotFound;
+  if (file.empty()) return {ShellOutcome::NotFound};
   if (IsUrl(file)) return Open(file);
 
   std::string path;
@@ -100,8 +80,9 @@ int PosixShell::Execute(const ShellRequest& request) {
   struct stat info;
   if (::stat(path.c_str(), &info) != 0) {
     const int error = errno;
-    if (error == ENOENT && ::access(ParentOf(path).c_str(), F_OK) != 0) return kPathNotFound;
-    return CodeOf(error);
+    if (error == ENOENT && ::access(DirectoryOf(path).c_str(), F_OK) != 0)
+      return {ShellOutcome::PathNotFound};
+    return {OutcomeOf(error)};
   }
   if (S_ISREG(info.st_mode) && ::access(path.c_str(), X_OK) == 0) {
     std::vector<std::string> argv{path};
@@ -111,22 +92,22 @@ int PosixShell::Execute(const ShellRequest& request) {
   return Open(path);
 }
 
-int PosixShell::Open(const std::string& target) {
+ShellResult PosixShell::Open(const std::string& target) {
   const std::string opener = FindOnPath("xdg-open");
-  if (opener.empty()) return kNoAssociation;
+  if (opener.empty()) return {ShellOutcome::NoAssociation};
   return Spawn({opener, target});
 }
 
 // Forks twice so that the program belongs to no one here (no zombie is left, and it outlives
 // the strip); a close-on-exec pipe brings back exec's error, or nothing once it has started.
-int PosixShell::Spawn(const std::vector<std::string>& argv) {
+ShellResult PosixShell::Spawn(const std::vector<std::string>& argv) {
   std::vector<char*> args;
   for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
   args.push_back(nullptr);
   const char* home = home_.c_str();
 
   int ends[2];
-  if (::pipe2(ends, O_CLOEXEC) != 0) return CodeOf(errno);
+  if (::pipe2(ends, O_CLOEXEC) != 0) return {OutcomeOf(errno)};
   const Descriptor reader(ends[0]);
   Descriptor report(ends[1]);
   const pid_t child = ::fork();
@@ -160,12 +141,13 @@ int PosixShell::Spawn(const std::vector<std::string>& argv) {
     ::_exit(127);
   }
   report.reset();
-  if (child < 0) return CodeOf(errno);
+  if (child < 0) return {OutcomeOf(errno)};
   while (::waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
   }
   int error = 0;
   ssize_t got;
   while ((got = ::read(reader.get(), &error, sizeof error)) < 0 && errno == EINTR) {
   }
-  return got == sizeof error ? CodeOf(error) : kStarted;
+  if (got == sizeof error) return {OutcomeOf(error)};
+  return {ShellOutcome::Started};
 }

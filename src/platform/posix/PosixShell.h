@@ -15,11 +15,11 @@ class PosixShell : public Shell {
   // home: the working directory of everything started.
   explicit PosixShell(std::string home) : home_(std::move(home)) {}
 
-  int Execute(const ShellRequest& request) override;
+  ShellResult Execute(const ShellRequest& request) override;
 
  private:
-  int Open(const std::string& target);
-  int Spawn(const std::vector<std::string>& argv);
+  ShellResult Open(const std::string& target);
+  ShellResult Spawn(const std::vector<std::string>& argv);
 
   std::string home_;
 };

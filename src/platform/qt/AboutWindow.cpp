@@ -10,7 +10,7 @@
 #include "platform/qt/DesignedOrder.h"
 #include "platform/qt/Twips.h"
 
-AboutWindow::AboutWindow(const frmabout&, QWidget* owner)
+AboutWindow::AboutWindow(const frmabout& about, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint) {
   setObjectName("frmabout");
@@ -27,7 +27,7 @@ AboutWindow::AboutWindow(const frmabout&, QWidget* owner)
 
   for (int i = 0; i < static_cast<int>(std::size(frmabout::kLabel1)); ++i) {
     const frmabout::Label& designed = frmabout::kLabel1[i];
-    auto* label = new QLabel(QString::fromLocal8Bit(designed.Text), this);
+    auto* label = new QLabel(QString::fromLocal8Bit(about.Text(i)), this);
     label->setObjectName(QString("Label1(%1)").arg(i));
     label->setGeometry(ToPixels(designed.Position));
     label->setWordWrap(designed.Centred);

@@ -88,7 +88,6 @@ void CmdLineWindow::Attach(CmdLine& form, MenuWindow& menu) {
   connect(text1_, &SimpleCombo::returnPressed, command1_, &QPushButton::click);
   connect(text1_, &SimpleCombo::edited, this, [this] { form_->Text1_Change(); });
   connect(text1_, &SimpleCombo::picked, this, [this] { form_->Text1_Click(); });
-  // Installed after the box's own filter, so it sees the keys first.
   text1_->Edit()->installEventFilter(this);
   connect(command1_, &QPushButton::clicked, this, [this] { form_->Command1_Click(); });
   connect(command2_, &QPushButton::clicked, this, [this] { form_->Command2_Click(); });
@@ -139,7 +138,7 @@ void CmdLineWindow::SetClipboard(const std::string& text) {
   QGuiApplication::clipboard()->setText(QString::fromLocal8Bit(text));
 }
 
-void CmdLineWindow::SetColors(std::uint32_t fore, std::uint32_t back) {
+void CmdLineWindow::SetColors(Color fore, Color back) {
   text1_->SetColors(ToQColor(fore), ToQColor(back));
 }
 
@@ -295,6 +294,12 @@ bool CmdLineWindow::eventFilter(QObject* watched, QEvent* event) {
       return true;
     if (key->key() == Qt::Key_Delete)
       return form_->Text1_KeyDown(vbKeyDelete, ShiftOf(key->modifiers()));
+    // Up and Down pick the row that the core names, as Windows' combo box picks it.
+    if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
+      if (const auto row = form_->Text1.RecallRow(key->key() == Qt::Key_Up))
+        text1_->Recall(static_cast<int>(*row));
+      return true;
+    }
     // The character the key types; a paste as Ctrl+V types it on every layout.
     const QString typed = key->matches(QKeySequence::Paste) ? QString(QChar(22)) : key->text();
     if (!typed.isEmpty()) form_->Text1_KeyPress(typed.at(0).unicode());

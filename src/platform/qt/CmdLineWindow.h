@@ -35,7 +35,7 @@ class CmdLineWindow : public QWidget, public CmdLineView {
   int ListIndex() override;
   void SetClipboard(const std::string& text) override;
   void SetReadOnly(bool readOnly) override;
-  void SetColors(std::uint32_t fore, std::uint32_t back) override;
+  void SetColors(Color fore, Color back) override;
   Rect WindowRect() override;
   void Move(const Rect& outer) override;
   float ScaleWidth() override;

@@ -6,13 +6,17 @@
 
 MenuWindow::MenuWindow(QWidget* owner) : owner_(owner), menu_(owner) {
   menu_.setObjectName("main");
+}
+
+void MenuWindow::Attach(menuholder& holder) {
+  holder_ = &holder;
   Add(menu_, menuholder::Tree());
 }
 
 void MenuWindow::Add(QMenu& menu, const std::vector<MenuEntry>& entries) {
   for (const MenuEntry& entry : entries) {
     const MenuItem& item = menuholder::kMenu[entry.Row];
-    const QString caption = QString::fromLocal8Bit(item.Caption);
+    const QString caption = QString::fromLocal8Bit(holder_->Caption(entry.Row));
     QAction* action;
     if (item.Separator()) {
       action = menu.addSeparator();

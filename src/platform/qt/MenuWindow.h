@@ -15,8 +15,8 @@ class MenuWindow : public MenuView {
  public:
   // owner: the command window, which the menu and the dialogs belong to.
   explicit MenuWindow(QWidget* owner);
-  // Clicks reach the menuholder from here on.
-  void Attach(menuholder& holder) { holder_ = &holder; }
+  // Builds the menu from the holder's table; clicks reach the holder from here on.
+  void Attach(menuholder& holder);
   // Pops the menu up at the position and runs the chosen item's handler before returning.
   void Exec(const QPoint& position);
 

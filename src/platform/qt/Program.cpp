@@ -5,8 +5,6 @@
 #include <QSessionManager>
 #include <QStandardPaths>
 
-#include "data/Application.h"
-
 namespace {
 std::string Bytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
 }  // namespace
@@ -35,7 +33,8 @@ Program::Program(const ProgramFolders& folders, std::function<void()> end)
             end();
           }),
       listings_(folders.home),
-      services_{shell_, store_, files_, msgbox_, dialog_, instance_, screen_, hotkey_, listings_},
+      services_{shell_,    store_,  files_,  msgbox_,   dialog_,
+                instance_, screen_, hotkey_, listings_, Platform::Linux},
       form_(window_, menu_, services_),
       quitSignals_([this] { form_.Form_QueryUnload(); }) {
   window_.Attach(form_, menu_);
@@ -50,8 +49,6 @@ Program::Program(const ProgramFolders& folders, std::function<void()> end)
 
 void Program::Start() {
   form_.Form_Load();
-  if (!store_.Problem().empty())
-    msgbox_.Show(store_.Problem(), kApplicationTitle, MsgBoxButtons::OK);
   QDir().mkpath(QFile::decodeName(directory_.c_str()));
   window_.show();
 }

@@ -30,7 +30,7 @@ std::optional<std::string> QtCommonDialog::ShowOpen(const std::string& filter,
 }
 
 std::optional<std::uint32_t> QtCommonDialog::ShowColor(std::uint32_t initial) {
-  QColorDialog dialog(ToQColor(initial), &owner_);
+  QColorDialog dialog(ToQColor(Color::OfRgb(initial)), &owner_);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return FromQColor(dialog.selectedColor());
 }

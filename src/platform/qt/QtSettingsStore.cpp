@@ -33,10 +33,7 @@ QSettings* QtSettingsStore::File(const std::string& application) {
     const QString path = directory_ + '/' + name + '/' + name + ".ini";
     // QSettings would wait forever for a FIFO's writer, with the instance lock held.
     if (const QFileInfo info(path); info.exists() && !info.isFile()) {
-      if (problem_.empty())
-        problem_ = "The settings file " + QFile::encodeName(path).toStdString() +
-                   " is not an ordinary file: the program starts with its default settings and "
-                   "keeps none of the changes.";
+      if (unusable_.empty()) unusable_ = QFile::encodeName(path).toStdString();
       return nullptr;
     }
     file->second = std::make_unique<QSettings>(path, QSettings::IniFormat);

@@ -14,7 +14,7 @@
 // that come within kFlushDelay of the first one (a resize drag writes dozens), and by Flush,
 // which every normal end calls before the process ends.
 // A file that exists and is not an ordinary one (a FIFO, a folder, a device) is never opened:
-// its values live in memory for this run, every write answers false, and Problem says so.
+// its values live in memory for this run, every write answers false, and UnusableFile names it.
 class QtSettingsStore : public SettingsStore {
   // QSettings writes its file from the event loop after every change, which would undo the
   // coalescing; this keeps those requests from it.
@@ -39,8 +39,7 @@ class QtSettingsStore : public SettingsStore {
   // True while a written value waits for its flush.
   bool Unflushed() const { return !unflushed_.empty(); }
 
-  // Empty, or the text that tells the user that a settings file could not be used.
-  const std::string& Problem() const { return problem_; }
+  std::string UnusableFile() const override { return unusable_; }
 
  private:
   // Nullptr when the application's file is not an ordinary one.
@@ -55,7 +54,7 @@ class QtSettingsStore : public SettingsStore {
   // Values with an unquoted "," (read as a list) or ";" (the rest read as a comment), such as
   // the hotkey Ctrl+Alt+; as the user wrote them, until the program writes the key.
   std::map<std::tuple<std::string, std::string, std::string>, std::string> handWritten_;
-  std::string problem_;
+  std::string unusable_;
   // The files written since the last flush, and whether each could be written when the first of
   // those writes came.
   std::map<QSettings*, bool> unflushed_;

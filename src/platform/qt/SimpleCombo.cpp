@@ -98,7 +98,6 @@ SimpleCombo::SimpleCombo(HistoryModel& model, QWidget* parent)
   list_->setFocusPolicy(Qt::NoFocus);
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   setFocusProxy(edit_);
-  edit_->installEventFilter(this);
   connect(edit_, &QLineEdit::returnPressed, this, &SimpleCombo::returnPressed);
   // An edit of the user's own ends a pick, whether or not the rows change with it.
   connect(edit_, &QLineEdit::textEdited, this, &SimpleCombo::Edited);
@@ -178,20 +177,3 @@ void SimpleCombo::SetColors(const QColor& fore, const QColor& back) {
 }
 
 void SimpleCombo::mousePressEvent(QMouseEvent* event) { event->accept(); }
-
-bool SimpleCombo::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == edit_ && event->type() == QEvent::KeyPress) {
-    const auto* press = static_cast<QKeyEvent*>(event);
-    const int key = press->key();
-    if (key == Qt::Key_Up || key == Qt::Key_Down) {
-      const int current = PickedRow();
-      if (current < 0)
-        Recall(0);
-      else
-        Recall(key == Qt::Key_Up ? std::max(current - 1, 0)
-                                 : std::min(current + 1, model_.rowCount() - 1));
-      return true;
-    }
-  }
-  return QWidget::eventFilter(watched, event);
-}

@@ -9,7 +9,7 @@
 class HistoryModel;
 
 // A combo box of the simple style: an edit line with its list always shown below it. A click
-// on an entry, or Up and Down in the edit line, puts that entry into the edit line.
+// on an entry puts that entry into the edit line, as Recall does for a row its owner picks.
 class SimpleCombo : public QWidget {
   Q_OBJECT
  public:
@@ -27,6 +27,8 @@ class SimpleCombo : public QWidget {
   // The row picked into the edit line, or -1: a set text or new rows end the pick.
   int PickedRow() const;
   void ScrollToRow(int row);
+  // Picks the row as a click does: into the edit line, selected, and in view.
+  void Recall(int row);
 
   QLineEdit* Edit() { return edit_; }
 
@@ -40,10 +42,8 @@ class SimpleCombo : public QWidget {
  protected:
   // Presses end here, so that a right click on the box never reaches the window below it.
   void mousePressEvent(QMouseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void Recall(int row);
   // Puts bytes into the edit line, whole or, when a long entry, as their start.
   void Show(std::string bytes);
   // The user changed the edit line's text: that ends a pick.

@@ -18,11 +18,11 @@ AboutWindow::AboutWindow(HWND owner, const frmabout& about)
   for (int i = 0; i < static_cast<int>(std::size(frmabout::kLabel1)); ++i) {
     const frmabout::Label& label = about.kLabel1[i];
     HWND control =
-        AddControl("STATIC", label.Text, SS_NOPREFIX | (label.Centred ? SS_CENTER : SS_RIGHT),
+        AddControl("STATIC", about.Text(i), SS_NOPREFIX | (label.Centred ? SS_CENTER : SS_RIGHT),
                    label.Position, kLabel1 + i);
-    if (label.ForeColor != frmabout::kWindowText) {
+    if (label.ForeColor != kWindowText) {
       note_ = control;
-      noteColor_ = label.ForeColor;
+      noteColor_ = label.ForeColor.Rgb;
     }
   }
 }

@@ -33,13 +33,6 @@ int IdOf(std::string_view name) {
   return 0;
 }
 
-std::string WindowText(HWND hwnd) {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 }  // namespace
 
 AssociationsWindow::AssociationsWindow(HWND owner)

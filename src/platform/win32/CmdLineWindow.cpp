@@ -7,6 +7,7 @@
 #include <type_traits>
 
 #include "commandwindow/CmdLine.h"
+#include "data/Conversions.h"
 #include "data/Narrowing.h"
 #include "data/TextLines.h"
 #include "platform/win32/MenuWindow.h"
@@ -26,8 +27,10 @@ constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
 const WPARAM kMoveByCaption =
     static_cast<WPARAM>(static_cast<LONG_PTR>(static_cast<INT32>(0xFFFFF012)));
 
-COLORREF ColorOf(std::uint32_t color) {
-  return (color & 0x80000000u) ? GetSysColor(static_cast<int>(color & 0xFF)) : color;
+// The settings' colour numbers are the system's own: a role is the system colour of its index.
+COLORREF ColorOf(Color color) {
+  const std::uint32_t number = NumberOfColor(color);
+  return (number & 0x80000000u) ? GetSysColor(static_cast<int>(number & 0xFF)) : number;
 }
 
 // Half way from the text's colour to the background's.
@@ -113,7 +116,7 @@ LRESULT CALLBACK Text1EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 }  // namespace
 
 CmdLineWindow::CmdLineWindow(MenuWindow& menu)
-    : menu_(menu), fore_(CommandBox::kWindowText), back_(CommandBox::kWindowBackground) {
+    : menu_(menu), fore_(kWindowText), back_(kWindowBackground) {
   const HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
@@ -225,13 +228,7 @@ bool CmdLineWindow::PreTranslate(MSG& msg) {
   return IsDialogMessageA(hwnd(), &msg);
 }
 
-std::string CmdLineWindow::Text() {
-  HWND box = Control(kText1);
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(box)) + 1, '\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextA(box, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
+std::string CmdLineWindow::Text() { return WindowText(Control(kText1)); }
 
 // The combo box may highlight the first entry that starts with a text set into it; the set
 // text ends a pick instead.
@@ -322,7 +319,7 @@ void CmdLineWindow::SetClipboard(const std::string& text) {
   CloseClipboard();
 }
 
-void CmdLineWindow::SetColors(std::uint32_t fore, std::uint32_t back) {
+void CmdLineWindow::SetColors(Color fore, Color back) {
   fore_ = fore;
   back_ = back;
   brush_.reset(CreateSolidBrush(ColorOf(back_)));

@@ -44,7 +44,7 @@ class CmdLineWindow : public CmdLineView {
   int ListIndex() override;
   void SetClipboard(const std::string& text) override;
   void SetReadOnly(bool readOnly) override;
-  void SetColors(std::uint32_t fore, std::uint32_t back) override;
+  void SetColors(Color fore, Color back) override;
   Rect WindowRect() override;
   void Move(const Rect& outer) override;
   float ScaleWidth() override;
@@ -78,8 +78,8 @@ class CmdLineWindow : public CmdLineView {
   WindowHandle window_;
   GdiHandle font_;
   GdiHandle brush_;
-  std::uint32_t fore_;
-  std::uint32_t back_;
+  Color fore_;
+  Color back_;
   bool shown_ = false;
   bool placing_ = false;  // inside Move's own SetWindowPos
   RECT placed_{};         // where Move put the window last, in physical pixels

@@ -5,7 +5,12 @@
 #include "platform/win32/AssociationsWindow.h"
 #include "platform/win32/ModalWindow.h"
 
-MenuWindow::MenuWindow() : menu_(CreatePopupMenu()) { Add(menu_.get(), menuholder::Tree()); }
+MenuWindow::MenuWindow() : menu_(CreatePopupMenu()) {}
+
+void MenuWindow::Bind(menuholder& holder) {
+  holder_ = &holder;
+  Add(menu_.get(), menuholder::Tree());
+}
 
 void MenuWindow::Add(HMENU menu, const std::vector<MenuEntry>& entries) {
   for (const MenuEntry& entry : entries) {
@@ -15,9 +20,11 @@ void MenuWindow::Add(HMENU menu, const std::vector<MenuEntry>& entries) {
     } else if (item.SubMenu()) {
       HMENU sub = CreatePopupMenu();
       Add(sub, entry.Entries);
-      AppendMenuA(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub), item.Caption);
+      AppendMenuA(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub),
+                  holder_->Caption(entry.Row));
     } else {
-      AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(kFirstId + entry.Row), item.Caption);
+      AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(kFirstId + entry.Row),
+                  holder_->Caption(entry.Row));
     }
   }
 }

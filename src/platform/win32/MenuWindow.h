@@ -16,7 +16,8 @@ class MenuWindow : public MenuView {
   static constexpr int kFirstId = 1;
 
   MenuWindow();
-  void Bind(menuholder& holder) { holder_ = &holder; }
+  // Builds the menu from the holder's table; commands reach the holder from here on.
+  void Bind(menuholder& holder);
   // The strip, which owns the windows the menu opens.
   void SetWindow(HWND strip) { strip_ = strip; }
   HMENU Menu() const { return menu_.get(); }
@@ -29,7 +30,7 @@ class MenuWindow : public MenuView {
   void ShowAbout(const frmabout& about) override;
 
  private:
-  static void Add(HMENU menu, const std::vector<MenuEntry>& entries);
+  void Add(HMENU menu, const std::vector<MenuEntry>& entries);
 
   HWND strip_ = nullptr;
   MenuHandle menu_;

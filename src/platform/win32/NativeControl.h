@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "platform/Geometry.h"
@@ -27,4 +28,12 @@ inline int KeyShift() {
   return (GetKeyState(VK_SHIFT) < 0 ? vbShiftMask : 0) |
          (GetKeyState(VK_CONTROL) < 0 ? vbCtrlMask : 0) |
          (GetKeyState(VK_MENU) < 0 ? vbAltMask : 0);
+}
+
+// A window's text (a control's, a top-level window's title) in the system code page.
+inline std::string WindowText(HWND hwnd) {
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
+  return text;
 }

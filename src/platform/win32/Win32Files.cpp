@@ -6,15 +6,9 @@
 #include <shlobj.h>
 // clang-format on
 
-#include "data/Application.h"
 #include "platform/win32/Handle.h"
 
 namespace {
-
-std::string DirectoryOf(const std::string& path) {
-  const auto slash = path.find_last_of("\\/");
-  return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
-}
 
 bool WriteAll(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -52,8 +46,7 @@ std::string Win32Files::ProgramDirectory() {
 
 std::string Win32Files::ProgramDirectory(const std::string& exeDirectory,
                                          const std::string& appDataDirectory) {
-  if (CanWriteIn(exeDirectory)) return exeDirectory;
-  return Win32Files(appDataDirectory).PathOf(kApplicationName);
+  return Files::ProgramDirectory(exeDirectory, CanWriteIn(exeDirectory), appDataDirectory, '\\');
 }
 
 std::string Win32Files::ExeDirectory() {
@@ -62,7 +55,7 @@ std::string Win32Files::ExeDirectory() {
     const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length < path.size()) {
       path.resize(length);
-      return DirectoryOf(path);
+      return DirectoryOf(path, "\\/");
     }
     path.resize(path.size() * 2);
   }
@@ -105,7 +98,7 @@ std::optional<std::string> Win32Files::Read(const std::string& path) {
 
 bool Win32Files::Replace(const std::string& path, std::string_view contents) {
   char temporary[MAX_PATH];
-  if (!GetTempFileNameA(DirectoryOf(path).c_str(), "vel", 0, temporary)) return false;
+  if (!GetTempFileNameA(DirectoryOf(path, "\\/").c_str(), "vel", 0, temporary)) return false;
   KernelHandle file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
   bool written = file && WriteAll(file.get(), contents) && FlushFileBuffers(file.get());

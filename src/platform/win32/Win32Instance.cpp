@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "data/Application.h"
+#include "platform/win32/NativeControl.h"
 
 namespace {
 
@@ -10,13 +11,6 @@ constexpr const char* kClass = "VellCmdLineApp";
 constexpr const char* kMutex = "Local\\VellCmdLine.Instance";
 // Posted by a later start to the running program's hidden window.
 constexpr UINT kActivate = WM_APP + 1;
-
-std::string TitleOf(HWND hwnd) {
-  std::string title(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-  title.resize(
-      static_cast<std::size_t>(GetWindowTextA(hwnd, title.data(), static_cast<int>(title.size()))));
-  return title;
-}
 
 std::vector<HWND> TopLevelWindows() {
   std::vector<HWND> windows;
@@ -81,7 +75,7 @@ AnotherInstance Win32Instance::IsAnotherRunning() {
   return GetLastError() == ERROR_ALREADY_EXISTS ? AnotherInstance::Yes : AnotherInstance::No;
 }
 
-std::string Win32Instance::Title() { return TitleOf(window_.get()); }
+std::string Win32Instance::Title() { return WindowText(window_.get()); }
 
 void Win32Instance::SetTitle(const std::string& title) {
   SetWindowTextA(window_.get(), title.c_str());
@@ -91,13 +85,13 @@ bool Win32Instance::ActivateByTitle(const std::string& title) {
   const auto windows = TopLevelWindows();
   HWND found = nullptr;
   for (HWND hwnd : windows)
-    if (TitleOf(hwnd) == title) {
+    if (WindowText(hwnd) == title) {
       found = hwnd;
       break;
     }
   if (!found)
     for (HWND hwnd : windows)
-      if (TitleOf(hwnd).starts_with(title)) {
+      if (WindowText(hwnd).starts_with(title)) {
         found = hwnd;
         break;
       }

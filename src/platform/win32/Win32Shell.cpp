@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Shell.h"
 
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <string>
@@ -36,13 +37,47 @@ constexpr std::size_t kCommandLineLimit = 32767;
 
 }  // namespace
 
-int Win32Shell::Execute(const ShellRequest& request) {
+ShellResult ShellResultOf(INT_PTR code) {
+  if (code > 32) return {ShellOutcome::Started};
+  switch (code) {
+    case 0:
+      return {ShellOutcome::OutOfResources};
+    case ERROR_FILE_NOT_FOUND:
+      return {ShellOutcome::NotFound};
+    case ERROR_PATH_NOT_FOUND:
+      return {ShellOutcome::PathNotFound};
+    case ERROR_ACCESS_DENIED:
+      return {ShellOutcome::AccessDenied};
+    case ERROR_NOT_ENOUGH_MEMORY:
+      return {ShellOutcome::OutOfMemory};
+    case ERROR_BAD_FORMAT:
+      return {ShellOutcome::NotAProgram};
+    case SE_ERR_SHARE:
+      return {ShellOutcome::InUse};
+    case SE_ERR_ASSOCINCOMPLETE:
+      return {ShellOutcome::AssociationIncomplete};
+    case SE_ERR_DDETIMEOUT:
+      return {ShellOutcome::NoAnswer};
+    case SE_ERR_DDEFAIL:
+      return {ShellOutcome::ApplicationFailed};
+    case SE_ERR_DDEBUSY:
+      return {ShellOutcome::ApplicationBusy};
+    case SE_ERR_NOASSOC:
+      return {ShellOutcome::NoAssociation};
+    case SE_ERR_DLLNOTFOUND:
+      return {ShellOutcome::LibraryNotFound};
+    default:
+      return {ShellOutcome::Failed, static_cast<int>(code)};
+  }
+}
+
+ShellResult Win32Shell::Execute(const ShellRequest& request) {
   const std::string file = request.InterpreterLine ? CommandInterpreter() : request.File;
   if (WideLength(file) + WideLength(request.Parameters) + 4 > kCommandLineLimit)
-    return kShellTooLong;
+    return {ShellOutcome::TooLong};
   const std::string directory = ProfileFolder();
   const HINSTANCE result =
       Module1::ShellExecuteA(hwnd_, nullptr, file.c_str(), request.Parameters.c_str(),
                              directory.empty() ? nullptr : directory.c_str(), request.ShowCommand);
-  return static_cast<int>(reinterpret_cast<INT_PTR>(result));
+  return ShellResultOf(reinterpret_cast<INT_PTR>(result));
 }

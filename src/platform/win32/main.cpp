@@ -29,7 +29,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Win32Shell shell;
   Win32GlobalHotkey hotkey;
   Win32Listings listings;
-  const Services services{shell, store, files, msgbox, dialog, instance, screen, hotkey, listings};
+  const Services services{shell,    store,  files,  msgbox,   dialog,
+                          instance, screen, hotkey, listings, Platform::Windows};
 
   Program program(services);
   // Every window the program opens belongs to the strip.
