@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "data/AliasTable.h"
-#include "menu/SharedDialog.h"
+#include "data/SharedDialog.h"
 #include "platform/AssociationsView.h"
 #include "platform/Control.h"
 #include "platform/Files.h"

@@ -45,7 +45,14 @@ class CmdLine : public MenuOwner {
   std::int16_t PHistorySetting = 0;
 
   menuholder& Menu() { return menu_; }
-  CommandBox& Box() override { return Text1; }
+  void SetBoxText(const std::string& text) override { Text1.SetText(text); }
+  void ClearHistory() override { Text1.Clear(); }
+  void SetForeColor(std::uint32_t color) override { Text1.SetForeColor(color); }
+  void SetBackColor(std::uint32_t color) override { Text1.SetBackColor(color); }
+  void UseSystemColors() override {
+    Text1.SetForeColor(CommandBox::kWindowText);
+    Text1.SetBackColor(CommandBox::kWindowBackground);
+  }
   AliasTable& Aliases() override { return aliases_; }
   void SetTopmost(bool topmost) override { view_.SetTopmost(topmost); }
   void Close() override { Form_QueryUnload(); }

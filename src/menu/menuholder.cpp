@@ -2,7 +2,6 @@
 
 #include "about/frmabout.h"
 #include "aliaseditor/Associations.h"
-#include "commandwindow/CommandBox.h"
 #include "data/Conversions.h"
 
 const MenuItem menuholder::kMenu[] = {
@@ -45,7 +44,7 @@ void menuholder::SetOnTopChecked(bool checked) {
 void menuholder::mnuBrowse_Click() {
   dlg1.ShowOpen();
   // Put in the box as chosen, without quotes: the user reviews it and presses Enter.
-  if (!dlg1.FileName.empty()) form_.Box().SetText(dlg1.FileName);
+  if (!dlg1.FileName.empty()) form_.SetBoxText(dlg1.FileName);
 }
 
 void menuholder::mnualias_Click() {
@@ -72,23 +71,22 @@ void menuholder::mnuontop_Click() {
   settings_.WriteSetting(kOntop, BooleanToText(onTop_));
 }
 
-void menuholder::mnuHist_Click() { form_.Box().Clear(); }
+void menuholder::mnuHist_Click() { form_.ClearHistory(); }
 
 void menuholder::ChgTxtColor_Click() {
   if (!dlg1.ShowColor()) return;
-  form_.Box().SetForeColor(dlg1.Color);
+  form_.SetForeColor(dlg1.Color);
   settings_.WriteSetting(kFore, ColorToText(dlg1.Color));
 }
 
 void menuholder::ChgBkgColro_Click() {
   if (!dlg1.ShowColor()) return;
-  form_.Box().SetBackColor(dlg1.Color);
+  form_.SetBackColor(dlg1.Color);
   settings_.WriteSetting(kBack, ColorToText(dlg1.Color));
 }
 
 void menuholder::mnudefaultclr_Click() {
-  form_.Box().SetForeColor(CommandBox::kWindowText);
-  form_.Box().SetBackColor(CommandBox::kWindowBackground);
+  form_.UseSystemColors();
   settings_.WriteSetting(kFore, kSystemColors);
   settings_.WriteSetting(kBack, kSystemColors);
 }

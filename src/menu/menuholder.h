@@ -5,7 +5,7 @@
 
 #include "data/Settings.h"
 #include "menu/MenuOwner.h"
-#include "menu/SharedDialog.h"
+#include "data/SharedDialog.h"
 #include "platform/Files.h"
 #include "platform/MenuView.h"
 #include "platform/MsgBox.h"

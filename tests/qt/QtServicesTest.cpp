@@ -10,7 +10,7 @@
 #include "Answers.h"
 #include "Harness.h"
 #include "TestMain.h"
-#include "menu/SharedDialog.h"
+#include "data/SharedDialog.h"
 #include "platform/qt/Colors.h"
 
 class QtServicesTest : public QObject {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "menu/SharedDialog.h"
+#include "data/SharedDialog.h"
 #include "platform/win32/Win32CommonDialog.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QFileDialog>
 
-#include "menu/SharedDialog.h"
+#include "data/SharedDialog.h"
 #include "platform/qt/Colors.h"
 
 QStringList NameFilters(std::string_view filter) {

@@ -1,4 +1,4 @@
-#include "menu/SharedDialog.h"
+#include "data/SharedDialog.h"
 
 void SharedDialog::ShowOpen() {
   if (auto chosen = dialog_.ShowOpen(Filter, FileName)) FileName = std::move(*chosen);
