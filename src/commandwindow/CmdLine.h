@@ -85,6 +85,8 @@ class CmdLine : public MenuOwner {
 
  private:
   void ExecuteCommand();
+  // Pops the menu up and runs the command chosen.
+  void PopupMenu();
   // Tab in Text1: completes the word at the cursor; false when nothing completes it.
   bool CompleteText1();
   std::vector<Candidate> OfferFor(std::string_view text);

@@ -36,6 +36,11 @@ menuholder::menuholder(MenuOwner& form, MenuView& view, CommonDialog& dialog, Se
                        Files& files, MsgBox& msgbox)
     : dlg1(dialog), form_(form), view_(view), settings_(store), files_(files), msgbox_(msgbox) {}
 
+void menuholder::Run(int row) {
+  if (row < 0 || row >= kMenuCount || !kMenu[row].Click) return;
+  (this->*kMenu[row].Click)();
+}
+
 void menuholder::SetOnTopChecked(bool checked) {
   onTop_ = checked;
   view_.SetOnTopChecked(checked);
@@ -48,11 +53,10 @@ void menuholder::mnuBrowse_Click() {
 }
 
 void menuholder::mnualias_Click() {
-  const auto view = view_.CreateAssociations();
-  Associations editor(*view, form_.Aliases(), dlg1, files_, msgbox_);
-  editor.Form_Load();
+  Associations editor(form_.Aliases(), dlg1, files_, msgbox_);
+  const AssociationsUpdate shown = editor.Form_Load();
   openEditor_ = &editor;
-  view->ShowModal(editor);
+  view_.ShowAssociations(editor, shown);
   openEditor_ = nullptr;
   editor.Form_QueryUnload();
 }

@@ -47,6 +47,8 @@ class menuholder {
 
   bool OnTopChecked() const { return onTop_; }
   void SetOnTopChecked(bool checked);
+  // Runs the command of a row of kMenu; a separator, the sub-menu or no row does nothing.
+  void Run(int row);
 
   void mnuBrowse_Click();
   void mnualias_Click();

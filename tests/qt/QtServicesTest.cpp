@@ -127,7 +127,11 @@ class QtServicesTest : public QObject {
   }
 
   void nameFilters_allFourInOrder() {
-    QCOMPARE(NameFilters(SharedDialog::kFilter),
+    const std::vector<FileFilter> filters{{"All Files", {"*.*"}},
+                                          {"Executable Files", {"*.exe", "*.com", "*.bat"}},
+                                          {"Batch Files", {"*.bat"}},
+                                          {"Screen Savers", {"*.scr"}}};
+    QCOMPARE(NameFilters(filters),
              (QStringList{"All Files (*)", "Executable Files (*.exe *.com *.bat)",
                           "Batch Files (*.bat)", "Screen Savers (*.scr)"}));
   }

@@ -30,19 +30,20 @@ void MenuWindow::Add(QMenu& menu, const std::vector<MenuEntry>& entries) {
   }
 }
 
-void MenuWindow::Exec(const QPoint& position) {
+std::optional<int> MenuWindow::Exec(const QPoint& position) {
   const QAction* chosen = menu_.exec(position);
-  if (!chosen || !holder_ || !chosen->data().isValid()) return;
-  const MenuItem& item = menuholder::kMenu[chosen->data().toInt()];
-  (holder_->*item.Click)();
+  if (!chosen || !chosen->data().isValid()) return std::nullopt;
+  return chosen->data().toInt();
 }
 
 void MenuWindow::SetOnTopChecked(bool checked) {
   if (onTop_) onTop_->setChecked(checked);
 }
 
-std::unique_ptr<AssociationsView> MenuWindow::CreateAssociations() {
-  return std::make_unique<AssociationsWindow>(owner_);
+void MenuWindow::ShowAssociations(Associations& form, const AssociationsUpdate& shown) {
+  AssociationsWindow dialog(owner_, form);
+  dialog.Show(shown);
+  dialog.exec();
 }
 
 void MenuWindow::ShowAbout(const frmabout& about) {

@@ -2,11 +2,11 @@
 
 #include <QMenu>
 #include <QPoint>
+#include <optional>
 #include <vector>
 
 #include "platform/MenuView.h"
 
-class menuholder;
 struct MenuEntry;
 
 // menuholder's native side: the popup menu "main", built from the core's menu table, and the
@@ -15,13 +15,11 @@ class MenuWindow : public MenuView {
  public:
   // owner: the command window, which the menu and the dialogs belong to.
   explicit MenuWindow(QWidget* owner);
-  // Clicks reach the menuholder from here on.
-  void Attach(menuholder& holder) { holder_ = &holder; }
-  // Pops the menu up at the position and runs the chosen item's handler before returning.
-  void Exec(const QPoint& position);
+  // Pops the menu up at the position; returns the chosen item's row of the menu table.
+  std::optional<int> Exec(const QPoint& position);
 
   void SetOnTopChecked(bool checked) override;
-  std::unique_ptr<AssociationsView> CreateAssociations() override;
+  void ShowAssociations(Associations& form, const AssociationsUpdate& shown) override;
   void ShowAbout(const frmabout& about) override;
 
  private:
@@ -30,5 +28,4 @@ class MenuWindow : public MenuView {
   QWidget* owner_;
   QMenu menu_;
   QAction* onTop_ = nullptr;
-  menuholder* holder_ = nullptr;
 };

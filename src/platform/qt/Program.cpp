@@ -39,7 +39,6 @@ Program::Program(const ProgramFolders& folders, std::function<void()> end)
       form_(window_, menu_, services_),
       quitSignals_([this] { form_.Form_QueryUnload(); }) {
   window_.Attach(form_, menu_);
-  menu_.Attach(form_.Menu());
   // A session manager asks to save before a logout that may still be cancelled; the session's
   // real end (Die) closes the windows, and the strip's close takes the close path.
   QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window_, [this](QSessionManager&) {

@@ -22,7 +22,7 @@ void MenuWindow::Add(HMENU menu, const std::vector<MenuEntry>& entries) {
   }
 }
 
-void MenuWindow::Popup(HWND window) {
+std::optional<int> MenuWindow::Popup(HWND window) {
   POINT at{};
   GetCursorPos(&at);
   // Without the foreground the menu would not close on a click elsewhere (TrackPopupMenu's
@@ -32,9 +32,8 @@ void MenuWindow::Popup(HWND window) {
       TrackPopupMenu(menu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD,
                      at.x, at.y, 0, window, nullptr));
   PostMessageA(window, WM_NULL, 0, 0);
-  const int row = id - kFirstId;
-  if (!holder_ || row < 0 || row >= menuholder::kMenuCount) return;
-  if (const auto click = menuholder::kMenu[row].Click) (holder_->*click)();
+  if (id == 0) return std::nullopt;  // nothing chosen
+  return id - kFirstId;
 }
 
 void MenuWindow::SetOnTopChecked(bool checked) {
@@ -44,8 +43,10 @@ void MenuWindow::SetOnTopChecked(bool checked) {
                     MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-std::unique_ptr<AssociationsView> MenuWindow::CreateAssociations() {
-  return std::make_unique<AssociationsWindow>(ModalOwner(strip_));
+void MenuWindow::ShowAssociations(Associations& form, const AssociationsUpdate& shown) {
+  AssociationsWindow window(ModalOwner(strip_), form);
+  window.Show(shown);
+  window.ShowModal();
 }
 
 void MenuWindow::ShowAbout(const frmabout& about) {

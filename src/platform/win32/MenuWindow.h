@@ -1,11 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "platform/MenuView.h"
 #include "platform/win32/Handle.h"
 
-class menuholder;
 struct MenuEntry;
 
 // menuholder's native side: the popup menu "main", built from the menu table, and the windows
@@ -16,16 +16,15 @@ class MenuWindow : public MenuView {
   static constexpr int kFirstId = 1;
 
   MenuWindow();
-  void Bind(menuholder& holder) { holder_ = &holder; }
   // The strip, which owns the windows the menu opens.
   void SetWindow(HWND strip) { strip_ = strip; }
   HMENU Menu() const { return menu_.get(); }
 
-  // Pops the menu up at the pointer; the chosen command has run when this returns.
-  void Popup(HWND window);
+  // Pops the menu up at the pointer; returns the chosen item's row of the menu table.
+  std::optional<int> Popup(HWND window);
 
   void SetOnTopChecked(bool checked) override;
-  std::unique_ptr<AssociationsView> CreateAssociations() override;
+  void ShowAssociations(Associations& form, const AssociationsUpdate& shown) override;
   void ShowAbout(const frmabout& about) override;
 
  private:
@@ -33,5 +32,4 @@ class MenuWindow : public MenuView {
 
   HWND strip_ = nullptr;
   MenuHandle menu_;
-  menuholder* holder_ = nullptr;
 };

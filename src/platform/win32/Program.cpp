@@ -3,7 +3,6 @@
 Program::Program(const Services& services) : window_(menu_), form_(window_, menu_, services) {
   window_.Bind(&form_);
   menu_.SetWindow(window_.hwnd());
-  menu_.Bind(form_.Menu());
 }
 
 // The form goes before the window, which still receives messages while it is destroyed.
