@@ -17,6 +17,7 @@ deps:
 	@scripts/install-deps $(CORE_PACKAGES) $(QT_PACKAGES) $(QT_TEST_PACKAGES)
 
 test: deps
+	scripts/check-includes
 	@scripts/install-deps $(PACKAGE_TEST_PACKAGES)
 	cmake --preset dev
 	cmake --build --preset dev

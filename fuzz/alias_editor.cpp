@@ -44,23 +44,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           case 1:
             view.texts[0] = input.ConsumeRandomLengthString(16);
             view.texts[1] = input.ConsumeRandomLengthString(16);
-            form.Command1_Click();
+            view.Command1_Click();
             break;
           case 2:
             view.index = input.ConsumeIntegralInRange(-1, static_cast<int>(view.list.size()) - 1);
             p.msgbox.answers.push_back(input.ConsumeBool() ? MsgBoxResult::OK
                                                            : MsgBoxResult::Cancel);
-            form.List1_DblClick();
+            view.List1_DblClick();
             p.msgbox.answers.clear();
             break;
           case 3:
             if (input.ConsumeBool()) p.dialog.files.push_back(input.ConsumeRandomLengthString(16));
-            form.Command2_Click();
+            view.Command2_Click();
             p.dialog.files.clear();
             break;
           case 4:
             view.index = input.ConsumeIntegralInRange(-1, static_cast<int>(view.list.size()) - 1);
-            form.List1_Click();
+            view.List1_Click();
             break;
         }
         CheckAgrees(form, view, table);

@@ -127,9 +127,9 @@ class FakeMsgBox : public MsgBox {
 
 class FakeCommonDialog : public CommonDialog {
  public:
-  std::optional<std::string> ShowOpen(const std::string& filter,
+  std::optional<std::string> ShowOpen(const std::vector<FileFilter>& filters,
                                       const std::string& initialFile) override {
-    openCalls.push_back({filter, initialFile});
+    openCalls.push_back({filters, initialFile});
     return Next(files);
   }
   std::optional<std::uint32_t> ShowColor(std::uint32_t initial) override {
@@ -139,7 +139,7 @@ class FakeCommonDialog : public CommonDialog {
   // Nothing queued means the user cancels.
   std::deque<std::optional<std::string>> files;
   std::deque<std::optional<std::uint32_t>> colors;
-  std::vector<std::pair<std::string, std::string>> openCalls;
+  std::vector<std::pair<std::vector<FileFilter>, std::string>> openCalls;
   std::vector<std::uint32_t> colorInitials;
 
  private:
@@ -279,9 +279,9 @@ class FakeCmdLineView : public CmdLineView {
     if (moveTo) window = *moveTo;
     return moveEndsOnReturn;
   }
-  void PopupMenu() override {
+  std::optional<int> PopupMenu() override {
     ++popups;
-    if (onPopup) onPopup();
+    return chosenRow;
   }
   bool BringToFront() override {
     calls.push_back("BringToFront");
@@ -311,42 +311,51 @@ class FakeCmdLineView : public CmdLineView {
   std::optional<Rect> moveTo;
   bool moveEndsOnReturn = true;
   int popups = 0;
-  std::function<void()> onPopup;
+  std::optional<int> chosenRow;  // the menu row the user chooses
   bool modalOpen = false;
   std::vector<std::string> calls;  // BringToFront, SelectText1 in the order asked
 };
 
-class FakeAssociationsView : public AssociationsView {
+// The alias editor's window: the handlers get what it holds, and what they return shows.
+class FakeAssociationsView {
  public:
-  void ListClear() override { list.clear(); }
-  void ListAdd(const std::string& entry) override { list.push_back(entry); }
-  void ListRemove(int index) override { list.erase(list.begin() + index); }
-  int ListIndex() override { return index; }
-  void SetListIndex(int newIndex) override { index = newIndex; }
-  std::string Text(int i) override { return texts[i]; }
-  void SetText(int i, const std::string& value) override { texts[i] = value; }
-  void SetLabel2(const std::string& value) override { label2 = value; }
-  void ShowModal(Associations& form) override {
-    ++shown;
-    if (user) user(form, *this);
+  explicit FakeAssociationsView(Associations& form) : form_(form) {}
+  void Apply(const AssociationsUpdate& update) {
+    if (update.List1) {
+      list = *update.List1;
+      index = -1;
+    }
+    if (update.Added) list.push_back(*update.Added);
+    for (int i = 0; i < 2; ++i)
+      if (update.Text1[i]) texts[i] = *update.Text1[i];
+    if (update.Label2) label2 = *update.Label2;
   }
+  void List1_Click() { Apply(form_.List1_Click(index)); }
+  void List1_DblClick() { Apply(form_.List1_DblClick(index)); }
+  bool List1_KeyDown(int KeyCode, int Shift) {
+    const auto update = form_.List1_KeyDown(KeyCode, Shift, index);
+    if (update) Apply(*update);
+    return update.has_value();
+  }
+  void Command1_Click() { Apply(form_.Command1_Click(texts[0], texts[1])); }
+  void Command2_Click() { Apply(form_.Command2_Click()); }
 
   std::vector<std::string> list;
   int index = -1;
   std::string texts[2];
   std::string label2;
-  int shown = 0;
-  // What the user does while the dialog is open.
-  std::function<void(Associations&, FakeAssociationsView&)> user;
+
+ private:
+  Associations& form_;
 };
 
 class FakeMenuView : public MenuView {
  public:
   void SetOnTopChecked(bool on) override { checked = on; }
-  std::unique_ptr<AssociationsView> CreateAssociations() override {
-    auto view = std::make_unique<FakeAssociationsView>();
-    view->user = editorUser;
-    return view;
+  void ShowAssociations(Associations& form, const AssociationsUpdate& shown) override {
+    FakeAssociationsView view(form);
+    view.Apply(shown);
+    if (editorUser) editorUser(form, view);
   }
   void ShowAbout(const frmabout& about) override {
     ++aboutShown;

@@ -3,36 +3,39 @@
 #include "data/Application.h"
 #include "data/TextLines.h"
 
-Associations::Associations(AssociationsView& view, AliasTable& table, SharedDialog& dlg1,
-                           Files& files, MsgBox& msgbox)
-    : view_(view), table_(table), dlg1_(dlg1), files_(files), msgbox_(msgbox) {}
+Associations::Associations(AliasTable& table, SharedDialog& dlg1, Files& files, MsgBox& msgbox)
+    : table_(table), dlg1_(dlg1), files_(files), msgbox_(msgbox) {}
 
-void Associations::Form_Load() {
-  FillList();
-  view_.SetLabel2(std::string());
-  view_.SetText(0, std::string());
-  view_.SetText(1, std::string());
+AssociationsUpdate Associations::Form_Load() {
+  AssociationsUpdate shown = FillList();
+  shown.Label2 = std::string();
+  shown.Text1[0] = shown.Text1[1] = std::string();
+  return shown;
 }
 
-void Associations::FillList() {
+AssociationsUpdate Associations::FillList() {
   list_.clear();
-  view_.ListClear();
+  std::vector<std::string> names;
   for (int row = 1; row <= table_.Count(); ++row) {
     list_.push_back({table_.AliasNames[row], row});
-    view_.ListAdd(table_.AliasNames[row]);
+    names.push_back(table_.AliasNames[row]);
   }
-  view_.SetListIndex(-1);
+  AssociationsUpdate shown;
+  shown.List1 = std::move(names);
+  return shown;
 }
 
-void Associations::List1_Click() {
-  const int index = view_.ListIndex();
-  if (index < 0 || index >= static_cast<int>(list_.size())) return;
-  view_.SetLabel2(table_.AliasTargets[list_[index].ItemData]);
+AssociationsUpdate Associations::List1_Click(int ListIndex) {
+  if (ListIndex < 0 || ListIndex >= static_cast<int>(list_.size())) return {};
+  AssociationsUpdate shown;
+  shown.Label2 = table_.AliasTargets[list_[ListIndex].ItemData];
+  return shown;
 }
 
-void Associations::Command1_Click() {
-  const std::string name(TrimSpaces(view_.Text(0)));
-  const std::string target(TrimSpaces(view_.Text(1)));
+AssociationsUpdate Associations::Command1_Click(std::string_view alias,
+                                                std::string_view executable) {
+  const std::string name(TrimSpaces(alias));
+  const std::string target(TrimSpaces(executable));
   if (name.empty() || target.empty()) return Tell("You must properly define the alias first.");
   if (const auto problem = AliasRowProblem(name, target)) return Tell(*problem);
   if (list_.size() >= AliasTable::kMaxRows) return Tell(AliasTable::kFullMessage);
@@ -41,31 +44,31 @@ void Associations::Command1_Click() {
   table_.AliasNames.push_back(name);
   table_.AliasTargets.push_back(target);
   list_.push_back({name, table_.Count()});
-  view_.ListAdd(name);
   saved_ = false;
-  view_.SetText(0, std::string());
-  view_.SetText(1, std::string());
+  AssociationsUpdate shown;
+  shown.Added = name;
+  shown.Text1[0] = shown.Text1[1] = std::string();
+  return shown;
 }
 
-void Associations::List1_DblClick() {
-  const int index = view_.ListIndex();
-  if (index < 0 || index >= static_cast<int>(list_.size())) return;  // nothing to remove
+AssociationsUpdate Associations::List1_DblClick(int ListIndex) {
+  if (ListIndex < 0 || ListIndex >= static_cast<int>(list_.size())) return {};  // nothing to remove
   if (msgbox_.Show("Are you sure you wish to remove this alias?", kApplicationTitle,
                    MsgBoxButtons::OKCancel) != MsgBoxResult::OK)
-    return;
-  list_.erase(list_.begin() + index);
-  view_.ListRemove(index);
-  view_.SetLabel2(std::string());
+    return {};
+  list_.erase(list_.begin() + ListIndex);
   RebuildTable();
-  FillList();
+  AssociationsUpdate shown = FillList();
+  shown.Label2 = std::string();
   removed_ = true;
   saved_ = false;
+  return shown;
 }
 
-bool Associations::List1_KeyDown(int KeyCode, int Shift) {
-  if (KeyCode != vbKeyDelete || Shift != 0) return false;
-  List1_DblClick();
-  return true;
+std::optional<AssociationsUpdate> Associations::List1_KeyDown(int KeyCode, int Shift,
+                                                              int ListIndex) {
+  if (KeyCode != vbKeyDelete || Shift != 0) return std::nullopt;
+  return List1_DblClick(ListIndex);
 }
 
 void Associations::RebuildTable() {
@@ -85,11 +88,13 @@ void Associations::RebuildTable() {
   }
 }
 
-void Associations::Command2_Click() {
+AssociationsUpdate Associations::Command2_Click() {
   dlg1_.ShowOpen();
   const std::string& file = dlg1_.FileName;
-  if (file.empty()) return;
-  view_.SetText(1, file.find(' ') != std::string::npos ? '"' + file + '"' : file);
+  if (file.empty()) return {};
+  AssociationsUpdate shown;
+  shown.Text1[1] = file.find(' ') != std::string::npos ? '"' + file + '"' : file;
+  return shown;
 }
 
 void Associations::Form_QueryUnload() {
@@ -105,6 +110,7 @@ void Associations::Save() {
     Tell("The aliases could not be saved to " + files_.PathOf(kAliasesFile) + ".");
 }
 
-void Associations::Tell(const std::string& text) {
+AssociationsUpdate Associations::Tell(const std::string& text) {
   msgbox_.Show(text, kApplicationTitle, MsgBoxButtons::OK);
+  return {};
 }

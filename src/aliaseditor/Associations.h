@@ -1,10 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "data/AliasTable.h"
-#include "menu/SharedDialog.h"
+#include "data/SharedDialog.h"
 #include "platform/AssociationsView.h"
 #include "platform/Control.h"
 #include "platform/Files.h"
@@ -39,19 +41,21 @@ class Associations {
     int ItemData;  // the table row the entry shows
   };
 
-  Associations(AssociationsView& view, AliasTable& table, SharedDialog& dlg1, Files& files,
-               MsgBox& msgbox);
+  Associations(AliasTable& table, SharedDialog& dlg1, Files& files, MsgBox& msgbox);
 
   const std::vector<ListEntry>& List1() const { return list_; }
 
-  void Form_Load();
-  void List1_Click();
-  void List1_DblClick();
+  // Each handler is given what it reads of the window (ListIndex: List1's selected position, or
+  // -1) and returns what it changes there.
+  AssociationsUpdate Form_Load();
+  AssociationsUpdate List1_Click(int ListIndex);
+  AssociationsUpdate List1_DblClick(int ListIndex);
   // A key pressed in List1: Delete removes the selected alias as a double-click does, with the
-  // same question. True when the key was handled here.
-  bool List1_KeyDown(int KeyCode, int Shift);
-  void Command1_Click();
-  void Command2_Click();
+  // same question. Nothing when the key is not handled here.
+  std::optional<AssociationsUpdate> List1_KeyDown(int KeyCode, int Shift, int ListIndex);
+  // alias, executable: Text1(0) and Text1(1).
+  AssociationsUpdate Command1_Click(std::string_view alias, std::string_view executable);
+  AssociationsUpdate Command2_Click();
   // Saves the aliases; runs once per opening, whichever close comes first.
   void Form_QueryUnload();
   // Saves the aliases and stays open (the session's end may yet be cancelled); the close saves
@@ -61,10 +65,11 @@ class Associations {
  private:
   // Rebuilds the table from the list, in list order, through each entry's item data.
   void RebuildTable();
-  void FillList();
-  void Tell(const std::string& text);
+  // The list anew from the table, nothing selected.
+  AssociationsUpdate FillList();
+  // Says the text in a message box; changes nothing in the window.
+  AssociationsUpdate Tell(const std::string& text);
 
-  AssociationsView& view_;
   AliasTable& table_;
   SharedDialog& dlg1_;
   Files& files_;

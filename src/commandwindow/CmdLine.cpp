@@ -292,7 +292,11 @@ void CmdLine::WriteGeometry(bool withSize) {
   settings_.WriteSetting(kLeft, NumberToText(window.Left));
 }
 
-void CmdLine::Command2_Click() { view_.PopupMenu(); }
+void CmdLine::Command2_Click() { PopupMenu(); }
+
+void CmdLine::PopupMenu() {
+  if (const auto row = view_.PopupMenu()) menu_.Run(*row);
+}
 
 void CmdLine::Command2_MouseDown(int Button) {
   if (Button != vbRightButton) return;
@@ -302,7 +306,7 @@ void CmdLine::Command2_MouseDown(int Button) {
 void CmdLine::MoveEnded() { WriteGeometry(false); }
 
 void CmdLine::Form_MouseDown(int Button) {
-  if (Button == vbRightButton) view_.PopupMenu();
+  if (Button == vbRightButton) PopupMenu();
 }
 
 void CmdLine::Form_QueryUnload() {

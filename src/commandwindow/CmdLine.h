@@ -45,7 +45,14 @@ class CmdLine : public MenuOwner {
   std::int16_t PHistorySetting = 0;
 
   menuholder& Menu() { return menu_; }
-  CommandBox& Box() override { return Text1; }
+  void SetBoxText(const std::string& text) override { Text1.SetText(text); }
+  void ClearHistory() override { Text1.Clear(); }
+  void SetForeColor(Color color) override { Text1.SetForeColor(color); }
+  void SetBackColor(Color color) override { Text1.SetBackColor(color); }
+  void UseSystemColors() override {
+    Text1.SetForeColor(kWindowText);
+    Text1.SetBackColor(kWindowBackground);
+  }
   AliasTable& Aliases() override { return aliases_; }
   void SetTopmost(bool topmost) override { view_.SetTopmost(topmost); }
   void Close() override { Form_QueryUnload(); }
@@ -78,6 +85,8 @@ class CmdLine : public MenuOwner {
 
  private:
   void ExecuteCommand();
+  // Pops the menu up and runs the command chosen.
+  void PopupMenu();
   // Tab in Text1: completes the word at the cursor; false when nothing completes it.
   bool CompleteText1();
   std::vector<Candidate> OfferFor(std::string_view text);

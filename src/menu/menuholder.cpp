@@ -2,7 +2,6 @@
 
 #include "about/frmabout.h"
 #include "aliaseditor/Associations.h"
-#include "commandwindow/CommandBox.h"
 #include "data/Conversions.h"
 
 const MenuItem menuholder::kMenu[] = {
@@ -43,10 +42,15 @@ menuholder::menuholder(MenuOwner& form, MenuView& view, CommonDialog& dialog, Se
       msgbox_(msgbox),
       platform_(platform) {}
 
-const char* menuholder::Caption(int row) const {
-  if (platform_ == Platform::Linux && kMenu[row].Click == &menuholder::mnudefaultclr_Click)
+const char* menuholder::Caption(int row, Platform platform) {
+  if (platform == Platform::Linux && kMenu[row].Click == &menuholder::mnudefaultclr_Click)
     return "Use the Desktop's Default Colors";
   return kMenu[row].Caption;
+}
+
+void menuholder::Run(int row) {
+  if (row < 0 || row >= kMenuCount || !kMenu[row].Click) return;
+  (this->*kMenu[row].Click)();
 }
 
 void menuholder::SetOnTopChecked(bool checked) {
@@ -57,15 +61,14 @@ void menuholder::SetOnTopChecked(bool checked) {
 void menuholder::mnuBrowse_Click() {
   dlg1.ShowOpen();
   // Put in the box as chosen, without quotes: the user reviews it and presses Enter.
-  if (!dlg1.FileName.empty()) form_.Box().SetText(dlg1.FileName);
+  if (!dlg1.FileName.empty()) form_.SetBoxText(dlg1.FileName);
 }
 
 void menuholder::mnualias_Click() {
-  const auto view = view_.CreateAssociations();
-  Associations editor(*view, form_.Aliases(), dlg1, files_, msgbox_);
-  editor.Form_Load();
+  Associations editor(form_.Aliases(), dlg1, files_, msgbox_);
+  const AssociationsUpdate shown = editor.Form_Load();
   openEditor_ = &editor;
-  view->ShowModal(editor);
+  view_.ShowAssociations(editor, shown);
   openEditor_ = nullptr;
   editor.Form_QueryUnload();
 }
@@ -84,23 +87,22 @@ void menuholder::mnuontop_Click() {
   settings_.WriteSetting(kOntop, BooleanToText(onTop_));
 }
 
-void menuholder::mnuHist_Click() { form_.Box().Clear(); }
+void menuholder::mnuHist_Click() { form_.ClearHistory(); }
 
 void menuholder::ChgTxtColor_Click() {
   if (!dlg1.ShowColor()) return;
-  form_.Box().SetForeColor(Color::OfRgb(dlg1.Color));
+  form_.SetForeColor(Color::OfRgb(dlg1.Color));
   settings_.WriteSetting(kFore, ColorToText(dlg1.Color));
 }
 
 void menuholder::ChgBkgColro_Click() {
   if (!dlg1.ShowColor()) return;
-  form_.Box().SetBackColor(Color::OfRgb(dlg1.Color));
+  form_.SetBackColor(Color::OfRgb(dlg1.Color));
   settings_.WriteSetting(kBack, ColorToText(dlg1.Color));
 }
 
 void menuholder::mnudefaultclr_Click() {
-  form_.Box().SetForeColor(kWindowText);
-  form_.Box().SetBackColor(kWindowBackground);
+  form_.UseSystemColors();
   settings_.WriteSetting(kFore, kSystemColors);
   settings_.WriteSetting(kBack, kSystemColors);
 }

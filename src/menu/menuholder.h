@@ -5,7 +5,7 @@
 
 #include "data/Settings.h"
 #include "menu/MenuOwner.h"
-#include "menu/SharedDialog.h"
+#include "data/SharedDialog.h"
 #include "platform/Files.h"
 #include "platform/MenuView.h"
 #include "platform/MsgBox.h"
@@ -43,13 +43,15 @@ class menuholder {
 
   menuholder(MenuOwner& form, MenuView& view, CommonDialog& dialog, SettingsStore& store,
              Files& files, MsgBox& msgbox, Platform platform);
-  // The caption of the table's row as this platform shows it.
-  const char* Caption(int row) const;
+  // The caption of the table's row as the platform shows it.
+  static const char* Caption(int row, Platform platform);
 
   SharedDialog dlg1;
 
   bool OnTopChecked() const { return onTop_; }
   void SetOnTopChecked(bool checked);
+  // Runs the command of a row of kMenu; a separator, the sub-menu or no row does nothing.
+  void Run(int row);
 
   void mnuBrowse_Click();
   void mnualias_Click();

@@ -1,25 +1,16 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
-class Associations;
-
-// The alias editor's window. The core keeps List1's entries and item data; the view shows the
-// texts and reports the selection.
-class AssociationsView {
- public:
-  virtual ~AssociationsView() = default;
-  virtual void ListClear() = 0;
-  virtual void ListAdd(const std::string& text) = 0;
-  virtual void ListRemove(int index) = 0;
-  // The selected position, or -1.
-  virtual int ListIndex() = 0;
-  virtual void SetListIndex(int index) = 0;
+// What a handler of the alias editor changes in its window; a part left empty stays as it is.
+struct AssociationsUpdate {
+  // List1 anew, with nothing selected.
+  std::optional<std::vector<std::string>> List1;
+  // One entry added at List1's end; the selection stays.
+  std::optional<std::string> Added;
   // Text1(0) is the alias, Text1(1) the executable.
-  virtual std::string Text(int index) = 0;
-  virtual void SetText(int index, const std::string& text) = 0;
-  virtual void SetLabel2(const std::string& text) = 0;
-  // Shows the window modally, forwarding its events to the form's handlers, and returns when it
-  // has closed for any reason.
-  virtual void ShowModal(Associations& form) = 0;
+  std::optional<std::string> Text1[2];
+  std::optional<std::string> Label2;
 };

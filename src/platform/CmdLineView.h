@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "platform/Color.h"
@@ -51,8 +52,9 @@ class CmdLineView {
   // Moves the window with the pointer as if its title bar were dragged. True when the move has
   // ended on return; false when it goes on and the port calls CmdLine::MoveEnded afterwards.
   virtual bool SystemMove() = 0;
-  // Pops up menuholder's menu at the pointer; the chosen command runs before this returns.
-  virtual void PopupMenu() = 0;
+  // Pops up menuholder's menu at the pointer; returns the row of menuholder::kMenu that the user
+  // chose, or nothing.
+  virtual std::optional<int> PopupMenu() = 0;
   // Shows the window, raises it and gives it the keyboard. False when a modal window of the
   // program is open over it: that one comes to the front instead.
   virtual bool BringToFront() = 0;

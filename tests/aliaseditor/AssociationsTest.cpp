@@ -20,17 +20,16 @@ struct Editor : FakeProgram {
   Rows TableRows() { return RowsOf(form.Aliases()); }
 };
 
-void Add(Associations& form, FakeAssociationsView& view, const std::string& name,
-         const std::string& target) {
+void Add(FakeAssociationsView& view, const std::string& name, const std::string& target) {
   view.texts[0] = name;
   view.texts[1] = target;
-  form.Command1_Click();
+  view.Command1_Click();
 }
 
-void Remove(Associations& form, FakeAssociationsView& view, int index) {
+void Remove(FakeAssociationsView& view, int index) {
   view.index = index;
-  form.List1_Click();
-  form.List1_DblClick();
+  view.List1_Click();
+  view.List1_DblClick();
 }
 
 // The list shows the table's names in order, and entry p carries row p + 1.
@@ -52,7 +51,7 @@ TEST(Associations, opensWithTheTableListedNothingSelectedAndEmptyFields) {
     EXPECT_EQ(view.label2, "");
     ExpectListMatchesTable(form, view, e.form.Aliases());
     view.index = 1;
-    form.List1_Click();
+    view.List1_Click();
     EXPECT_EQ(view.label2, "edit.exe");
   });
 }
@@ -61,9 +60,9 @@ TEST(Associations, addTrimsAppendsAndLeavesTheSelectionAlone) {
   Editor e("np`notepad.exe\r\n");
   e.Open([&](Associations& form, FakeAssociationsView& view) {
     view.index = 0;
-    form.List1_Click();
-    Add(form, view, "  ed  ", "  C:\\My Tools\\ed.exe  ");
-    Add(form, view, "np", "\twrite.exe");  // a repeated name gets a second row
+    view.List1_Click();
+    Add(view, "  ed  ", "  C:\\My Tools\\ed.exe  ");
+    Add(view, "np", "\twrite.exe");  // a repeated name gets a second row
     EXPECT_EQ(view.texts[0], "");
     EXPECT_EQ(view.texts[1], "");
     EXPECT_EQ(view.label2, "notepad.exe");
@@ -82,8 +81,8 @@ TEST(Associations, addRefusesWhatCannotBeAnAlias) {
                                                          {"x", "   "}, {"a`b", "x"}, {"a", "x\ry"}};
   for (const auto& [name, target] : refused) {
     Editor e("np`notepad.exe\r\n");
-    e.Open([&](Associations& form, FakeAssociationsView& view) {
-      Add(form, view, name, target);
+    e.Open([&](Associations&, FakeAssociationsView& view) {
+      Add(view, name, target);
       EXPECT_EQ(view.texts[0], name);
       EXPECT_EQ(view.list.size(), 1u);
     });
@@ -91,7 +90,7 @@ TEST(Associations, addRefusesWhatCannotBeAnAlias) {
     EXPECT_EQ(e.TableRows(), (Rows{{"np", "notepad.exe"}}));
   }
   Editor e("");
-  e.Open([](Associations& form, FakeAssociationsView& view) { Add(form, view, " ", "x"); });
+  e.Open([](Associations&, FakeAssociationsView& view) { Add(view, " ", "x"); });
   EXPECT_EQ(e.msgbox.Texts(),
             std::vector<std::string>{"You must properly define the alias first."});
 }
@@ -100,16 +99,16 @@ TEST(Associations, removeAsksThenRebuildsInOrderWithNothingSelected) {
   Editor e("a`1\r\nb`2\r\nc`3\r\n");
   e.msgbox.answers = {MsgBoxResult::Cancel, MsgBoxResult::OK};
   e.Open([&](Associations& form, FakeAssociationsView& view) {
-    Remove(form, view, 1);  // cancelled
+    Remove(view, 1);  // cancelled
     EXPECT_EQ(view.list.size(), 3u);
     EXPECT_EQ(view.label2, "2");
-    Remove(form, view, 1);
+    Remove(view, 1);
     EXPECT_EQ(view.list, (std::vector<std::string>{"a", "c"}));
     EXPECT_EQ(view.index, -1);
     EXPECT_EQ(view.label2, "");
     ExpectListMatchesTable(form, view, e.form.Aliases());
     view.index = 1;
-    form.List1_Click();
+    view.List1_Click();
     EXPECT_EQ(view.label2, "3");
   });
   ASSERT_EQ(e.msgbox.shown.size(), 2u);
@@ -120,7 +119,7 @@ TEST(Associations, removeAsksThenRebuildsInOrderWithNothingSelected) {
 
 TEST(Associations, aDoubleClickWithNothingSelectedAsksNothing) {
   Editor e("a`1\r\n");
-  e.Open([](Associations& form, FakeAssociationsView&) { form.List1_DblClick(); });
+  e.Open([](Associations&, FakeAssociationsView& view) { view.List1_DblClick(); });
   EXPECT_TRUE(e.msgbox.shown.empty());
   EXPECT_EQ(e.TableRows(), (Rows{{"a", "1"}}));
 }
@@ -139,9 +138,9 @@ TEST(Associations, deleteInTheListRemovesAsADoubleClickDoes) {
   for (const auto& c : cases) {
     Editor e("a`1\r\nb`2\r\n");
     bool handled = false;
-    e.Open([&](Associations& form, FakeAssociationsView& view) {
+    e.Open([&](Associations&, FakeAssociationsView& view) {
       view.index = 0;
-      handled = form.List1_KeyDown(c.key, c.shift);
+      handled = view.List1_KeyDown(c.key, c.shift);
     });
     EXPECT_EQ(handled, c.handled) << c.key << " " << c.shift;
     const std::vector<std::string> asked{"Are you sure you wish to remove this alias?"};
@@ -156,9 +155,9 @@ TEST(Associations, deleteInTheListRemovesAsADoubleClickDoes) {
 
 TEST(Associations, removingEveryAliasEmptiesTheFile) {
   Editor e("a`1\r\nb`2\r\n");
-  e.Open([](Associations& form, FakeAssociationsView& view) {
-    Remove(form, view, 0);
-    Remove(form, view, 0);
+  e.Open([](Associations&, FakeAssociationsView& view) {
+    Remove(view, 0);
+    Remove(view, 0);
   });
   EXPECT_EQ(e.files.Get("aliases.cfg"), "");
   EXPECT_EQ(e.form.Aliases().Count(), 0);
@@ -180,7 +179,7 @@ TEST(Associations, withoutAFileTheOneEmptyRowIsListedAndWritten) {
 
 TEST(Associations, closingAfterABadLineKeepsTheLinesThatWereNotLoaded) {
   Editor e("a`1\r\n\r\nb`2\r\n");
-  e.Open([](Associations& form, FakeAssociationsView& view) { Add(form, view, "n", "t"); });
+  e.Open([](Associations&, FakeAssociationsView& view) { Add(view, "n", "t"); });
   EXPECT_EQ(e.files.Get("aliases.cfg"), "a`1\r\nn`t\r\n\r\nb`2\r\n");
 }
 
@@ -188,14 +187,14 @@ TEST(Associations, browsePutsTheFileInTheExecutableBoxQuotedWhenItHasSpaces) {
   Editor e("");
   e.dialog.files = {std::string("C:\\Tools\\t.exe"), std::nullopt,
                     std::string("C:\\My Tools\\t.exe")};
-  e.Open([](Associations& form, FakeAssociationsView& view) {
+  e.Open([](Associations&, FakeAssociationsView& view) {
     view.texts[0] = "kept";
-    form.Command2_Click();
+    view.Command2_Click();
     EXPECT_EQ(view.texts[1], "C:\\Tools\\t.exe");
     view.texts[1] = "";
-    form.Command2_Click();  // cancelled: the file chosen last comes back
+    view.Command2_Click();  // cancelled: the file chosen last comes back
     EXPECT_EQ(view.texts[1], "C:\\Tools\\t.exe");
-    form.Command2_Click();
+    view.Command2_Click();
     EXPECT_EQ(view.texts[1], "\"C:\\My Tools\\t.exe\"");
     EXPECT_EQ(view.texts[0], "kept");
   });
@@ -204,9 +203,9 @@ TEST(Associations, browsePutsTheFileInTheExecutableBoxQuotedWhenItHasSpaces) {
 
 TEST(Associations, browseBeforeAnyFileWasChosenChangesNothing) {
   Editor e("");
-  e.Open([](Associations& form, FakeAssociationsView& view) {
+  e.Open([](Associations&, FakeAssociationsView& view) {
     view.texts[1] = "typed";
-    form.Command2_Click();
+    view.Command2_Click();
     EXPECT_EQ(view.texts[1], "typed");
   });
 }
@@ -215,8 +214,8 @@ TEST(Associations, theTableRefusesTheRowBeyondItsLimit) {
   std::string file;
   for (int i = 0; i < AliasTable::kMaxRows; ++i) file += "n`t\r\n";
   Editor e(file);
-  e.Open([](Associations& form, FakeAssociationsView& view) {
-    Add(form, view, "one", "more");
+  e.Open([](Associations&, FakeAssociationsView& view) {
+    Add(view, "one", "more");
     EXPECT_EQ(view.texts[0], "one");
   });
   EXPECT_EQ(e.msgbox.shown.size(), 1u);
@@ -225,7 +224,7 @@ TEST(Associations, theTableRefusesTheRowBeyondItsLimit) {
 
 TEST(Associations, changesTakeEffectForTheDispatcherAtOnce) {
   Editor e("");
-  e.Open([](Associations& form, FakeAssociationsView& view) { Add(form, view, "np", "notepad"); });
+  e.Open([](Associations&, FakeAssociationsView& view) { Add(view, "np", "notepad"); });
   e.Run("np");
   ASSERT_EQ(e.shell.requests.size(), 1u);
   EXPECT_EQ(e.shell.requests[0].File, "notepad");
@@ -234,7 +233,7 @@ TEST(Associations, changesTakeEffectForTheDispatcherAtOnce) {
 TEST(Associations, aFailedSaveSaysSoAndKeepsTheTableInMemory) {
   Editor e("a`1\r\n");
   e.files.failReplace = true;
-  e.Open([](Associations& form, FakeAssociationsView& view) { Add(form, view, "b", "2"); });
+  e.Open([](Associations&, FakeAssociationsView& view) { Add(view, "b", "2"); });
   EXPECT_EQ(e.files.Get("aliases.cfg"), "a`1\r\n");
   EXPECT_EQ(e.msgbox.Texts(),
             std::vector<std::string>{"The aliases could not be saved to C:\\Vell\\aliases.cfg."});

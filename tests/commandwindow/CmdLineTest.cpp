@@ -614,10 +614,10 @@ TEST(FormQueryUnload, aCloseRequestWhileTheFirstRunsDoesNothing) {
 TEST(FormQueryUnload, theOpenAliasEditorSavesFirstAndOnce) {
   Started p("np`notepad\r\n");
   p.Run("typed");
-  p.menuView.editorUser = [&p](Associations& editor, FakeAssociationsView& view) {
+  p.menuView.editorUser = [&p](Associations&, FakeAssociationsView& view) {
     view.texts[0] = "ed";
     view.texts[1] = "editor.exe";
-    editor.Command1_Click();
+    view.Command1_Click();
     p.form.Form_QueryUnload();  // the session ends while the editor is open
   };
   p.form.Menu().mnualias_Click();
@@ -659,16 +659,16 @@ TEST(FormQueryEndSession, savesRunsOnAndTheEndWritesWhatChangedSince) {
 TEST(FormQueryEndSession, theOpenAliasEditorSavesAndStaysOpen) {
   Started p("np`notepad\r\n");
   std::optional<std::string> atSessionSave;
-  p.menuView.editorUser = [&](Associations& editor, FakeAssociationsView& view) {
+  p.menuView.editorUser = [&](Associations&, FakeAssociationsView& view) {
     view.texts[0] = "ed";
     view.texts[1] = "editor.exe";
-    editor.Command1_Click();
+    view.Command1_Click();
     p.form.Form_QueryEndSession();
     atSessionSave = p.files.Get("aliases.cfg");
     p.form.Form_QueryEndSession();
     view.texts[0] = "x";
     view.texts[1] = "x.exe";
-    editor.Command1_Click();
+    view.Command1_Click();
   };
   p.form.Menu().mnualias_Click();
   EXPECT_EQ(atSessionSave, "np`notepad\r\ned`editor.exe\r\n");

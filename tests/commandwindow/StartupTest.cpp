@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Fakes.h"
+#include "data/Hotkey.h"
 
 namespace {
 

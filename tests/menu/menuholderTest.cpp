@@ -23,8 +23,8 @@ TEST(menuholder, theMenuTableHoldsTheDesignedItemsInOrder) {
   FakeProgram onWindows, onLinux(Platform::Linux);
   for (int i = 0; i < menuholder::kMenuCount; ++i) {
     const MenuItem& item = menuholder::kMenu[i];
-    EXPECT_EQ(std::string(onWindows.form.Menu().Caption(i)), item.Caption);
-    EXPECT_EQ(std::string(onLinux.form.Menu().Caption(i)),
+    EXPECT_EQ(std::string(menuholder::Caption(i, Platform::Windows)), item.Caption);
+    EXPECT_EQ(std::string(menuholder::Caption(i, Platform::Linux)),
               i == 9 ? "Use the Desktop's Default Colors" : item.Caption);
     const bool command = std::string(item.Caption) != "-" && std::string(item.Name) != "mnuColors";
     EXPECT_EQ(item.Click != nullptr, command) << item.Name;
@@ -48,13 +48,15 @@ TEST(menuholder, theTreeHangsTheColourItemsUnderColors) {
 
 TEST(menuholder, menuItemsReachTheirHandlersThroughTheTable) {
   Started p;
-  p.view.onPopup = [&p] {
-    for (int i = 0; i < menuholder::kMenuCount; ++i)
-      if (std::string(menuholder::kMenu[i].Name) == "mnuontop")
-        (p.menu().*menuholder::kMenu[i].Click)();
-  };
+  p.view.chosenRow = 4;  // "On Top"
   p.form.Command2_Click();
   EXPECT_TRUE(p.menuView.checked);
+  p.view.chosenRow = 6;  // "Colors", which holds the sub-menu
+  p.form.Command2_Click();
+  p.view.chosenRow = 13;  // past the table
+  p.form.Command2_Click();
+  EXPECT_TRUE(p.menuView.checked);
+  EXPECT_EQ(p.store.writes, std::vector<std::string>{"Ontop=True"});
 }
 
 TEST(mnuontop_Click, togglesTheWindowTheCheckMarkAndTheSetting) {
@@ -86,7 +88,11 @@ TEST(mnuBrowse_Click, putsTheChosenPathUnquotedAndRunsNothing) {
   p.menu().mnuBrowse_Click();
   EXPECT_EQ(p.view.text, "/home/me/My Tools/run me.sh");
   EXPECT_TRUE(p.shell.requests.empty());
-  EXPECT_EQ(p.dialog.openCalls[0].first, SharedDialog::kFilter);
+  EXPECT_EQ(p.dialog.openCalls[0].first,
+            (std::vector<FileFilter>{{"All Files", {"*.*"}},
+                                     {"Executable Files", {"*.exe", "*.com", "*.bat"}},
+                                     {"Batch Files", {"*.bat"}},
+                                     {"Screen Savers", {"*.scr"}}}));
   EXPECT_EQ(p.dialog.openCalls[0].second, "");
   p.view.text = "";
   p.menu().mnuBrowse_Click();  // a cancel now gives the file chosen last
@@ -179,19 +185,6 @@ TEST(mnuAbout_Click, showsTheAboutBoxEachTime) {
   FakeProgram onLinux(Platform::Linux);
   onLinux.form.Menu().mnuAbout_Click();
   EXPECT_EQ(onLinux.menuView.aboutTitle, "Vell CommandLine For Linux");
-}
-
-TEST(ParseFilter, givesTheFourFiltersInOrder) {
-  const auto filters = ParseFilter(SharedDialog::kFilter);
-  ASSERT_EQ(filters.size(), 4u);
-  EXPECT_EQ(filters[0].Description, "All Files");
-  EXPECT_EQ(filters[0].Patterns, std::vector<std::string>{"*.*"});
-  EXPECT_EQ(filters[1].Description, "Executable Files");
-  EXPECT_EQ(filters[1].Patterns, (std::vector<std::string>{"*.exe", "*.com", "*.bat"}));
-  EXPECT_EQ(filters[2].Patterns, std::vector<std::string>{"*.bat"});
-  EXPECT_EQ(filters[3].Description, "Screen Savers");
-  EXPECT_TRUE(ParseFilter("").empty());
-  EXPECT_EQ(ParseFilter("Odd|*.a|Dangling").size(), 1u);
 }
 
 }  // namespace

@@ -130,10 +130,10 @@ TEST_F(FaultInjectionTest, aliasesAreWholeOldOrWholeNewWhateverStepFails) {
     FaultyFiles files(dir_.string());
     FakeProgram p(files);
     p.form.Form_Load();
-    p.menuView.editorUser = [&files, n](Associations& form, FakeAssociationsView& view) {
+    p.menuView.editorUser = [&files, n](Associations&, FakeAssociationsView& view) {
       view.texts[0] = "x";
       view.texts[1] = "y";
-      form.Command1_Click();
+      view.Command1_Click();
       files.failAt = n;
     };
     p.form.Menu().mnualias_Click();
@@ -167,10 +167,10 @@ TEST_F(FaultInjectionTest, aReadOnlyProgramDirectoryKeepsTheOldFilesAndSaysSo) {
     FakeProgram p(files);
     p.form.Form_Load();
     p.Run("new");
-    p.menuView.editorUser = [](Associations& form, FakeAssociationsView& view) {
+    p.menuView.editorUser = [](Associations&, FakeAssociationsView& view) {
       view.texts[0] = "x";
       view.texts[1] = "y";
-      form.Command1_Click();
+      view.Command1_Click();
     };
     p.form.Menu().mnualias_Click();
     p.form.Form_QueryUnload();

@@ -55,24 +55,26 @@ class AssociationsWindowTest : public QObject {
   void cleanup() { h.reset(); }
 
   void window_asDesigned() {
-    AssociationsWindow dialog(&h->window);
-    QCOMPARE(dialog.windowTitle(), "Aliases");
-    QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
-    QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-    QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-    QVERIFY(dialog.windowFlags().testFlag(Qt::WindowCloseButtonHint));
-    // Focus order: List1, Text1(0), Text1(1), Add, "...".
-    QStringList order;
-    QWidget* widget = List1(&dialog);
-    for (int i = 0; i < 5; ++i, widget = widget->nextInFocusChain()) {
-      while (widget->focusPolicy() == Qt::NoFocus) widget = widget->nextInFocusChain();
-      order << widget->objectName();
-    }
-    QCOMPARE(order, (QStringList{"List1", "Text1(0)", "Text1(1)", "Command1", "Command2"}));
-    // Enter does nothing.
-    dialog.show();
-    QTest::keyClick(Box(&dialog, 0), Qt::Key_Return);
-    QVERIFY(dialog.isVisible());
+    Edit(
+        [](QDialog* dialog) {
+          QCOMPARE(dialog->windowTitle(), "Aliases");
+          QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+          QVERIFY(!dialog->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+          QVERIFY(!dialog->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+          QVERIFY(dialog->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+          // Focus order: List1, Text1(0), Text1(1), Add, "...".
+          QStringList order;
+          QWidget* widget = List1(dialog);
+          for (int i = 0; i < 5; ++i, widget = widget->nextInFocusChain()) {
+            while (widget->focusPolicy() == Qt::NoFocus) widget = widget->nextInFocusChain();
+            order << widget->objectName();
+          }
+          QCOMPARE(order, (QStringList{"List1", "Text1(0)", "Text1(1)", "Command1", "Command2"}));
+          // Enter does nothing.
+          QTest::keyClick(Box(dialog, 0), Qt::Key_Return);
+          QVERIFY(dialog->isVisible());
+        },
+        [](Answers&) {});
   }
 
   void addRemoveBrowse_writeAliasesOnClose() {

@@ -10,7 +10,7 @@
 #include "Answers.h"
 #include "Harness.h"
 #include "TestMain.h"
-#include "menu/SharedDialog.h"
+#include "data/SharedDialog.h"
 #include "platform/qt/Colors.h"
 
 class QtServicesTest : public QObject {
@@ -125,7 +125,11 @@ class QtServicesTest : public QObject {
   }
 
   void nameFilters_allFourInOrder() {
-    QCOMPARE(NameFilters(SharedDialog::kFilter),
+    const std::vector<FileFilter> filters{{"All Files", {"*.*"}},
+                                          {"Executable Files", {"*.exe", "*.com", "*.bat"}},
+                                          {"Batch Files", {"*.bat"}},
+                                          {"Screen Savers", {"*.scr"}}};
+    QCOMPARE(NameFilters(filters),
              (QStringList{"All Files (*)", "Executable Files (*.exe *.com *.bat)",
                           "Batch Files (*.bat)", "Screen Savers (*.scr)"}));
   }

@@ -16,8 +16,11 @@ HWND ControlOf(HWND window, std::string_view name) {
   return nullptr;
 }
 
-TEST(AssociationsWindow, controls_atTheirDesignedPlacesInTabOrder) {
-  AssociationsWindow window(nullptr);
+TEST_F(AssociationsWindowTest, controls_atTheirDesignedPlacesInTabOrder) {
+  AliasTable table;
+  SharedDialog dlg1(dialog);
+  Associations form(table, dlg1, files, msgbox);
+  AssociationsWindow window(nullptr, form);
   const LONG_PTR style = GetWindowLongPtrA(window.hwnd(), GWL_STYLE);
   EXPECT_TRUE(style & WS_SYSMENU);
   EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));

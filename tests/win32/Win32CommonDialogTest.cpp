@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "menu/SharedDialog.h"
 #include "platform/win32/Win32CommonDialog.h"
 
 namespace {
@@ -10,7 +9,11 @@ TEST(Win32CommonDialog, FilterForDialog_allFourFiltersEndedByTwoZeros) {
       "All Files\0*.*\0Executable Files\0*.exe;*.com;*.bat\0Batch Files\0*.bat\0"
       "Screen Savers\0*.scr\0\0",
       88);
-  EXPECT_EQ(Win32CommonDialog::FilterForDialog(SharedDialog::kFilter), expected);
+  EXPECT_EQ(Win32CommonDialog::FilterForDialog({{"All Files", {"*.*"}},
+                                                 {"Executable Files", {"*.exe", "*.com", "*.bat"}},
+                                                 {"Batch Files", {"*.bat"}},
+                                                 {"Screen Savers", {"*.scr"}}}),
+            expected);
 }
 
 }  // namespace

@@ -25,9 +25,10 @@ Widget* Place(Widget* widget, const char* name) {
 }
 }  // namespace
 
-AssociationsWindow::AssociationsWindow(QWidget* owner)
+AssociationsWindow::AssociationsWindow(QWidget* owner, Associations& form)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint) {
+                         Qt::WindowCloseButtonHint),
+      form_(form) {
   setObjectName("Associations");
   setWindowTitle(Associations::kCaption);
   setFixedSize(ToPixels(Associations::kClientWidth), ToPixels(Associations::kClientHeight));
@@ -59,61 +60,38 @@ AssociationsWindow::AssociationsWindow(QWidget* owner)
   SetTabOrder(*this, Associations::kControls);
   list1_->setFocus();
   list1_->installEventFilter(this);
+  connect(list1_, &QListWidget::itemSelectionChanged, this,
+          [this] { Show(form_.List1_Click(ListIndex())); });
+  connect(list1_, &QListWidget::itemDoubleClicked, this,
+          [this] { Show(form_.List1_DblClick(ListIndex())); });
+  connect(command1_, &QPushButton::clicked, this,
+          [this] { Show(form_.Command1_Click(Text(0), Text(1))); });
+  connect(command2_, &QPushButton::clicked, this, [this] { Show(form_.Command2_Click()); });
 }
 
-void AssociationsWindow::ListClear() {
-  const QSignalBlocker quiet(list1_);
-  list1_->clear();
+void AssociationsWindow::Show(const AssociationsUpdate& update) {
+  {
+    const QSignalBlocker quiet(list1_);
+    if (update.List1) {
+      list1_->clear();
+      for (const std::string& entry : *update.List1) list1_->addItem(QString::fromLocal8Bit(entry));
+      list1_->clearSelection();
+      list1_->setCurrentRow(-1);
+    }
+    if (update.Added) list1_->addItem(QString::fromLocal8Bit(*update.Added));
+  }
+  for (int i = 0; i < 2; ++i)
+    if (update.Text1[i]) text1_[i]->setText(QString::fromLocal8Bit(*update.Text1[i]));
+  if (update.Label2) label2_->setText(QString::fromLocal8Bit(*update.Label2));
 }
 
-void AssociationsWindow::ListAdd(const std::string& text) {
-  const QSignalBlocker quiet(list1_);
-  list1_->addItem(QString::fromLocal8Bit(text));
-}
-
-void AssociationsWindow::ListRemove(int index) {
-  const QSignalBlocker quiet(list1_);
-  delete list1_->takeItem(index);
-}
-
-int AssociationsWindow::ListIndex() {
+int AssociationsWindow::ListIndex() const {
   const QList<QListWidgetItem*> selected = list1_->selectedItems();
   return selected.isEmpty() ? -1 : list1_->row(selected.constFirst());
 }
 
-void AssociationsWindow::SetListIndex(int index) {
-  const QSignalBlocker quiet(list1_);
-  if (index < 0) {
-    list1_->clearSelection();
-    list1_->setCurrentRow(-1);
-  } else {
-    list1_->setCurrentRow(index);
-  }
-}
-
-std::string AssociationsWindow::Text(int index) {
+std::string AssociationsWindow::Text(int index) const {
   return text1_[index]->text().toLocal8Bit().toStdString();
-}
-
-void AssociationsWindow::SetText(int index, const std::string& text) {
-  text1_[index]->setText(QString::fromLocal8Bit(text));
-}
-
-void AssociationsWindow::SetLabel2(const std::string& text) {
-  label2_->setText(QString::fromLocal8Bit(text));
-}
-
-void AssociationsWindow::ShowModal(Associations& form) {
-  connect(list1_, &QListWidget::itemSelectionChanged, this, [&form] { form.List1_Click(); });
-  connect(list1_, &QListWidget::itemDoubleClicked, this, [&form] { form.List1_DblClick(); });
-  connect(command1_, &QPushButton::clicked, this, [&form] { form.Command1_Click(); });
-  connect(command2_, &QPushButton::clicked, this, [&form] { form.Command2_Click(); });
-  form_ = &form;
-  exec();
-  form_ = nullptr;
-  disconnect(list1_, nullptr, this, nullptr);
-  disconnect(command1_, nullptr, this, nullptr);
-  disconnect(command2_, nullptr, this, nullptr);
 }
 
 void AssociationsWindow::keyPressEvent(QKeyEvent* event) {
@@ -121,9 +99,12 @@ void AssociationsWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 bool AssociationsWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != list1_ || event->type() != QEvent::KeyPress || !form_)
+  if (watched != list1_ || event->type() != QEvent::KeyPress)
     return QDialog::eventFilter(watched, event);
   const auto* key = static_cast<QKeyEvent*>(event);
   const int code = KeyCodeOf(key->key());
-  return code && form_->List1_KeyDown(code, ShiftOf(key->modifiers()));
+  if (!code) return false;
+  const auto update = form_.List1_KeyDown(code, ShiftOf(key->modifiers()), ListIndex());
+  if (update) Show(*update);
+  return update.has_value();
 }

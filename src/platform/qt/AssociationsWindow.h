@@ -8,30 +8,28 @@
 
 #include "platform/AssociationsView.h"
 
+class Associations;
+
 // The alias editor window as designed: fixed size, a close box only, every control at its
 // place in twips and in its tab order. Enter does nothing here; Escape closes it as its close box
 // does.
-class AssociationsWindow : public QDialog, public AssociationsView {
+class AssociationsWindow : public QDialog {
   Q_OBJECT
  public:
-  explicit AssociationsWindow(QWidget* owner);
+  // The user's actions go to the form's handlers, and what they return shows.
+  AssociationsWindow(QWidget* owner, Associations& form);
 
-  void ListClear() override;
-  void ListAdd(const std::string& text) override;
-  void ListRemove(int index) override;
-  int ListIndex() override;
-  void SetListIndex(int index) override;
-  std::string Text(int index) override;
-  void SetText(int index, const std::string& text) override;
-  void SetLabel2(const std::string& text) override;
-  void ShowModal(Associations& form) override;
+  void Show(const AssociationsUpdate& update);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  Associations* form_ = nullptr;
+  int ListIndex() const;
+  std::string Text(int index) const;
+
+  Associations& form_;
   QListWidget* list1_;
   QLineEdit* text1_[2];
   QLabel* label2_;

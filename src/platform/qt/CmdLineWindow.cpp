@@ -179,7 +179,7 @@ bool CmdLineWindow::SystemMove() {
   return false;
 }
 
-void CmdLineWindow::PopupMenu() { menu_->Exec(QCursor::pos()); }
+std::optional<int> CmdLineWindow::PopupMenu() { return menu_->Exec(QCursor::pos()); }
 
 void CmdLineWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);

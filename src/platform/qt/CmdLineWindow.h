@@ -43,7 +43,7 @@ class CmdLineWindow : public QWidget, public CmdLineView {
   void Layout(const Rect& text1, const Rect& command2) override;
   void SetTopmost(bool topmost) override;
   bool SystemMove() override;
-  void PopupMenu() override;
+  std::optional<int> PopupMenu() override;
   bool BringToFront() override;
   void SelectText1() override;
 

@@ -4,25 +4,21 @@
 #include "platform/qt/AboutWindow.h"
 #include "platform/qt/AssociationsWindow.h"
 
-MenuWindow::MenuWindow(QWidget* owner) : owner_(owner), menu_(owner) {
+MenuWindow::MenuWindow(QWidget* owner, Platform platform) : owner_(owner), menu_(owner) {
   menu_.setObjectName("main");
+  Add(menu_, menuholder::Tree(), platform);
 }
 
-void MenuWindow::Attach(menuholder& holder) {
-  holder_ = &holder;
-  Add(menu_, menuholder::Tree());
-}
-
-void MenuWindow::Add(QMenu& menu, const std::vector<MenuEntry>& entries) {
+void MenuWindow::Add(QMenu& menu, const std::vector<MenuEntry>& entries, Platform platform) {
   for (const MenuEntry& entry : entries) {
     const MenuItem& item = menuholder::kMenu[entry.Row];
-    const QString caption = QString::fromLocal8Bit(holder_->Caption(entry.Row));
+    const QString caption = QString::fromLocal8Bit(menuholder::Caption(entry.Row, platform));
     QAction* action;
     if (item.Separator()) {
       action = menu.addSeparator();
     } else if (item.SubMenu()) {
       QMenu* sub = menu.addMenu(caption);
-      Add(*sub, entry.Entries);
+      Add(*sub, entry.Entries, platform);
       action = sub->menuAction();
     } else {
       action = menu.addAction(caption);
@@ -34,19 +30,20 @@ void MenuWindow::Add(QMenu& menu, const std::vector<MenuEntry>& entries) {
   }
 }
 
-void MenuWindow::Exec(const QPoint& position) {
+std::optional<int> MenuWindow::Exec(const QPoint& position) {
   const QAction* chosen = menu_.exec(position);
-  if (!chosen || !holder_ || !chosen->data().isValid()) return;
-  const MenuItem& item = menuholder::kMenu[chosen->data().toInt()];
-  (holder_->*item.Click)();
+  if (!chosen || !chosen->data().isValid()) return std::nullopt;
+  return chosen->data().toInt();
 }
 
 void MenuWindow::SetOnTopChecked(bool checked) {
   if (onTop_) onTop_->setChecked(checked);
 }
 
-std::unique_ptr<AssociationsView> MenuWindow::CreateAssociations() {
-  return std::make_unique<AssociationsWindow>(owner_);
+void MenuWindow::ShowAssociations(Associations& form, const AssociationsUpdate& shown) {
+  AssociationsWindow dialog(owner_, form);
+  dialog.Show(shown);
+  dialog.exec();
 }
 
 void MenuWindow::ShowAbout(const frmabout& about) {

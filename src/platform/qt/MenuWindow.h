@@ -2,33 +2,32 @@
 
 #include <QMenu>
 #include <QPoint>
+#include <optional>
 #include <vector>
 
 #include "platform/MenuView.h"
+#include "platform/Platform.h"
 
-class menuholder;
 struct MenuEntry;
 
 // menuholder's native side: the popup menu "main", built from the core's menu table, and the
 // two windows its commands open.
 class MenuWindow : public MenuView {
  public:
-  // owner: the command window, which the menu and the dialogs belong to.
-  explicit MenuWindow(QWidget* owner);
-  // Builds the menu from the holder's table; clicks reach the holder from here on.
-  void Attach(menuholder& holder);
-  // Pops the menu up at the position and runs the chosen item's handler before returning.
-  void Exec(const QPoint& position);
+  // owner: the command window, which the menu and the dialogs belong to; the captions are the
+  // platform's.
+  MenuWindow(QWidget* owner, Platform platform);
+  // Pops the menu up at the position; returns the chosen item's row of the menu table.
+  std::optional<int> Exec(const QPoint& position);
 
   void SetOnTopChecked(bool checked) override;
-  std::unique_ptr<AssociationsView> CreateAssociations() override;
+  void ShowAssociations(Associations& form, const AssociationsUpdate& shown) override;
   void ShowAbout(const frmabout& about) override;
 
  private:
-  void Add(QMenu& menu, const std::vector<MenuEntry>& entries);
+  void Add(QMenu& menu, const std::vector<MenuEntry>& entries, Platform platform);
 
   QWidget* owner_;
   QMenu menu_;
   QAction* onTop_ = nullptr;
-  menuholder* holder_ = nullptr;
 };

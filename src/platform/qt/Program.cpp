@@ -7,6 +7,7 @@
 
 namespace {
 std::string Bytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+constexpr Platform kPlatform = Platform::Linux;
 }  // namespace
 
 ProgramFolders ProgramFolders::OfUser() {
@@ -24,7 +25,7 @@ Program::Program(const ProgramFolders& folders, std::function<void()> end)
       files_(folders.program, folders.executable.empty() ? folders.program : folders.executable),
       msgbox_(window_),
       dialog_(window_),
-      menu_(&window_),
+      menu_(&window_, kPlatform),
       instance_(
           folders.program, [this] { form_.Activate(); },
           [this, end = std::move(end)] {
@@ -34,11 +35,10 @@ Program::Program(const ProgramFolders& folders, std::function<void()> end)
           }),
       listings_(folders.home),
       services_{shell_,    store_,  files_,  msgbox_,   dialog_,
-                instance_, screen_, hotkey_, listings_, Platform::Linux},
+                instance_, screen_, hotkey_, listings_, kPlatform},
       form_(window_, menu_, services_),
       quitSignals_([this] { form_.Form_QueryUnload(); }) {
   window_.Attach(form_, menu_);
-  menu_.Attach(form_.Menu());
   // A session manager asks to save before a logout that may still be cancelled; the session's
   // real end (Die) closes the windows, and the strip's close takes the close path.
   QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window_, [this](QSessionManager&) {

@@ -4,26 +4,25 @@
 #include <QFile>
 #include <QFileDialog>
 
-#include "menu/SharedDialog.h"
 #include "platform/qt/Colors.h"
 
-QStringList NameFilters(std::string_view filter) {
-  QStringList filters;
-  for (const FileFilter& entry : ParseFilter(filter)) {
+QStringList NameFilters(const std::vector<FileFilter>& filters) {
+  QStringList names;
+  for (const FileFilter& entry : filters) {
     QStringList patterns;
     // "*.*" is every file where it comes from; here it would miss names without a dot.
     for (const std::string& pattern : entry.Patterns)
       patterns << (pattern == "*.*" ? QStringLiteral("*") : QString::fromLocal8Bit(pattern));
-    filters << QString::fromLocal8Bit(entry.Description) + " (" + patterns.join(' ') + ')';
+    names << QString::fromLocal8Bit(entry.Description) + " (" + patterns.join(' ') + ')';
   }
-  return filters;
+  return names;
 }
 
-std::optional<std::string> QtCommonDialog::ShowOpen(const std::string& filter,
+std::optional<std::string> QtCommonDialog::ShowOpen(const std::vector<FileFilter>& filters,
                                                     const std::string& initialFile) {
   QFileDialog dialog(&owner_);
   dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setNameFilters(NameFilters(filter));
+  dialog.setNameFilters(NameFilters(filters));
   if (!initialFile.empty()) dialog.selectFile(QFile::decodeName(initialFile.c_str()));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();

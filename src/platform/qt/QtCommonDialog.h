@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QStringList>
-#include <string_view>
 
 #include "platform/CommonDialog.h"
 
@@ -11,7 +10,7 @@ class QWidget;
 class QtCommonDialog : public CommonDialog {
  public:
   explicit QtCommonDialog(QWidget& owner) : owner_(owner) {}
-  std::optional<std::string> ShowOpen(const std::string& filter,
+  std::optional<std::string> ShowOpen(const std::vector<FileFilter>& filters,
                                       const std::string& initialFile) override;
   std::optional<std::uint32_t> ShowColor(std::uint32_t initial) override;
 
@@ -19,5 +18,5 @@ class QtCommonDialog : public CommonDialog {
   QWidget& owner_;
 };
 
-// A "Description|patterns|..." filter list as QFileDialog name filters, in order.
-QStringList NameFilters(std::string_view filter);
+// The filters as QFileDialog name filters, in order.
+QStringList NameFilters(const std::vector<FileFilter>& filters);

@@ -35,9 +35,10 @@ int IdOf(std::string_view name) {
 
 }  // namespace
 
-AssociationsWindow::AssociationsWindow(HWND owner)
+AssociationsWindow::AssociationsWindow(HWND owner, Associations& form)
     : ModalWindow(owner, Associations::kCaption, Associations::kClientWidth,
-                  Associations::kClientHeight) {
+                  Associations::kClientHeight),
+      form_(form) {
   // Created in tab order: that is the order in which Tab visits them.
   for (int tab = 0; tab < static_cast<int>(std::size(Associations::kControls)); ++tab)
     for (int row = 0; const auto& control : Associations::kControls) {
@@ -54,52 +55,39 @@ HWND AssociationsWindow::Control(std::string_view name) const {
   return GetDlgItem(hwnd(), IdOf(name));
 }
 
-void AssociationsWindow::ListClear() { SendMessageA(Control("List1"), LB_RESETCONTENT, 0, 0); }
-
-void AssociationsWindow::ListAdd(const std::string& text) {
-  SendMessageA(Control("List1"), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+void AssociationsWindow::Show(const AssociationsUpdate& update) {
+  HWND list = Control("List1");
+  if (update.List1) {
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    for (const std::string& entry : *update.List1)
+      SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  }
+  if (update.Added)
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(update.Added->c_str()));
+  for (int i = 0; i < 2; ++i)
+    if (update.Text1[i])
+      SetWindowTextA(Control(i == 0 ? "Text1(0)" : "Text1(1)"), update.Text1[i]->c_str());
+  if (update.Label2) SetWindowTextA(Control("Label2"), update.Label2->c_str());
 }
 
-void AssociationsWindow::ListRemove(int index) {
-  SendMessageA(Control("List1"), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
-}
-
-int AssociationsWindow::ListIndex() {
+int AssociationsWindow::ListIndex() const {
   return static_cast<int>(SendMessageA(Control("List1"), LB_GETCURSEL, 0, 0));
 }
 
-void AssociationsWindow::SetListIndex(int index) {
-  SendMessageA(Control("List1"), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
-
-std::string AssociationsWindow::Text(int index) {
-  return WindowText(Control(index == 0 ? "Text1(0)" : "Text1(1)"));
-}
-
-void AssociationsWindow::SetText(int index, const std::string& text) {
-  SetWindowTextA(Control(index == 0 ? "Text1(0)" : "Text1(1)"), text.c_str());
-}
-
-void AssociationsWindow::SetLabel2(const std::string& text) {
-  SetWindowTextA(Control("Label2"), text.c_str());
-}
-
-void AssociationsWindow::ShowModal(Associations& form) {
-  form_ = &form;
-  RunModal();
-  form_ = nullptr;
-}
-
 bool AssociationsWindow::OnKeyDown(HWND control, int KeyCode, int Shift) {
-  return form_ && control == Control("List1") && form_->List1_KeyDown(KeyCode, Shift);
+  if (control != Control("List1")) return false;
+  const auto update = form_.List1_KeyDown(KeyCode, Shift, ListIndex());
+  if (update) Show(*update);
+  return update.has_value();
 }
 
 void AssociationsWindow::OnCommand(int id, int code) {
-  if (!form_) return;
-  if (id == IdOf("List1") && code == LBN_SELCHANGE) form_->List1_Click();
-  if (id == IdOf("List1") && code == LBN_DBLCLK) form_->List1_DblClick();
-  if (id == IdOf("Command1") && code == BN_CLICKED) form_->Command1_Click();
-  if (id == IdOf("Command2") && code == BN_CLICKED) form_->Command2_Click();
+  if (id == IdOf("List1") && code == LBN_SELCHANGE) Show(form_.List1_Click(ListIndex()));
+  if (id == IdOf("List1") && code == LBN_DBLCLK) Show(form_.List1_DblClick(ListIndex()));
+  if (id == IdOf("Command1") && code == BN_CLICKED)
+    Show(form_.Command1_Click(WindowText(Control("Text1(0)")), WindowText(Control("Text1(1)"))));
+  if (id == IdOf("Command2") && code == BN_CLICKED) Show(form_.Command2_Click());
 }
 
 void AssociationsWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {

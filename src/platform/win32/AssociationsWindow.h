@@ -5,28 +5,26 @@
 #include "platform/AssociationsView.h"
 #include "platform/win32/ModalWindow.h"
 
+class Associations;
+
 // The alias editor's native window, built from the designed control table.
-class AssociationsWindow : public AssociationsView, public ModalWindow {
+class AssociationsWindow : public ModalWindow {
  public:
-  explicit AssociationsWindow(HWND owner);
+  // The user's actions go to the form's handlers, and what they return shows.
+  AssociationsWindow(HWND owner, Associations& form);
 
   // A designed control by its name, e.g. "Text1(0)".
   HWND Control(std::string_view name) const;
 
-  void ListClear() override;
-  void ListAdd(const std::string& text) override;
-  void ListRemove(int index) override;
-  int ListIndex() override;
-  void SetListIndex(int index) override;
-  std::string Text(int index) override;
-  void SetText(int index, const std::string& text) override;
-  void SetLabel2(const std::string& text) override;
-  void ShowModal(Associations& form) override;
+  void Show(const AssociationsUpdate& update);
+  void ShowModal() { RunModal(); }
 
  private:
+  int ListIndex() const;
+
   bool OnKeyDown(HWND control, int KeyCode, int Shift) override;
   void OnCommand(int id, int code) override;
   void OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
-  Associations* form_ = nullptr;
+  Associations& form_;
 };

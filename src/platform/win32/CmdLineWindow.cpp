@@ -414,7 +414,7 @@ bool CmdLineWindow::SystemMove() {
   return true;
 }
 
-void CmdLineWindow::PopupMenu() { menu_.Popup(hwnd()); }
+std::optional<int> CmdLineWindow::PopupMenu() { return menu_.Popup(hwnd()); }
 
 bool CmdLineWindow::BringToFront() {
   if (!shown_) return false;

@@ -5,31 +5,28 @@
 #include "platform/win32/AssociationsWindow.h"
 #include "platform/win32/ModalWindow.h"
 
-MenuWindow::MenuWindow() : menu_(CreatePopupMenu()) {}
-
-void MenuWindow::Bind(menuholder& holder) {
-  holder_ = &holder;
-  Add(menu_.get(), menuholder::Tree());
+MenuWindow::MenuWindow(Platform platform) : menu_(CreatePopupMenu()) {
+  Add(menu_.get(), menuholder::Tree(), platform);
 }
 
-void MenuWindow::Add(HMENU menu, const std::vector<MenuEntry>& entries) {
+void MenuWindow::Add(HMENU menu, const std::vector<MenuEntry>& entries, Platform platform) {
   for (const MenuEntry& entry : entries) {
     const MenuItem& item = menuholder::kMenu[entry.Row];
     if (item.Separator()) {
       AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     } else if (item.SubMenu()) {
       HMENU sub = CreatePopupMenu();
-      Add(sub, entry.Entries);
+      Add(sub, entry.Entries, platform);
       AppendMenuA(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub),
-                  holder_->Caption(entry.Row));
+                  menuholder::Caption(entry.Row, platform));
     } else {
       AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(kFirstId + entry.Row),
-                  holder_->Caption(entry.Row));
+                  menuholder::Caption(entry.Row, platform));
     }
   }
 }
 
-void MenuWindow::Popup(HWND window) {
+std::optional<int> MenuWindow::Popup(HWND window) {
   POINT at{};
   GetCursorPos(&at);
   // Without the foreground the menu would not close on a click elsewhere (TrackPopupMenu's
@@ -39,9 +36,8 @@ void MenuWindow::Popup(HWND window) {
       TrackPopupMenu(menu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD,
                      at.x, at.y, 0, window, nullptr));
   PostMessageA(window, WM_NULL, 0, 0);
-  const int row = id - kFirstId;
-  if (!holder_ || row < 0 || row >= menuholder::kMenuCount) return;
-  if (const auto click = menuholder::kMenu[row].Click) (holder_->*click)();
+  if (id == 0) return std::nullopt;  // nothing chosen
+  return id - kFirstId;
 }
 
 void MenuWindow::SetOnTopChecked(bool checked) {
@@ -51,8 +47,10 @@ void MenuWindow::SetOnTopChecked(bool checked) {
                     MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-std::unique_ptr<AssociationsView> MenuWindow::CreateAssociations() {
-  return std::make_unique<AssociationsWindow>(ModalOwner(strip_));
+void MenuWindow::ShowAssociations(Associations& form, const AssociationsUpdate& shown) {
+  AssociationsWindow window(ModalOwner(strip_), form);
+  window.Show(shown);
+  window.ShowModal();
 }
 
 void MenuWindow::ShowAbout(const frmabout& about) {

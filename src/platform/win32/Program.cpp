@@ -1,9 +1,9 @@
 #include "platform/win32/Program.h"
 
-Program::Program(const Services& services) : window_(menu_), form_(window_, menu_, services) {
+Program::Program(const Services& services)
+    : menu_(services.platform), window_(menu_), form_(window_, menu_, services) {
   window_.Bind(&form_);
   menu_.SetWindow(window_.hwnd());
-  menu_.Bind(form_.Menu());
 }
 
 // The form goes before the window, which still receives messages while it is destroyed.

@@ -4,24 +4,27 @@
 
 #include "platform/win32/ModalWindow.h"
 
-std::string Win32CommonDialog::FilterForDialog(const std::string& filter) {
-  std::string converted = filter;
-  for (char& c : converted)
-    if (c == '|') c = '\0';
-  converted.append(2, '\0');
-  return converted;
+std::string Win32CommonDialog::FilterForDialog(const std::vector<FileFilter>& filters) {
+  std::string converted;
+  for (const FileFilter& filter : filters) {
+    converted += filter.Description + '\0';
+    for (std::size_t i = 0; i < filter.Patterns.size(); ++i)
+      converted += (i ? ";" : "") + filter.Patterns[i];
+    converted += '\0';
+  }
+  return converted + '\0';
 }
 
-std::optional<std::string> Win32CommonDialog::ShowOpen(const std::string& filter,
+std::optional<std::string> Win32CommonDialog::ShowOpen(const std::vector<FileFilter>& filters,
                                                        const std::string& initialFile) {
-  const std::string filters = FilterForDialog(filter);
+  const std::string forDialog = FilterForDialog(filters);
   // The last file chosen is the starting name, so its folder is where the dialog opens.
   std::string file(32768, '\0');
   initialFile.copy(file.data(), file.size() - 1);
   OPENFILENAMEA ofn{};
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = ModalOwner(strip_);
-  ofn.lpstrFilter = filters.c_str();
+  ofn.lpstrFilter = forDialog.c_str();
   ofn.nFilterIndex = 1;
   ofn.lpstrFile = file.data();
   ofn.nMaxFile = static_cast<DWORD>(file.size());

@@ -8,10 +8,11 @@
 class Win32CommonDialog : public CommonDialog {
  public:
   void SetWindow(HWND strip) { strip_ = strip; }
-  // The filter list in the dialog's own form: "|" becomes a zero, and two zeros end it.
-  static std::string FilterForDialog(const std::string& filter);
+  // The filters in the dialog's own form: description and patterns (joined by ";") each ended
+  // by a zero, and a zero more at the end.
+  static std::string FilterForDialog(const std::vector<FileFilter>& filters);
 
-  std::optional<std::string> ShowOpen(const std::string& filter,
+  std::optional<std::string> ShowOpen(const std::vector<FileFilter>& filters,
                                       const std::string& initialFile) override;
   std::optional<std::uint32_t> ShowColor(std::uint32_t initial) override;
 

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "platform/CommonDialog.h"
@@ -11,12 +10,12 @@
 // editor's "...". It keeps its file name and colour from one use to the next.
 class SharedDialog {
  public:
-  static constexpr const char* kFilter =
-      "All Files|*.*|Executable Files|*.exe;*.com;*.bat|Batch Files|*.bat|Screen Savers|*.scr";
-
   explicit SharedDialog(CommonDialog& dialog) : dialog_(dialog) {}
 
-  std::string Filter = kFilter;
+  std::vector<FileFilter> Filter = {{"All Files", {"*.*"}},
+                                    {"Executable Files", {"*.exe", "*.com", "*.bat"}},
+                                    {"Batch Files", {"*.bat"}},
+                                    {"Screen Savers", {"*.scr"}}};
   std::string FileName;  // empty until a file has been chosen
   std::uint32_t Color = 0;
 
@@ -28,11 +27,3 @@ class SharedDialog {
  private:
   CommonDialog& dialog_;
 };
-
-struct FileFilter {
-  std::string Description;
-  std::vector<std::string> Patterns;
-};
-
-// The filter list's description and pattern pairs, in order; patterns are split at ";".
-std::vector<FileFilter> ParseFilter(std::string_view filter);
