@@ -232,14 +232,7 @@ TEST_F(CmdLineWindowTest, upAndDown_pickFromTheCaretAsTheCoreDoes) {
     if (step == "Down" || step == "Up") {
       PostMessageA(Text1Edit(), WM_KEYDOWN, step == "Up" ? VK_UP : VK_DOWN, 0);
     } else if (step == "Remove") {
-      BYTE keys[256];
-      GetKeyboardState(keys);
-      keys[VK_SHIFT] = 0x80;
-      SetKeyboardState(keys);
-      PostMessageA(Text1Edit(), WM_KEYDOWN, VK_DELETE, 0);
-      Pump();
-      keys[VK_SHIFT] = 0;
-      SetKeyboardState(keys);
+      ShiftDelete();
     } else {
       SendMessageA(Text1Edit(), EM_SETSEL, 0, -1);
       PostMessageA(Text1Edit(), WM_CHAR, step.empty() ? VK_BACK : step[0], 0);
@@ -275,16 +268,6 @@ TEST_F(CmdLineWindowTest, typing_narrowsTheListAndShiftDeleteRemovesThePick) {
   for (const char c : std::string("qux")) PostMessageA(Text1Edit(), WM_CHAR, c, 0);
   Pump();
   EXPECT_EQ(Text1List(), (std::vector<std::string>{"quxly", "QUXLYBET"}));
-  const auto shiftDelete = [&] {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_SHIFT] = 0x80;
-    SetKeyboardState(keys);
-    PostMessageA(Text1Edit(), WM_KEYDOWN, VK_DELETE, 0);
-    Pump();
-    keys[VK_SHIFT] = 0;
-    SetKeyboardState(keys);
-  };
   // An edit after a pick ends it, even one back to the typed text.
   PostMessageA(Text1Edit(), WM_KEYDOWN, VK_DOWN, 0);
   Pump();
@@ -292,7 +275,7 @@ TEST_F(CmdLineWindowTest, typing_narrowsTheListAndShiftDeleteRemovesThePick) {
   PostMessageA(Text1Edit(), WM_CHAR, VK_BACK, 0);
   Pump();
   EXPECT_EQ(WindowText(Text1Edit()), "qux");
-  shiftDelete();  // the edit field's own: under Wine it deletes the character before the caret
+  ShiftDelete();  // the edit field's own: under Wine it deletes the character before the caret
   EXPECT_EQ(Text1List().size(), 2u);
   const std::string typed = WindowText(Text1Edit());
 
@@ -300,7 +283,7 @@ TEST_F(CmdLineWindowTest, typing_narrowsTheListAndShiftDeleteRemovesThePick) {
   Pump();
   EXPECT_EQ(WindowText(Text1Edit()), "QUXLYBET");
   EXPECT_EQ(Text1List().size(), 2u);
-  shiftDelete();
+  ShiftDelete();
   EXPECT_EQ(Text1List(), std::vector<std::string>{"quxly"});
   EXPECT_EQ(WindowText(Text1Edit()), typed);
   // As the old Cut key, it leaves the removed entry on the clipboard.

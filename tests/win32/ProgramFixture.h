@@ -101,6 +101,17 @@ class ProgramFixture : public testing::Test {
     PressEnter();
   }
   // Presses Enter in the command box.
+  // Shift+Delete in the command box's edit field.
+  void ShiftDelete() {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    PostMessageA(Text1Edit(), WM_KEYDOWN, VK_DELETE, 0);
+    Pump();
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+  }
   void PressEnter() {
     SetFocus(Text1Edit());
     PostMessageA(Text1Edit(), WM_KEYDOWN, VK_RETURN, 0x001C0001);
