@@ -3,12 +3,22 @@
 #include <shlobj.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 
 namespace {
 
 constexpr const char* kKey = "Software\\VellCmdLine\\Defaults";
+
+// Set each time a window of the main thread, where the program and its modal loops run, has
+// handled a sent message: the shows, hides and closes the tests wait for send some.
+const HANDLE kWindowsChanged = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+[[maybe_unused]] const HHOOK kWindowsWatch = SetWindowsHookExA(
+    WH_CALLWNDPROCRET,
+    [](int code, WPARAM sent, LPARAM call) -> LRESULT {
+      SetEvent(kWindowsChanged);
+      return CallNextHookEx(nullptr, code, sent, call);
+    },
+    nullptr, GetCurrentThreadId());
 
 }  // namespace
 
@@ -134,12 +144,24 @@ ScopedVariable::~ScopedVariable() {
 }
 
 bool WaitUntil(const std::function<bool()>& done) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > end) return false;
-    Sleep(20);
+  HKEY software = nullptr;
+  RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_NOTIFY, &software);
+  const HANDLE settings = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+  const HANDLE changes[] = {kWindowsChanged, settings};
+  const ULONGLONG end = GetTickCount64() + 30000;
+  bool held;
+  for (ULONGLONG now; !(held = done()) && (now = GetTickCount64()) < end;) {
+    RegNotifyChangeKeyValue(software, TRUE, REG_NOTIFY_CHANGE_NAME | REG_NOTIFY_CHANGE_LAST_SET,
+                            settings, TRUE);
+    // New messages for this thread wake it too (a condition on the main thread pumps them); once
+    // seen, only newer ones do.
+    if (MsgWaitForMultipleObjects(2, changes, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT) ==
+        WAIT_OBJECT_0 + 2)
+      GetQueueStatus(QS_ALLINPUT);
   }
-  return true;
+  RegCloseKey(software);
+  CloseHandle(settings);
+  return held;
 }
 
 bool WaitForBytes(const std::string& path, const std::string& bytes) {

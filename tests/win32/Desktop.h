@@ -64,7 +64,8 @@ void ClearSettings();
 std::optional<std::string> StoredSetting(const std::string& key);
 void SetSetting(const std::string& key, const std::string& value);
 
-// Polls until done() holds, for at most 30 s; false when it never did.
+// Waits until done() holds, checking it again whenever a window of the main thread has handled a
+// message, a setting changed or this thread got messages; false when it did not within 30 s.
 bool WaitUntil(const std::function<bool()>& done);
 
 // Waits until the file holds the bytes, woken by the changes in its folder; false when it did
