@@ -110,20 +110,31 @@ TEST_F(AssociationsWindowTest, editor_addsRemovesAndSaves) {
   EXPECT_EQ(program->Form().Aliases().ResolveAlias("np"), "notepad.exe");
 }
 
-// The keyboard: Delete in the list removes the selected alias after the double-click's
-// question, and Escape closes the editor as its close box does (it saves) and closes About.
+// The keyboard: Shift+Escape closes nothing, Delete in the list removes the selected alias after
+// the double-click's question, and Escape closes the editor as its close box does (it saves) and
+// closes About.
 TEST_F(AssociationsWindowTest, keyboard_deleteRemovesAndEscapeCloses) {
   WriteBytes(dir / "aliases.cfg", "a`1\r\nb`2\r\n");
   Start();
   std::optional<std::string> question;
-  // A key pressed on the keyboard, for the window that has the focus.
-  auto press = [](WORD key) {
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = key;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
+  // A key pressed on the keyboard, for the window that has the focus, with a modifier held.
+  auto press = [](WORD key, WORD held = 0) {
+    std::vector<INPUT> input;
+    auto add = [&](WORD vk, DWORD flags) {
+      if (!vk) return;
+      INPUT event{};
+      event.type = INPUT_KEYBOARD;
+      event.ki.wVk = vk;
+      event.ki.dwFlags = flags;
+      input.push_back(event);
+    };
+    add(held, 0);
+    add(key, 0);
+    add(key, KEYEVENTF_KEYUP);
+    add(held, KEYEVENTF_KEYUP);
+    SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
   };
+
   // Escape, then the close box should the window still be open.
   auto escape = [&](HWND window) {
     press(VK_ESCAPE);
@@ -141,6 +152,7 @@ TEST_F(AssociationsWindowTest, keyboard_deleteRemovesAndEscapeCloses) {
         return;
       // The list has the focus when the editor opens.
       SendMessageA(ControlOf(window, "List1"), LB_SETCURSEL, 0, 0);
+      press(VK_ESCAPE, VK_SHIFT);  // had it closed the editor, Delete would ask nothing
       press(VK_DELETE);
       question = AnswerDialog("Vell Command Line", IDOK);
       editorClosed = escape(window);
