@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "aliaseditor/Associations.h"
-#include "platform/AssociationsView.h"
+#include "platform/AssociationsUpdate.h"
 #include "platform/win32/ModalWindow.h"
 
 // The alias editor's native window, built from the designed control table.
