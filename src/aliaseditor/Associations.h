@@ -7,7 +7,7 @@
 
 #include "data/AliasTable.h"
 #include "data/SharedDialog.h"
-#include "platform/AssociationsView.h"
+#include "platform/AssociationsUpdate.h"
 #include "platform/Control.h"
 #include "platform/Files.h"
 #include "platform/MsgBox.h"

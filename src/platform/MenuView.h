@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/AssociationsView.h"
+#include "platform/AssociationsUpdate.h"
 
 class Associations;
 class frmabout;

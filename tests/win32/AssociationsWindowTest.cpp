@@ -1,6 +1,5 @@
 #include "ProgramFixture.h"
 #include "aliaseditor/Associations.h"
-#include "platform/win32/AssociationsWindow.h"
 #include "platform/win32/Twips.h"
 
 namespace {
@@ -16,41 +15,56 @@ HWND ControlOf(HWND window, std::string_view name) {
   return nullptr;
 }
 
+// The editor as the menu opens it; what differs from the design is gathered in its thread.
 TEST_F(AssociationsWindowTest, controls_atTheirDesignedPlacesInTabOrder) {
-  AliasTable table;
-  SharedDialog dlg1(dialog);
-  Associations form(table, dlg1, files, msgbox);
-  AssociationsWindow window(nullptr, form);
-  const LONG_PTR style = GetWindowLongPtrA(window.hwnd(), GWL_STYLE);
-  EXPECT_TRUE(style & WS_SYSMENU);
-  EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-  EXPECT_EQ(WindowText(window.hwnd()), "Aliases");
+  Start();
+  std::vector<std::string> differences;
+  bool opened = false;
+  {
+    Helper check([&] {
+      HWND window = nullptr;
+      if (!(opened = WaitUntil([&] {
+              return (window = FindWindowOf(GetCurrentProcessId(), "VellCmdLineDialog", "Aliases"));
+            })))
+        return;
+      auto differs = [&](bool different, const std::string& what) {
+        if (different) differences.push_back(what);
+      };
+      const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
+      differs(!(style & WS_SYSMENU), "no close box");
+      differs(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), "sizable");
+      differs(WindowText(window) != "Aliases", "caption");
 
-  const UINT dpi = GetDpiForWindow(window.hwnd());
-  RECT client;
-  GetClientRect(window.hwnd(), &client);
-  EXPECT_EQ(client.right, TwipsToPixels(Associations::kClientWidth, dpi));
-  EXPECT_EQ(client.bottom, TwipsToPixels(Associations::kClientHeight, dpi));
-  for (const auto& control : Associations::kControls) {
-    HWND hwnd = window.Control(control.Name);
-    ASSERT_TRUE(hwnd) << control.Name;
-    RECT r;
-    GetWindowRect(hwnd, &r);
-    MapWindowPoints(nullptr, window.hwnd(), reinterpret_cast<POINT*>(&r), 2);
-    const RECT designed = TwipsToPixels(control.Position, dpi);
-    EXPECT_EQ(r.left, designed.left) << control.Name;
-    EXPECT_EQ(r.top, designed.top) << control.Name;
-    EXPECT_EQ(r.right, designed.right) << control.Name;
-    EXPECT_EQ(r.bottom, designed.bottom) << control.Name;
+      const UINT dpi = GetDpiForWindow(window);
+      RECT client;
+      GetClientRect(window, &client);
+      differs(client.right != TwipsToPixels(Associations::kClientWidth, dpi), "client width");
+      differs(client.bottom != TwipsToPixels(Associations::kClientHeight, dpi), "client height");
+      for (const auto& control : Associations::kControls) {
+        HWND hwnd = ControlOf(window, control.Name);
+        RECT r{};
+        GetWindowRect(hwnd, &r);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+        const RECT designed = TwipsToPixels(control.Position, dpi);
+        differs(!hwnd || r.left != designed.left || r.top != designed.top ||
+                    r.right != designed.right || r.bottom != designed.bottom,
+                control.Name);
+      }
+
+      // Tab visits the controls that take the focus, by their tab indexes.
+      const char* order[] = {"List1", "Text1(0)", "Text1(1)", "Command1", "Command2", "List1"};
+      for (std::size_t i = 1; i < std::size(order); ++i)
+        differs(GetNextDlgTabItem(window, ControlOf(window, order[i - 1]), FALSE) !=
+                    ControlOf(window, order[i]),
+                std::string("tab to ") + order[i]);
+      differs(GetWindowLongPtrA(ControlOf(window, "Command1"), GWL_STYLE) & BS_DEFPUSHBUTTON,
+              "Command1 default");
+      PostMessageA(window, WM_CLOSE, 0, 0);
+    });
+    Choose(menu_keys::kDefineAliases);
   }
-
-  // Tab visits the controls that take the focus, by their tab indexes.
-  const char* order[] = {"List1", "Text1(0)", "Text1(1)", "Command1", "Command2", "List1"};
-  for (std::size_t i = 1; i < std::size(order); ++i)
-    EXPECT_EQ(GetNextDlgTabItem(window.hwnd(), window.Control(order[i - 1]), FALSE),
-              window.Control(order[i]))
-        << order[i];
-  EXPECT_FALSE(GetWindowLongPtrA(window.Control("Command1"), GWL_STYLE) & BS_DEFPUSHBUTTON);
+  EXPECT_TRUE(opened);
+  EXPECT_EQ(differences, std::vector<std::string>{});
 }
 
 // Opens the editor from the menu, adds two aliases, removes the first one by a double-click and
@@ -96,20 +110,31 @@ TEST_F(AssociationsWindowTest, editor_addsRemovesAndSaves) {
   EXPECT_EQ(program->Form().Aliases().ResolveAlias("np"), "notepad.exe");
 }
 
-// The keyboard: Delete in the list removes the selected alias after the double-click's
-// question, and Escape closes the editor as its close box does (it saves) and closes About.
+// The keyboard: Shift+Escape closes nothing, Delete in the list removes the selected alias after
+// the double-click's question, and Escape closes the editor as its close box does (it saves) and
+// closes About.
 TEST_F(AssociationsWindowTest, keyboard_deleteRemovesAndEscapeCloses) {
   WriteBytes(dir / "aliases.cfg", "a`1\r\nb`2\r\n");
   Start();
   std::optional<std::string> question;
-  // A key pressed on the keyboard, for the window that has the focus.
-  auto press = [](WORD key) {
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = key;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
+  // A key pressed on the keyboard, for the window that has the focus, with a modifier held.
+  auto press = [](WORD key, WORD held = 0) {
+    std::vector<INPUT> input;
+    auto add = [&](WORD vk, DWORD flags) {
+      if (!vk) return;
+      INPUT event{};
+      event.type = INPUT_KEYBOARD;
+      event.ki.wVk = vk;
+      event.ki.dwFlags = flags;
+      input.push_back(event);
+    };
+    add(held, 0);
+    add(key, 0);
+    add(key, KEYEVENTF_KEYUP);
+    add(held, KEYEVENTF_KEYUP);
+    SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
   };
+
   // Escape, then the close box should the window still be open.
   auto escape = [&](HWND window) {
     press(VK_ESCAPE);
@@ -127,6 +152,7 @@ TEST_F(AssociationsWindowTest, keyboard_deleteRemovesAndEscapeCloses) {
         return;
       // The list has the focus when the editor opens.
       SendMessageA(ControlOf(window, "List1"), LB_SETCURSEL, 0, 0);
+      press(VK_ESCAPE, VK_SHIFT);  // had it closed the editor, Delete would ask nothing
       press(VK_DELETE);
       question = AnswerDialog("Vell Command Line", IDOK);
       editorClosed = escape(window);

@@ -6,7 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "platform/AssociationsView.h"
+#include "platform/AssociationsUpdate.h"
 
 class Associations;
 

@@ -10,13 +10,12 @@ constexpr int kPicture1 = 100;
 constexpr int kLabel1 = 110;  // Label1(i) has id 110 + i
 }  // namespace
 
-AboutWindow::AboutWindow(HWND owner, const frmabout& about)
-    : ModalWindow(owner, frmabout::kCaption, frmabout::kClientWidth, frmabout::kClientHeight) {
+void AboutWindow::OnCreate() {
   AddControl("STATIC", kApplicationTitle, SS_OWNERDRAW, frmabout::kPicture1, kPicture1,
              WS_EX_CLIENTEDGE);
   // Tab order: Label1(0), (1), (2), (3).
   for (int i = 0; i < static_cast<int>(std::size(frmabout::kLabel1)); ++i) {
-    const frmabout::Label& label = about.kLabel1[i];
+    const frmabout::Label& label = about_.kLabel1[i];
     HWND control =
         AddControl("STATIC", about.Text(i), SS_NOPREFIX | (label.Centred ? SS_CENTER : SS_RIGHT),
                    label.Position, kLabel1 + i);

@@ -7,13 +7,16 @@
 // The About box's native window.
 class AboutWindow : public ModalWindow {
  public:
-  AboutWindow(HWND owner, const frmabout& about);
-  void ShowModal() { RunModal(); }
+  explicit AboutWindow(const frmabout& about)
+      : ModalWindow(frmabout::kCaption, frmabout::kClientWidth, frmabout::kClientHeight),
+        about_(about) {}
 
  private:
+  void OnCreate() override;
   void OnDrawItem(const DRAWITEMSTRUCT& item) override;
   HBRUSH OnColorStatic(HDC dc, HWND control) override;
 
+  const frmabout& about_;
   HWND note_ = nullptr;  // the centred label with its own colour
   COLORREF noteColor_ = 0;
 };

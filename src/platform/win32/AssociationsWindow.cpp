@@ -1,6 +1,5 @@
 #include "platform/win32/AssociationsWindow.h"
 
-#include "aliaseditor/Associations.h"
 #include "platform/win32/Banner.h"
 #include "platform/win32/NativeControl.h"
 
@@ -18,7 +17,8 @@ constexpr NativeControl kNative[] = {
     {"Command1", "BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0},
     {"Frame1(0)", "STATIC", SS_ETCHEDFRAME, 0},
     {"List1", "LISTBOX",
-     WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS,
+     WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS |
+         LBS_WANTKEYBOARDINPUT,
      WS_EX_CLIENTEDGE},
     {"Frame1(1)", "STATIC", SS_ETCHEDFRAME, 0},
     {"Label2", "STATIC", SS_LEFT | SS_NOPREFIX, 0},
@@ -35,10 +35,7 @@ int IdOf(std::string_view name) {
 
 }  // namespace
 
-AssociationsWindow::AssociationsWindow(HWND owner, Associations& form)
-    : ModalWindow(owner, Associations::kCaption, Associations::kClientWidth,
-                  Associations::kClientHeight),
-      form_(form) {
+void AssociationsWindow::OnCreate() {
   // Created in tab order: that is the order in which Tab visits them.
   for (int tab = 0; tab < static_cast<int>(std::size(Associations::kControls)); ++tab)
     for (int row = 0; const auto& control : Associations::kControls) {
@@ -49,6 +46,7 @@ AssociationsWindow::AssociationsWindow(HWND owner, Associations& form)
       }
       ++row;
     }
+  Show(shown_);
 }
 
 HWND AssociationsWindow::Control(std::string_view name) const {
@@ -75,8 +73,7 @@ int AssociationsWindow::ListIndex() const {
   return static_cast<int>(SendMessageA(Control("List1"), LB_GETCURSEL, 0, 0));
 }
 
-bool AssociationsWindow::OnKeyDown(HWND control, int KeyCode, int Shift) {
-  if (control != Control("List1")) return false;
+bool AssociationsWindow::OnListKey(int KeyCode, int Shift) {
   const auto update = form_.List1_KeyDown(KeyCode, Shift, ListIndex());
   if (update) Show(*update);
   return update.has_value();

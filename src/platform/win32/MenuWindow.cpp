@@ -48,11 +48,9 @@ void MenuWindow::SetOnTopChecked(bool checked) {
 }
 
 void MenuWindow::ShowAssociations(Associations& form, const AssociationsUpdate& shown) {
-  AssociationsWindow window(ModalOwner(strip_), form);
-  window.Show(shown);
-  window.ShowModal();
+  AssociationsWindow(form, shown).RunModal(ModalOwner(strip_));
 }
 
 void MenuWindow::ShowAbout(const frmabout& about) {
-  AboutWindow(ModalOwner(strip_), about).ShowModal();
+  AboutWindow(about).RunModal(ModalOwner(strip_));
 }
