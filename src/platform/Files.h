@@ -4,8 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "data/Application.h"
-
 // The folder of a path: the part before its last separator, the separator kept for a root;
 // "." when it has none. separators: "/", or "\\/" for Windows paths.
 inline std::string DirectoryOf(const std::string& path, std::string_view separators = "/") {
@@ -18,15 +16,6 @@ inline std::string DirectoryOf(const std::string& path, std::string_view separat
 class Files {
  public:
   virtual ~Files() = default;
-  // Where the program directory is: the program's own folder when this user can write there, so
-  // that a portable copy keeps its files beside it; otherwise the program's folder in the user's
-  // folder for programs' files, joined with the platform's separator. Nothing is created.
-  static std::string ProgramDirectory(const std::string& own, bool ownWritable, std::string user,
-                                      char separator) {
-    if (ownWritable) return own;
-    if (user.empty() || (user.back() != separator && user.back() != '/')) user += separator;
-    return user + kApplicationName;
-  }
   // The full path of a file in the program directory, in the platform's own form: where the
   // program writes it.
   virtual std::string PathOf(std::string_view name) const = 0;

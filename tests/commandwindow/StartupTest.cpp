@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Fakes.h"
+#include "data/Application.h"
 #include "data/Hotkey.h"
 
 namespace {
@@ -47,12 +48,12 @@ TEST(Startup, readsTheSettingsInOrderThenAliasesThenHistory) {
 }
 
 TEST(Files, theProgramDirectoryIsBesideTheProgramWhereTheUserCanWrite) {
-  EXPECT_EQ(Files::ProgramDirectory("C:\\Tools\\Vell", true, "C:\\Users\\u\\AppData", '\\'),
+  EXPECT_EQ(ChooseProgramDirectory("C:\\Tools\\Vell", true, "C:\\Users\\u\\AppData", '\\'),
             "C:\\Tools\\Vell");
   EXPECT_EQ(
-      Files::ProgramDirectory("C:\\Program Files\\Vell", false, "C:\\Users\\u\\AppData", '\\'),
+      ChooseProgramDirectory("C:\\Program Files\\Vell", false, "C:\\Users\\u\\AppData", '\\'),
       "C:\\Users\\u\\AppData\\VellCmdLine");
-  EXPECT_EQ(Files::ProgramDirectory("/opt/vell", false, "/home/u/.config/", '/'),
+  EXPECT_EQ(ChooseProgramDirectory("/opt/vell", false, "/home/u/.config/", '/'),
             "/home/u/.config/VellCmdLine");
 }
 

@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdint>
 
+#include "data/Application.h"
 #include "platform/posix/Descriptor.h"
 
 namespace {
@@ -74,7 +75,7 @@ void PrefaultForWrite(char* data, std::size_t size) {
 
 std::string PosixFiles::ProgramDirectory(const std::string& executableDirectory,
                                          const std::string& configDirectory) {
-  return Files::ProgramDirectory(
+  return ::ChooseProgramDirectory(
       executableDirectory, ::access(executableDirectory.c_str(), W_OK) == 0, configDirectory, '/');
 }
 

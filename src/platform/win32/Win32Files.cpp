@@ -6,6 +6,7 @@
 #include <shlobj.h>
 // clang-format on
 
+#include "data/Application.h"
 #include "platform/win32/Handle.h"
 
 namespace {
@@ -46,7 +47,7 @@ std::string Win32Files::ProgramDirectory() {
 
 std::string Win32Files::ProgramDirectory(const std::string& exeDirectory,
                                          const std::string& appDataDirectory) {
-  return Files::ProgramDirectory(exeDirectory, CanWriteIn(exeDirectory), appDataDirectory, '\\');
+  return ::ChooseProgramDirectory(exeDirectory, CanWriteIn(exeDirectory), appDataDirectory, '\\');
 }
 
 std::string Win32Files::ExeDirectory() {
