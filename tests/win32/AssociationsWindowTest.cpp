@@ -1,7 +1,6 @@
 #include "ProgramFixture.h"
 #include "aliaseditor/Associations.h"
 #include "platform/win32/AssociationsWindow.h"
-#include "platform/win32/Twips.h"
 
 namespace {
 
@@ -26,22 +25,29 @@ TEST_F(AssociationsWindowTest, controls_atTheirDesignedPlacesInTabOrder) {
   EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
   EXPECT_EQ(WindowText(window.hwnd()), "Aliases");
 
-  const UINT dpi = GetDpiForWindow(window.hwnd());
+  // The designed twips at the 96 DPI of the tests' Wine prefix, 15 to the pixel.
   RECT client;
   GetClientRect(window.hwnd(), &client);
-  EXPECT_EQ(client.right, TwipsToPixels(Associations::kClientWidth, dpi));
-  EXPECT_EQ(client.bottom, TwipsToPixels(Associations::kClientHeight, dpi));
-  for (const auto& control : Associations::kControls) {
-    HWND hwnd = window.Control(control.Name);
-    ASSERT_TRUE(hwnd) << control.Name;
+  EXPECT_EQ(client.right, 384);
+  EXPECT_EQ(client.bottom, 272);
+  const std::pair<const char*, RECT> placed[] = {
+      {"Picture1", {5, 8, 378, 66}},     {"Label1(1)", {8, 72, 89, 89}},
+      {"Label1(0)", {112, 72, 297, 89}}, {"Text1(0)", {8, 88, 105, 113}},
+      {"Text1(1)", {112, 88, 289, 113}}, {"Command2", {296, 90, 321, 111}},
+      {"Command1", {328, 88, 377, 113}}, {"Frame1(0)", {8, 112, 377, 121}},
+      {"List1", {8, 128, 377, 223}},     {"Frame1(1)", {8, 224, 377, 233}},
+      {"Label2", {8, 240, 377, 265}},
+  };
+  for (const auto& [name, designed] : placed) {
+    HWND hwnd = window.Control(name);
+    ASSERT_TRUE(hwnd) << name;
     RECT r;
     GetWindowRect(hwnd, &r);
     MapWindowPoints(nullptr, window.hwnd(), reinterpret_cast<POINT*>(&r), 2);
-    const RECT designed = TwipsToPixels(control.Position, dpi);
-    EXPECT_EQ(r.left, designed.left) << control.Name;
-    EXPECT_EQ(r.top, designed.top) << control.Name;
-    EXPECT_EQ(r.right, designed.right) << control.Name;
-    EXPECT_EQ(r.bottom, designed.bottom) << control.Name;
+    EXPECT_EQ(r.left, designed.left) << name;
+    EXPECT_EQ(r.top, designed.top) << name;
+    EXPECT_EQ(r.right, designed.right) << name;
+    EXPECT_EQ(r.bottom, designed.bottom) << name;
   }
 
   // Tab visits the controls that take the focus, by their tab indexes.
