@@ -10,11 +10,12 @@
 #include <functional>
 
 // Answers the menus and modal windows that a test's action opens and then waits in. Each step
-// waits until its widget is up, then acts on it. The next poll is armed before a step acts, so a
-// step whose act opens another modal window is followed inside that window's loop.
+// waits until its widget is up, then acts on it: the first step is tried whenever a window is
+// exposed or becomes active, and after each act, from the event loop that runs then, so a step
+// whose act opens another modal window is followed inside that window's loop.
 class Answers : public QObject {
  public:
-  Answers() { Arm(); }
+  Answers() { QApplication::instance()->installEventFilter(this); }
 
   // Chooses the items of the popup menu by object name, opening sub-menus on the way.
   void Menu(const QStringList& path) {
@@ -51,16 +52,19 @@ class Answers : public QObject {
   }
 
  private:
-  void Arm() {
-    QTimer::singleShot(10, this, [this] { Poll(); });
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Expose || event->type() == QEvent::WindowActivate) Try();
+    return false;
   }
-  void Poll() {
-    Arm();
-    if (steps_.empty()) return;
-    if (auto act = steps_.front()()) {
-      steps_.pop_front();
-      act();
-    }
+  void Try() {
+    QTimer::singleShot(0, this, [this] {
+      if (steps_.empty()) return;
+      if (auto act = steps_.front()()) {
+        steps_.pop_front();
+        Try();
+        act();
+      }
+    });
   }
 
   std::deque<std::function<std::function<void()>()>> steps_;

@@ -1,6 +1,5 @@
 #include "ProgramFixture.h"
 #include "aliaseditor/Associations.h"
-#include "platform/win32/Twips.h"
 
 namespace {
 
@@ -35,20 +34,26 @@ TEST_F(AssociationsWindowTest, controls_atTheirDesignedPlacesInTabOrder) {
       differs(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), "sizable");
       differs(WindowText(window) != "Aliases", "caption");
 
-      const UINT dpi = GetDpiForWindow(window);
+      // The designed twips at the 96 DPI of the tests' Wine prefix, 15 to the pixel.
       RECT client;
       GetClientRect(window, &client);
-      differs(client.right != TwipsToPixels(Associations::kClientWidth, dpi), "client width");
-      differs(client.bottom != TwipsToPixels(Associations::kClientHeight, dpi), "client height");
-      for (const auto& control : Associations::kControls) {
-        HWND hwnd = ControlOf(window, control.Name);
+      differs(client.right != 384 || client.bottom != 272, "client size");
+      const std::pair<const char*, RECT> placed[] = {
+          {"Picture1", {5, 8, 378, 66}},     {"Label1(1)", {8, 72, 89, 89}},
+          {"Label1(0)", {112, 72, 297, 89}}, {"Text1(0)", {8, 88, 105, 113}},
+          {"Text1(1)", {112, 88, 289, 113}}, {"Command2", {296, 90, 321, 111}},
+          {"Command1", {328, 88, 377, 113}}, {"Frame1(0)", {8, 112, 377, 121}},
+          {"List1", {8, 128, 377, 223}},     {"Frame1(1)", {8, 224, 377, 233}},
+          {"Label2", {8, 240, 377, 265}},
+      };
+      for (const auto& [name, designed] : placed) {
+        HWND hwnd = ControlOf(window, name);
         RECT r{};
         GetWindowRect(hwnd, &r);
         MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
-        const RECT designed = TwipsToPixels(control.Position, dpi);
         differs(!hwnd || r.left != designed.left || r.top != designed.top ||
                     r.right != designed.right || r.bottom != designed.bottom,
-                control.Name);
+                name);
       }
 
       // Tab visits the controls that take the focus, by their tab indexes.
