@@ -17,7 +17,7 @@ void AboutWindow::OnCreate() {
   for (int i = 0; i < static_cast<int>(std::size(frmabout::kLabel1)); ++i) {
     const frmabout::Label& label = about_.kLabel1[i];
     HWND control =
-        AddControl("STATIC", about.Text(i), SS_NOPREFIX | (label.Centred ? SS_CENTER : SS_RIGHT),
+        AddControl("STATIC", about_.Text(i), SS_NOPREFIX | (label.Centred ? SS_CENTER : SS_RIGHT),
                    label.Position, kLabel1 + i);
     if (label.ForeColor != kWindowText) {
       note_ = control;
