@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "platform/Color.h"
 #include "platform/Geometry.h"
 #include "platform/Platform.h"
@@ -26,6 +28,21 @@ class frmabout {
   const char* Text(int index) const {
     return index == 0 && platform_ == Platform::Linux ? "Vell CommandLine For Linux"
                                                       : kLabel1[index].Text;
+  }
+
+  // A one-line label keeps its designed box on any desktop: its font, in points, narrows by half
+  // a point at a time, to 6 points at the least, until the text fits.
+  static float LabelFontSize(float designed, bool oneLine, const std::function<bool(float)>& fits) {
+    float size = designed;
+    while (oneLine && size > 6 && !fits(size)) size -= 0.5f;
+    return size;
+  }
+  // The banner's heading, in pixels: as large as the banner's height allows, a tenth smaller at a
+  // time where its width would not; never below 7.
+  static int HeadingSize(int bannerHeight, const std::function<bool(int)>& fits) {
+    int size = bannerHeight * 11 / 20;
+    while (size * 9 / 10 > 6 && !fits(size)) size = size * 9 / 10;
+    return size;
   }
 
   // Label1(0) to Label1(3), by index.

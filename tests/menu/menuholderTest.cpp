@@ -187,4 +187,17 @@ TEST(mnuAbout_Click, showsTheAboutBoxEachTime) {
   EXPECT_EQ(onLinux.menuView.aboutTitle, "Vell CommandLine For Linux");
 }
 
+// A font too wide for its box narrows until the text fits, and no further than its floor.
+TEST(frmabout, fontsNarrowUntilTheTextFits) {
+  const auto upTo = [](float largest) { return [largest](float size) { return size <= largest; }; };
+  EXPECT_EQ(frmabout::LabelFontSize(8, true, upTo(9)), 8);
+  EXPECT_EQ(frmabout::LabelFontSize(8, true, upTo(7.6f)), 7.5f);
+  EXPECT_EQ(frmabout::LabelFontSize(8, true, upTo(0)), 6);
+  EXPECT_EQ(frmabout::LabelFontSize(8, false, upTo(0)), 8);  // a wrapped label keeps its font
+  const auto upToPixels = [](int largest) { return [largest](int size) { return size <= largest; }; };
+  EXPECT_EQ(frmabout::HeadingSize(67, upToPixels(40)), 36);
+  EXPECT_EQ(frmabout::HeadingSize(67, upToPixels(30)), 28);  // 36, 32, then 28 fits
+  EXPECT_EQ(frmabout::HeadingSize(67, upToPixels(0)), 7);
+}
+
 }  // namespace

@@ -31,14 +31,13 @@ AboutWindow::AboutWindow(const frmabout& about, QWidget* owner)
     label->setObjectName(QString("Label1(%1)").arg(i));
     label->setGeometry(ToPixels(designed.Position));
     label->setWordWrap(designed.Centred);
-    // A one-line label keeps its designed box: a font wider than the designed one is
-    // narrowed until the line fits instead of being cut off.
     QFont font = label->font();
-    while (!designed.Centred && font.pointSizeF() > 6 &&
-           QFontMetrics(font).horizontalAdvance(label->text()) > label->width()) {
-      font.setPointSizeF(font.pointSizeF() - 0.5);
-      label->setFont(font);
-    }
+    font.setPointSizeF(frmabout::LabelFontSize(font.pointSizeF(), !designed.Centred, [&](float size) {
+      QFont trial = font;
+      trial.setPointSizeF(size);
+      return QFontMetrics(trial).horizontalAdvance(label->text()) <= label->width();
+    }));
+    label->setFont(font);
     label->setAlignment((designed.Centred ? Qt::AlignHCenter : Qt::AlignRight) | Qt::AlignTop);
     if (const QColor color = ToQColor(designed.ForeColor); color.isValid()) {
       QPalette palette = label->palette();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "about/frmabout.h"
 #include "platform/win32/Handle.h"
 
 namespace {
@@ -26,7 +27,6 @@ void DrawBanner(HDC dc, const RECT& area, const char* heading, HFONT baseFont) {
     FillRect(dc, &column, static_cast<HBRUSH>(brush.get()));
   }
 
-  // The heading as large as the banner's height allows, smaller where its width would not.
   const int margin = height / 3;
   LOGFONTA lf{};
   GetObjectA(baseFont, sizeof lf, &lf);
@@ -34,15 +34,18 @@ void DrawBanner(HDC dc, const RECT& area, const char* heading, HFONT baseFont) {
   lf.lfItalic = TRUE;
   const HGDIOBJ original = GetCurrentObject(dc, OBJ_FONT);
   GdiHandle font;
-  for (int size = height * 11 / 20; size > 6; size = size * 9 / 10) {
+  auto select = [&](int size) {
     lf.lfHeight = -size;
     SelectObject(dc, original);  // a font is deleted only when no longer selected
     font.reset(CreateFontIndirectA(&lf));
     SelectObject(dc, font.get());
+  };
+  select(frmabout::HeadingSize(height, [&](int size) {
+    select(size);
     SIZE extent{};
     GetTextExtentPoint32A(dc, heading, lstrlenA(heading), &extent);
-    if (extent.cx <= width - 2 * margin) break;
-  }
+    return extent.cx <= width - 2 * margin;
+  }));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(255, 255, 255));
   RECT text = area;
