@@ -302,16 +302,13 @@ TEST_F(CmdLineWindowTest, typing_scrollsTheNewestMatchIntoView) {
   for (const char c : std::string("vell 1")) PostMessageA(Text1Edit(), WM_CHAR, c, 0);
   Pump();
   ASSERT_EQ(Text1List().size(), 11u);
-  const HWND box = Control(CmdLineWindow::kText1);
-  COMBOBOXINFO info{};
-  info.cbSize = sizeof info;
-  ASSERT_TRUE(GetComboBoxInfo(box, &info));
+  const HWND text1List = Control(CmdLineWindow::kText1List);
   RECT list;
-  GetClientRect(info.hwndList, &list);
-  const auto rows = list.bottom / SendMessageA(info.hwndList, LB_GETITEMHEIGHT, 0, 0);
+  GetClientRect(text1List, &list);
+  const auto rows = list.bottom / SendMessageA(text1List, LB_GETITEMHEIGHT, 0, 0);
   ASSERT_GT(rows, 0);
   ASSERT_LT(rows, 11);
-  EXPECT_EQ(SendMessageA(info.hwndList, LB_GETTOPINDEX, 0, 0), 11 - rows);
+  EXPECT_EQ(SendMessageA(text1List, LB_GETTOPINDEX, 0, 0), 11 - rows);
 }
 
 TEST_F(CmdLineWindowTest, resize_writesOuterSizeAndPosition) {
@@ -747,10 +744,7 @@ TEST_F(CmdLineWindowTest, application_pickedFromTheListRuns) {
   Type(Text1Edit(), "\b\b");
   Pump();
   ASSERT_EQ(Text1List(), (std::vector<std::string>{"old marker entry", line}));
-  COMBOBOXINFO info{};
-  info.cbSize = sizeof info;
-  GetComboBoxInfo(Control(CmdLineWindow::kText1), &info);
-  const std::vector<int> darkest = DarkestAtTextEnd(info.hwndList);
+  const std::vector<int> darkest = DarkestAtTextEnd(Control(CmdLineWindow::kText1List));
   ASSERT_EQ(darkest.size(), 2u);
   EXPECT_LT(darkest[0], 100);
   EXPECT_GE(darkest[1], 120);
