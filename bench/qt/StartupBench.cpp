@@ -35,9 +35,9 @@
 //          first change of the box's (2 to 20 px below the top); -1: no change within 2 s.
 //          Medians.
 #include <fcntl.h>
-#include <sys/uio.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/uio.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
@@ -437,13 +437,12 @@ double LongestPing(const Display& d, xcb_window_t window, double during) {
 // single row could miss the glyphs, and the cursor of the empty box blinks at its left end.
 // Read from the root: Wine draws the client area into a child window of its own.
 std::vector<std::uint8_t> Band(const Display& d, const Run& run, int16_t top, uint16_t height) {
-  xcb_get_image_reply_t* image =
-      xcb_get_image_reply(d.x,
-                          xcb_get_image(d.x, XCB_IMAGE_FORMAT_Z_PIXMAP, d.root,
-                                        static_cast<int16_t>(run.left + 20),
-                                        static_cast<int16_t>(run.top + top),
-                                        static_cast<uint16_t>(run.width - 40), height, ~0u),
-                          nullptr);
+  xcb_get_image_reply_t* image = xcb_get_image_reply(
+      d.x,
+      xcb_get_image(d.x, XCB_IMAGE_FORMAT_Z_PIXMAP, d.root, static_cast<int16_t>(run.left + 20),
+                    static_cast<int16_t>(run.top + top), static_cast<uint16_t>(run.width - 40),
+                    height, ~0u),
+      nullptr);
   std::vector<std::uint8_t> pixels;
   if (image) {
     const std::uint8_t* data = xcb_get_image_data(image);
@@ -532,9 +531,9 @@ xcb_keycode_t Keycode(const Display& d, xcb_keysym_t keysym) {
 // Presses the keys of a chord such as "ctrl+alt+space" in order and releases them in reverse.
 void SendChord(const Display& d, const std::string& chord) {
   static const std::pair<const char*, xcb_keysym_t> kNames[] = {
-      {"ctrl", 0xffe3},     {"alt", 0xffe9},  {"shift", 0xffe1}, {"super", 0xffeb},
-      {"space", 0x20},      {"BackSpace", 0xff08}, {"Down", 0xff54}, {"Delete", 0xffff},
-      {"Return", 0xff0d}};
+      {"ctrl", 0xffe3},  {"alt", 0xffe9},    {"shift", 0xffe1},
+      {"super", 0xffeb}, {"space", 0x20},    {"BackSpace", 0xff08},
+      {"Down", 0xff54},  {"Delete", 0xffff}, {"Return", 0xff0d}};
   std::vector<xcb_keycode_t> codes;
   std::istringstream names(chord);
   for (std::string name; std::getline(names, name, '+');) {
@@ -579,17 +578,22 @@ std::pair<double, double> UntilSettled(const Display& d, const Run& run, int16_t
 int Keys(const Display& d, int runs, double settle, const std::string& hotkey,
          const std::vector<std::string>& arguments) {
   static const std::pair<const char*, const char*> kSteps[] = {
-      {"9", "first narrowing key"}, {"9", "a further key"},  {"BackSpace", "BackSpace, one left"},
-      {"BackSpace", "BackSpace, the box empties"}, {"Down", "Down"},  {"Down", "Down again"},
-      {"shift+Delete", "Shift+Delete"},  {"9", "first narrowing key again"}};
+      {"9", "first narrowing key"},
+      {"9", "a further key"},
+      {"BackSpace", "BackSpace, one left"},
+      {"BackSpace", "BackSpace, the box empties"},
+      {"Down", "Down"},
+      {"Down", "Down again"},
+      {"shift+Delete", "Shift+Delete"},
+      {"9", "first narrowing key again"}};
   std::vector<Program> programs;
   for (const std::string& argument : arguments) programs.push_back(Parse(argument));
   // A window of the benchmark's own, to take the focus away from the strip.
   const xcb_window_t other = xcb_generate_id(d.x);
   const uint32_t values[] = {1};
   xcb_create_window(d.x, XCB_COPY_FROM_PARENT, other, d.root, 1000, 700, 50, 50, 0,
-                    XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT,
-                    XCB_CW_OVERRIDE_REDIRECT, values);
+                    XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, XCB_CW_OVERRIDE_REDIRECT,
+                    values);
   xcb_map_window(d.x, other);
   // Its own MapNotify is no program's window.
   free(xcb_get_input_focus_reply(d.x, xcb_get_input_focus(d.x), nullptr));
@@ -609,8 +613,8 @@ int Keys(const Display& d, int runs, double settle, const std::string& hotkey,
     }
     const uint16_t listHeight = static_cast<uint16_t>(std::max(1, run.height - 36));
     if (d.trace)
-      std::fprintf(stderr, "window 0x%x %ux%u+%d+%d, drawn after %.1f ms\n", run.window,
-                   run.width, run.height, run.left, run.top, run.drawn);
+      std::fprintf(stderr, "window 0x%x %ux%u+%d+%d, drawn after %.1f ms\n", run.window, run.width,
+                   run.height, run.left, run.top, run.drawn);
     MovePointer(d, run.left + run.width / 2, run.top + 10);
     FakeInput(d, XCB_BUTTON_PRESS, 1);
     FakeInput(d, XCB_BUTTON_RELEASE, 1);
@@ -631,8 +635,10 @@ int Keys(const Display& d, int runs, double settle, const std::string& hotkey,
     Stop(d, run);
     return figure;
   });
-  std::printf("| keys, median of %d runs: ms from the key to the list's first change / to its "
-              "settled pixels", runs);
+  std::printf(
+      "| keys, median of %d runs: ms from the key to the list's first change / to its "
+      "settled pixels",
+      runs);
   for (const auto& step : kSteps) std::printf(" | %s", step.second);
   std::printf(" | hotkey to the box's text selected |\n|---");
   for (std::size_t i = 0; i <= std::size(kSteps); ++i) std::printf("|---");

@@ -90,8 +90,7 @@ class ProgramFixture : public testing::Test {
       std::string item(
           static_cast<std::size_t>(SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0)),
           '\0');
-      SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i),
-                   reinterpret_cast<LPARAM>(item.data()));
+      SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()));
       items.push_back(item.c_str());
     }
     return items;

@@ -36,6 +36,13 @@ COLORREF Dimmed(COLORREF fore, COLORREF back) {
              (GetBValue(fore) + GetBValue(back)) / 2);
 }
 
+// A text as its row shows it: cut as the core's RowLength says, with an ellipsis.
+std::string RowShown(std::string_view text) {
+  const std::size_t length = RowLength(text);
+  if (length == text.size()) return std::string(text);
+  return std::string(text.substr(0, length)) + "...";
+}
+
 HWND AddChild(HWND parent, const char* windowClass, const char* text, DWORD style,
               const Rect& twips, int id, DWORD exStyle = 0) {
   const RECT r = TwipsToPixels(twips, GetDpiForWindow(parent));
@@ -142,8 +149,8 @@ CmdLineWindow::CmdLineWindow(MenuWindow& menu)
   // it. Drawn here, so that a candidate row looks unlike an entry.
   HWND list = CreateWindowExA(
       WS_EX_CLIENTEDGE, "LISTBOX", "",
-      kChild | WS_VSCROLL | LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-      0, 0, 0, 0, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kText1List)), instance,
+      kChild | WS_VSCROLL | LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0,
+      0, 0, 0, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kText1List)), instance,
       nullptr);
   SetWindowPos(list, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowSubclass(list, Text1ListProc, 0, reinterpret_cast<DWORD_PTR>(this));
@@ -366,18 +373,18 @@ void CmdLineWindow::DrawText1Row(const DRAWITEMSTRUCT& item) {
   if (!rows_ || item.itemID >= rows_->size()) {
     draw(r.left, {});
   } else if (!rows_->IsCandidate(item.itemID)) {
-    draw(r.left + 1, RowText(item.itemID));
+    draw(r.left + 1, RowShown((*rows_)[item.itemID]));
   } else {
     const Candidate& candidate = rows_->CandidateAt(item.itemID);
-    draw(r.left + 1, candidate.Name);
+    const std::string shownName = RowShown(candidate.Name), shownLine = RowShown(candidate.Line);
+    draw(r.left + 1, shownName);
     SIZE name{}, gap{};
-    GetTextExtentPoint32A(dc, candidate.Name.data(), static_cast<int>(candidate.Name.size()),
-                          &name);
+    GetTextExtentPoint32A(dc, shownName.data(), static_cast<int>(shownName.size()), &name);
     GetTextExtentPoint32A(dc, "   ", 3, &gap);
     SetTextColor(dc, Dimmed(fore, back));
     const RECT rest{r.left + 1 + name.cx + gap.cx, r.top, r.right, r.bottom};
-    ExtTextOutA(dc, rest.left, r.top, ETO_CLIPPED, &rest, candidate.Line.data(),
-                static_cast<UINT>(candidate.Line.size()), nullptr);
+    ExtTextOutA(dc, rest.left, r.top, ETO_CLIPPED, &rest, shownLine.data(),
+                static_cast<UINT>(shownLine.size()), nullptr);
   }
   if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &r);
 }
@@ -531,8 +538,7 @@ LRESULT CmdLineWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORLISTBOX: {
       // The combo box passes up its edit field's and list's colour requests.
       const HWND control = reinterpret_cast<HWND>(lParam);
-      if (control == Control(kText1) || IsChild(Control(kText1), control) ||
-          control == Text1List())
+      if (control == Control(kText1) || IsChild(Control(kText1), control) || control == Text1List())
         return reinterpret_cast<LRESULT>(ColorText1(reinterpret_cast<HDC>(wParam)));
       break;
     }
@@ -582,15 +588,16 @@ LRESULT CmdLineWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 // The list holds no texts: a screen reader, as any other reader of the list, asks for a row's
 // text as it would from a list of strings, and gets what the row shows, in the window's
 // character set.
-LRESULT CALLBACK CmdLineWindow::Text1ListProc(HWND hwnd, UINT message, WPARAM wParam,
-                                              LPARAM lParam, UINT_PTR, DWORD_PTR self) noexcept {
+LRESULT CALLBACK CmdLineWindow::Text1ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                              UINT_PTR, DWORD_PTR self) noexcept {
   if (message != LB_GETTEXT && message != LB_GETTEXTLEN)
     return DefSubclassProc(hwnd, message, wParam, lParam);
   const auto* window = reinterpret_cast<CmdLineWindow*>(self);
   if (!window->rows_ || wParam >= window->rows_->size()) return LB_ERR;
   const std::string text = window->RowText(wParam);
   if (!IsWindowUnicode(hwnd)) {
-    if (message == LB_GETTEXT) std::memcpy(reinterpret_cast<char*>(lParam), text.c_str(), text.size() + 1);
+    if (message == LB_GETTEXT)
+      std::memcpy(reinterpret_cast<char*>(lParam), text.c_str(), text.size() + 1);
     return static_cast<LRESULT>(text.size());
   }
   const int size = static_cast<int>(text.size());

@@ -72,7 +72,8 @@ class CmdLineWindow : public CmdLineView {
   // The combo box's own list, empty and hidden.
   HWND ComboList() const;
   void KeepText1OneLine();
-  // What a row of Text1's list shows and puts into the box: a long entry, its start.
+  // What a row of Text1's list puts into the box, and what a screen reader reads of it: a long
+  // entry, its start.
   std::string RowText(std::size_t row) const;
   // The row the user highlighted goes into the edit field, selected; then the form hears of it.
   void PickRow();
