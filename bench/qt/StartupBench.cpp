@@ -27,13 +27,13 @@
 // keys:    a user's keys, sent through XTEST as a keyboard sends them, SETTLE_MS after the
 //          first frame and after each other: the pointer rests on the box, so that it has the
 //          keys; then '9' (the first narrowing key), '9' (a further one), BackSpace, BackSpace
-//          (the box empties), Down, Down, Shift+Delete, '9'; then the focus goes to a window of
-//          the benchmark's own and HOTKEY (e.g. ctrl+alt+space) brings it back to the box with
-//          its text selected. Each figure is the time from the key's press to the first change
+//          (the box empties), Down, Down, Shift+Delete, '9'; then Shift+Tab moves the focus on
+//          and HOTKEY (e.g. ctrl+alt+space) brings it back to the box with its text selected;
+//          then the same from a window of the benchmark's own, given the focus. Each figure is the time from the key's press to the first change
 //          of the list's pixels (the band from 30 px below the window's top to 6 px above its
-//          bottom) and to their last change before they rest for 300 ms; for the hotkey to the
-//          first change of the box's (2 to 20 px below the top); -1: no change within 2 s.
-//          Medians.
+//          bottom) and to their last change before they rest for 300 ms after the strip has
+//          answered a ping sent after the key; for the hotkey to the first change of the box's
+//          (2 to 20 px below the top); -1: no change within 10 s. Medians.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -398,9 +398,8 @@ int Idle(const Display& d, int runs, double seconds, const std::vector<std::stri
   return 0;
 }
 
-// Milliseconds until the window's program answers a _NET_WM_PING, at most 120 s; Qt sends the
-// answer to the root with the StructureNotify mask.
-double Ping(const Display& d, xcb_window_t window) {
+// Sends a _NET_WM_PING to the window; returns its serial number.
+std::uint32_t SendPing(const Display& d, xcb_window_t window) {
   static std::uint32_t serial = 0;
   xcb_client_message_event_t ping{};
   ping.response_type = XCB_CLIENT_MESSAGE;
@@ -410,16 +409,27 @@ double Ping(const Display& d, xcb_window_t window) {
   ping.data.data32[0] = d.ping;
   ping.data.data32[1] = ++serial;
   ping.data.data32[2] = window;
-  const auto start = Clock::now();
   xcb_send_event(d.x, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&ping));
   xcb_flush(d.x);
-  while (xcb_generic_event_t* event = NextEvent(d, start + std::chrono::seconds(120))) {
-    const auto* answer = reinterpret_cast<xcb_client_message_event_t*>(event);
-    const bool answered = (event->response_type & 0x7f) == XCB_CLIENT_MESSAGE &&
-                          answer->data.data32[0] == d.ping && answer->data.data32[1] == serial;
-    free(event);
-    if (answered) return MillisecondsSince(start);
-  }
+  return serial;
+}
+
+// Whether the event answers the ping of that serial number (Qt and Wine send the answer to the
+// root with the StructureNotify mask); frees the event.
+bool Answers(const Display& d, xcb_generic_event_t* event, std::uint32_t serial) {
+  const auto* answer = reinterpret_cast<xcb_client_message_event_t*>(event);
+  const bool answered = (event->response_type & 0x7f) == XCB_CLIENT_MESSAGE &&
+                        answer->data.data32[0] == d.ping && answer->data.data32[1] == serial;
+  free(event);
+  return answered;
+}
+
+// Milliseconds until the window's program answers a _NET_WM_PING, at most 120 s.
+double Ping(const Display& d, xcb_window_t window) {
+  const auto start = Clock::now();
+  const std::uint32_t serial = SendPing(d, window);
+  while (xcb_generic_event_t* event = NextEvent(d, start + std::chrono::seconds(120)))
+    if (Answers(d, event, serial)) return MillisecondsSince(start);
   return MillisecondsSince(start);
 }
 
@@ -532,7 +542,7 @@ xcb_keycode_t Keycode(const Display& d, xcb_keysym_t keysym) {
 void SendChord(const Display& d, const std::string& chord) {
   static const std::pair<const char*, xcb_keysym_t> kNames[] = {
       {"ctrl", 0xffe3},  {"alt", 0xffe9},    {"shift", 0xffe1},
-      {"super", 0xffeb}, {"space", 0x20},    {"BackSpace", 0xff08},
+      {"super", 0xffeb}, {"space", 0x20}, {"Tab", 0xff09},    {"BackSpace", 0xff08},
       {"Down", 0xff54},  {"Delete", 0xffff}, {"Return", 0xff0d}};
   std::vector<xcb_keycode_t> codes;
   std::istringstream names(chord);
@@ -554,21 +564,26 @@ void MovePointer(const Display& d, int x, int y) {
 }
 
 // Milliseconds from now until the band of the window first changes, and until it shows what it
-// settles on: its last change before 300 ms without any (a list may be drawn in steps, its
-// rows cleared first); -1: no change within 2 s.
+// settles on: its last change before 300 ms without any once the program has answered a ping
+// sent after the key, that is once it has handled the key (a list may be drawn in steps, or
+// cleared long before it is filled); -1: no change within 10 s.
 template <typename Act>
 std::pair<double, double> UntilSettled(const Display& d, const Run& run, int16_t top,
                                        uint16_t height, Act act) {
   std::vector<std::uint8_t> shown = Band(d, run, top, height);
   const auto start = Clock::now();
   act();
-  double first = -1, last = -1;
-  while (MillisecondsSince(start) < (last < 0 ? 2000 : last + 300)) {
-    std::vector<std::uint8_t> now = Band(d, run, top, height);
-    if (now != shown) {
+  const std::uint32_t serial = SendPing(d, run.window);
+  double first = -1, last = -1, answered = -1;
+  for (double now = 0; now < 10000 && (answered < 0 || now < std::max(answered, last) + 300);
+       now = MillisecondsSince(start)) {
+    while (xcb_generic_event_t* event = xcb_poll_for_event(d.x))
+      if (Answers(d, event, serial)) answered = MillisecondsSince(start);
+    std::vector<std::uint8_t> pixels = Band(d, run, top, height);
+    if (pixels != shown) {
       last = MillisecondsSince(start);
       if (first < 0) first = last;
-      shown = std::move(now);
+      shown = std::move(pixels);
     }
     Pause(0.2);
   }
@@ -627,10 +642,15 @@ int Keys(const Display& d, int runs, double settle, const std::string& hotkey,
       figure.insert(figure.end(), {first, settled});
       Pause(settle);
     }
+    // The box's cursor blinks: only its first change counts. The hotkey comes first while the
+    // strip has the focus on its next control, then while a window of another program has it.
+    SendChord(d, "shift+Tab");
+    Pause(settle);
+    figure.push_back(UntilSettled(d, run, 2, 18, [&] { SendChord(d, hotkey); }).first);
+    Pause(settle);
     xcb_set_input_focus(d.x, XCB_INPUT_FOCUS_POINTER_ROOT, other, XCB_CURRENT_TIME);
     MovePointer(d, 1025, 725);
-    Pause(settle);
-    // The box's cursor blinks: only its first change counts.
+    Pause(3 * settle);
     figure.push_back(UntilSettled(d, run, 2, 18, [&] { SendChord(d, hotkey); }).first);
     Stop(d, run);
     return figure;
@@ -640,14 +660,17 @@ int Keys(const Display& d, int runs, double settle, const std::string& hotkey,
       "settled pixels",
       runs);
   for (const auto& step : kSteps) std::printf(" | %s", step.second);
-  std::printf(" | hotkey to the box's text selected |\n|---");
-  for (std::size_t i = 0; i <= std::size(kSteps); ++i) std::printf("|---");
+  std::printf(
+      " | hotkey to the box's text selected, from the strip's next control | the same, from "
+      "another program's window |\n|---");
+  for (std::size_t i = 0; i <= std::size(kSteps) + 1; ++i) std::printf("|---");
   std::printf("|\n");
   for (std::size_t p = 0; p < programs.size(); ++p) {
     std::printf("| %s", programs[p].label.c_str());
     for (std::size_t i = 0; i < std::size(kSteps); ++i)
       std::printf(" | %.1f / %.1f", MedianOf(figures[p], 2 * i), MedianOf(figures[p], 2 * i + 1));
-    std::printf(" | %.1f |\n", MedianOf(figures[p], 2 * std::size(kSteps)));
+    std::printf(" | %.1f | %.1f |\n", MedianOf(figures[p], 2 * std::size(kSteps)),
+                MedianOf(figures[p], 2 * std::size(kSteps) + 1));
   }
   return 0;
 }
