@@ -311,8 +311,12 @@ void CmdLineWindow::ListReset(const Narrowing& rows, const std::function<void()>
   rows_ = &rows;
   change();
   const HWND list = Text1List();
+  // One redraw for the reset and the count, not one of the scroll bar for each.
+  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
   SendMessageA(list, LB_RESETCONTENT, 0, 0);
   SendMessageA(list, LB_SETCOUNT, rows.size(), 0);
+  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
 }
 
 void CmdLineWindow::ListAppend(const std::function<void()>& change) {
