@@ -235,6 +235,27 @@ TEST_F(CmdLineWindowTest, recall_entryComesBackAsOneLine) {
   EXPECT_EQ(program->Window().Text(), "ab\tc");
 }
 
+// A click on a row puts its entry into the box, selected, with the focus there to type on.
+TEST_F(CmdLineWindowTest, click_picksTheRowIntoTheBox) {
+  WriteBytes(dir / "history.cfg", "first entry\r\nsecond entry\r\n");
+  Start();
+  SetFocus(Text1Edit());
+  const HWND list = Control(CmdLineWindow::kText1List);
+  RECT row{};
+  SendMessageA(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+  const LPARAM at = MAKELPARAM(row.left + 5, (row.top + row.bottom) / 2);
+  PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageA(list, WM_LBUTTONUP, 0, at);
+  Pump();
+  EXPECT_EQ(program->Window().Text(), "second entry");
+  EXPECT_EQ(GetFocus(), Text1Edit());
+  DWORD start = 0, end = 0;
+  SendMessageA(Text1Edit(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 12u);
+}
+
 // Typing narrows the list to the entries that contain the text, letters in either case; picks
 // step through them without narrowing; Shift+Delete removes the picked one and puts back the
 // typed text and the removed entry on the clipboard; Enter runs the box's text, not a row that
