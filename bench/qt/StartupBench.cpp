@@ -5,6 +5,7 @@
 //   vell_startup_bench start RUNS [--ratio A/B]... [--read FILE]... PROGRAM...
 //   vell_startup_bench idle RUNS SECONDS PROGRAM...
 //   vell_startup_bench respond RUNS ROW_Y PROGRAM
+//   vell_startup_bench keys RUNS SETTLE_MS HOTKEY PROGRAM...
 //
 // PROGRAM is one argument, LABEL=COMMAND [ARGUMENT...] [<FILE], split at spaces; <FILE feeds
 // the file to its standard input (otherwise /dev/null). The programs run in rounds, each round
@@ -23,12 +24,24 @@
 //          (xdotool), the time until a ping is answered, the time until the command box
 //          (the band 2 to 20 px below the top) has changed (-1: not within 120 s), and the longest
 //          wait for an answer in the 1 s after that.
+// keys:    a user's keys, sent through XTEST as a keyboard sends them, SETTLE_MS after the
+//          first frame and after each other: the pointer rests on the box, so that it has the
+//          keys; then '9' (the first narrowing key), '9' (a further one), BackSpace, BackSpace
+//          (the box empties), Down, Down, Shift+Delete, '9'; then Shift+Tab moves the focus on
+//          and HOTKEY (e.g. ctrl+alt+space) brings it back to the box with its text selected;
+//          then the same from a window of the benchmark's own, given the focus. Each figure is the time from the key's press to the first change
+//          of the list's pixels (the band from 30 px below the window's top to 6 px above its
+//          bottom) and to their last change before they rest for 300 ms after the strip has
+//          answered a ping sent after the key; for the hotkey to the first change of the box's
+//          (2 to 20 px below the top); -1: no change within 10 s. Medians.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/uio.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
+#include <xcb/xcbext.h>
 
 #include <algorithm>
 #include <chrono>
@@ -385,9 +398,8 @@ int Idle(const Display& d, int runs, double seconds, const std::vector<std::stri
   return 0;
 }
 
-// Milliseconds until the window's program answers a _NET_WM_PING, at most 120 s; Qt sends the
-// answer to the root with the StructureNotify mask.
-double Ping(const Display& d, xcb_window_t window) {
+// Sends a _NET_WM_PING to the window; returns its serial number.
+std::uint32_t SendPing(const Display& d, xcb_window_t window) {
   static std::uint32_t serial = 0;
   xcb_client_message_event_t ping{};
   ping.response_type = XCB_CLIENT_MESSAGE;
@@ -397,16 +409,27 @@ double Ping(const Display& d, xcb_window_t window) {
   ping.data.data32[0] = d.ping;
   ping.data.data32[1] = ++serial;
   ping.data.data32[2] = window;
-  const auto start = Clock::now();
   xcb_send_event(d.x, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&ping));
   xcb_flush(d.x);
-  while (xcb_generic_event_t* event = NextEvent(d, start + std::chrono::seconds(120))) {
-    const auto* answer = reinterpret_cast<xcb_client_message_event_t*>(event);
-    const bool answered = (event->response_type & 0x7f) == XCB_CLIENT_MESSAGE &&
-                          answer->data.data32[0] == d.ping && answer->data.data32[1] == serial;
-    free(event);
-    if (answered) return MillisecondsSince(start);
-  }
+  return serial;
+}
+
+// Whether the event answers the ping of that serial number (Qt and Wine send the answer to the
+// root with the StructureNotify mask); frees the event.
+bool Answers(const Display& d, xcb_generic_event_t* event, std::uint32_t serial) {
+  const auto* answer = reinterpret_cast<xcb_client_message_event_t*>(event);
+  const bool answered = (event->response_type & 0x7f) == XCB_CLIENT_MESSAGE &&
+                        answer->data.data32[0] == d.ping && answer->data.data32[1] == serial;
+  free(event);
+  return answered;
+}
+
+// Milliseconds until the window's program answers a _NET_WM_PING, at most 120 s.
+double Ping(const Display& d, xcb_window_t window) {
+  const auto start = Clock::now();
+  const std::uint32_t serial = SendPing(d, window);
+  while (xcb_generic_event_t* event = NextEvent(d, start + std::chrono::seconds(120)))
+    if (Answers(d, event, serial)) return MillisecondsSince(start);
   return MillisecondsSince(start);
 }
 
@@ -420,14 +443,16 @@ double LongestPing(const Display& d, xcb_window_t window, double during) {
   return longest;
 }
 
-// The pixels of a band of the window, 20 px in from either side: a single row could miss the
-// glyphs, and the cursor of the empty box blinks at its left end.
+// The pixels of a band of the window as the screen shows them, 20 px in from either side: a
+// single row could miss the glyphs, and the cursor of the empty box blinks at its left end.
+// Read from the root: Wine draws the client area into a child window of its own.
 std::vector<std::uint8_t> Band(const Display& d, const Run& run, int16_t top, uint16_t height) {
-  xcb_get_image_reply_t* image =
-      xcb_get_image_reply(d.x,
-                          xcb_get_image(d.x, XCB_IMAGE_FORMAT_Z_PIXMAP, run.window, 20, top,
-                                        static_cast<uint16_t>(run.width - 40), height, ~0u),
-                          nullptr);
+  xcb_get_image_reply_t* image = xcb_get_image_reply(
+      d.x,
+      xcb_get_image(d.x, XCB_IMAGE_FORMAT_Z_PIXMAP, d.root, static_cast<int16_t>(run.left + 20),
+                    static_cast<int16_t>(run.top + top), static_cast<uint16_t>(run.width - 40),
+                    height, ~0u),
+      nullptr);
   std::vector<std::uint8_t> pixels;
   if (image) {
     const std::uint8_t* data = xcb_get_image_data(image);
@@ -473,19 +498,198 @@ int Respond(const Display& d, int runs, int rowTop, const std::string& argument)
   return 0;
 }
 
+// XTEST's FakeInput request, built by hand: libxcb-xtest is not among the build's packages.
+void FakeInput(const Display& d, std::uint8_t type, std::uint8_t detail, int x = 0, int y = 0) {
+  static xcb_extension_t xtest{"XTEST", 0};
+  struct {
+    std::uint8_t major, minor;  // filled in by xcb, as is the length
+    std::uint16_t length;
+    std::uint8_t type, detail, pad0[2];
+    std::uint32_t time, root, pad1[2];
+    std::int16_t x, y;
+    std::uint8_t pad2[7], device;
+  } request{};
+  static_assert(sizeof request == 36);
+  request.type = type;
+  request.detail = detail;
+  request.root = d.root;
+  request.x = static_cast<std::int16_t>(x);
+  request.y = static_cast<std::int16_t>(y);
+  // xcb_send_request takes two parts of its own in front of the request's.
+  iovec parts[4] = {{}, {}, {&request, sizeof request}, {nullptr, 0}};
+  static const xcb_protocol_request_t fakeInput{2, &xtest, 2 /* FakeInput */, 1};
+  xcb_send_request(d.x, 0, parts + 2, &fakeInput);
+}
+
+xcb_keycode_t Keycode(const Display& d, xcb_keysym_t keysym) {
+  const xcb_setup_t* setup = xcb_get_setup(d.x);
+  const int count = setup->max_keycode - setup->min_keycode + 1;
+  xcb_get_keyboard_mapping_reply_t* map = xcb_get_keyboard_mapping_reply(
+      d.x, xcb_get_keyboard_mapping(d.x, setup->min_keycode, static_cast<std::uint8_t>(count)),
+      nullptr);
+  xcb_keycode_t code = 0;
+  if (map) {
+    const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(map);
+    for (int k = 0; k < count * map->keysyms_per_keycode && !code; ++k)
+      if (syms[k] == keysym)
+        code = static_cast<xcb_keycode_t>(setup->min_keycode + k / map->keysyms_per_keycode);
+    free(map);
+  }
+  return code;
+}
+
+// Presses the keys of a chord such as "ctrl+alt+space" in order and releases them in reverse.
+void SendChord(const Display& d, const std::string& chord) {
+  static const std::pair<const char*, xcb_keysym_t> kNames[] = {
+      {"ctrl", 0xffe3},  {"alt", 0xffe9},    {"shift", 0xffe1},
+      {"super", 0xffeb}, {"space", 0x20}, {"Tab", 0xff09},    {"BackSpace", 0xff08},
+      {"Down", 0xff54},  {"Delete", 0xffff}, {"Return", 0xff0d}};
+  std::vector<xcb_keycode_t> codes;
+  std::istringstream names(chord);
+  for (std::string name; std::getline(names, name, '+');) {
+    xcb_keysym_t keysym = name.size() == 1 ? static_cast<unsigned char>(name[0]) : 0;
+    for (const auto& [known, sym] : kNames)
+      if (name == known) keysym = sym;
+    codes.push_back(Keycode(d, keysym));
+  }
+  for (xcb_keycode_t code : codes) FakeInput(d, XCB_KEY_PRESS, code);
+  for (auto code = codes.rbegin(); code != codes.rend(); ++code)
+    FakeInput(d, XCB_KEY_RELEASE, *code);
+  xcb_flush(d.x);
+}
+
+void MovePointer(const Display& d, int x, int y) {
+  FakeInput(d, XCB_MOTION_NOTIFY, 0, x, y);
+  xcb_flush(d.x);
+}
+
+// Milliseconds from now until the band of the window first changes, and until it shows what it
+// settles on: its last change before 300 ms without any once the program has answered a ping
+// sent after the key, that is once it has handled the key (a list may be drawn in steps, or
+// cleared long before it is filled); -1: no change within 10 s.
+template <typename Act>
+std::pair<double, double> UntilSettled(const Display& d, const Run& run, int16_t top,
+                                       uint16_t height, Act act) {
+  std::vector<std::uint8_t> shown = Band(d, run, top, height);
+  const auto start = Clock::now();
+  act();
+  const std::uint32_t serial = SendPing(d, run.window);
+  double first = -1, last = -1, answered = -1;
+  for (double now = 0; now < 10000 && (answered < 0 || now < std::max(answered, last) + 300);
+       now = MillisecondsSince(start)) {
+    while (xcb_generic_event_t* event = xcb_poll_for_event(d.x))
+      if (Answers(d, event, serial)) answered = MillisecondsSince(start);
+    std::vector<std::uint8_t> pixels = Band(d, run, top, height);
+    if (pixels != shown) {
+      last = MillisecondsSince(start);
+      if (first < 0) first = last;
+      shown = std::move(pixels);
+    }
+    Pause(0.2);
+  }
+  return {first, last};
+}
+
+int Keys(const Display& d, int runs, double settle, const std::string& hotkey,
+         const std::vector<std::string>& arguments) {
+  static const std::pair<const char*, const char*> kSteps[] = {
+      {"9", "first narrowing key"},
+      {"9", "a further key"},
+      {"BackSpace", "BackSpace, one left"},
+      {"BackSpace", "BackSpace, the box empties"},
+      {"Down", "Down"},
+      {"Down", "Down again"},
+      {"shift+Delete", "Shift+Delete"},
+      {"9", "first narrowing key again"}};
+  std::vector<Program> programs;
+  for (const std::string& argument : arguments) programs.push_back(Parse(argument));
+  // A window of the benchmark's own, to take the focus away from the strip.
+  const xcb_window_t other = xcb_generate_id(d.x);
+  const uint32_t values[] = {1};
+  xcb_create_window(d.x, XCB_COPY_FROM_PARENT, other, d.root, 1000, 700, 50, 50, 0,
+                    XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, XCB_CW_OVERRIDE_REDIRECT,
+                    values);
+  xcb_map_window(d.x, other);
+  // Its own MapNotify is no program's window.
+  free(xcb_get_input_focus_reply(d.x, xcb_get_input_focus(d.x), nullptr));
+  while (xcb_generic_event_t* event = xcb_poll_for_event(d.x)) free(event);
+  const auto figures = Rounds(programs, runs, [&](std::size_t p) {
+    // The keys go to the window under the pointer, as at the server's start.
+    xcb_set_input_focus(d.x, XCB_INPUT_FOCUS_POINTER_ROOT, XCB_INPUT_FOCUS_POINTER_ROOT,
+                        XCB_CURRENT_TIME);
+    Run run = Start(d, programs[p]);
+    if (run.window == XCB_NONE) return std::vector<double>{};
+    Pause(settle);
+    // Wine maps its window small and sizes it afterwards.
+    if (xcb_get_geometry_reply_t* g =
+            xcb_get_geometry_reply(d.x, xcb_get_geometry(d.x, run.window), nullptr)) {
+      run.left = g->x, run.top = g->y, run.width = g->width, run.height = g->height;
+      free(g);
+    }
+    const uint16_t listHeight = static_cast<uint16_t>(std::max(1, run.height - 36));
+    if (d.trace)
+      std::fprintf(stderr, "window 0x%x %ux%u+%d+%d, drawn after %.1f ms\n", run.window, run.width,
+                   run.height, run.left, run.top, run.drawn);
+    MovePointer(d, run.left + run.width / 2, run.top + 10);
+    FakeInput(d, XCB_BUTTON_PRESS, 1);
+    FakeInput(d, XCB_BUTTON_RELEASE, 1);
+    xcb_flush(d.x);
+    Pause(settle);
+    std::vector<double> figure;
+    for (const auto& step : kSteps) {
+      const auto [first, settled] =
+          UntilSettled(d, run, 30, listHeight, [&] { SendChord(d, step.first); });
+      figure.insert(figure.end(), {first, settled});
+      Pause(settle);
+    }
+    // The box's cursor blinks: only its first change counts. The hotkey comes first while the
+    // strip has the focus on its next control, then while a window of another program has it.
+    SendChord(d, "shift+Tab");
+    Pause(settle);
+    figure.push_back(UntilSettled(d, run, 2, 18, [&] { SendChord(d, hotkey); }).first);
+    Pause(settle);
+    xcb_set_input_focus(d.x, XCB_INPUT_FOCUS_POINTER_ROOT, other, XCB_CURRENT_TIME);
+    MovePointer(d, 1025, 725);
+    Pause(3 * settle);
+    figure.push_back(UntilSettled(d, run, 2, 18, [&] { SendChord(d, hotkey); }).first);
+    Stop(d, run);
+    return figure;
+  });
+  std::printf(
+      "| keys, median of %d runs: ms from the key to the list's first change / to its "
+      "settled pixels",
+      runs);
+  for (const auto& step : kSteps) std::printf(" | %s", step.second);
+  std::printf(
+      " | hotkey to the box's text selected, from the strip's next control | the same, from "
+      "another program's window |\n|---");
+  for (std::size_t i = 0; i <= std::size(kSteps) + 1; ++i) std::printf("|---");
+  std::printf("|\n");
+  for (std::size_t p = 0; p < programs.size(); ++p) {
+    std::printf("| %s", programs[p].label.c_str());
+    for (std::size_t i = 0; i < std::size(kSteps); ++i)
+      std::printf(" | %.1f / %.1f", MedianOf(figures[p], 2 * i), MedianOf(figures[p], 2 * i + 1));
+    std::printf(" | %.1f | %.1f |\n", MedianOf(figures[p], 2 * std::size(kSteps)),
+                MedianOf(figures[p], 2 * std::size(kSteps) + 1));
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   const std::string mode = arguments.empty() ? "" : arguments[0];
-  const std::size_t fixed = mode == "start" ? 2 : 3;
-  if ((mode != "start" && mode != "idle" && mode != "respond") || arguments.size() < fixed + 1) {
+  const std::size_t fixed = mode == "start" ? 2 : mode == "keys" ? 4 : 3;
+  if ((mode != "start" && mode != "idle" && mode != "respond" && mode != "keys") ||
+      arguments.size() < fixed + 1) {
     std::fprintf(stderr,
                  "usage: %s start RUNS [--ratio A/B]... [--read FILE]... PROGRAM...\n"
                  "       %s idle RUNS SECONDS PROGRAM...\n"
                  "       %s respond RUNS ROW_Y PROGRAM\n"
+                 "       %s keys RUNS SETTLE_MS HOTKEY PROGRAM...\n"
                  "PROGRAM: LABEL=COMMAND [ARGUMENT...] [<FILE]\n",
-                 argv[0], argv[0], argv[0]);
+                 argv[0], argv[0], argv[0], argv[0]);
     return 2;
   }
   Display d;
@@ -510,6 +714,8 @@ int main(int argc, char** argv) {
     status = StartUp(d, runs, rest);
   else if (mode == "idle")
     status = Idle(d, runs, std::atof(arguments[2].c_str()), rest);
+  else if (mode == "keys")
+    status = Keys(d, runs, std::atof(arguments[2].c_str()), arguments[3], rest);
   else
     status = Respond(d, runs, std::atoi(arguments[2].c_str()), rest[0]);
   xcb_disconnect(d.x);

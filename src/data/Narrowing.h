@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,23 @@ struct Candidate {
   std::string Name;  // what the row shows first: the application's or the program's name
   std::string Line;  // what the box gets when the row is picked, and what the row shows dimmed
 };
+
+// A row of the list shows at most kRowLength characters of its text, then an ellipsis: laying
+// out an entry of megabytes would hold the list for seconds at each paint. The entry itself
+// stays whole.
+inline constexpr std::size_t kRowLength = 1000;
+// How many characters of a text its row shows before the ellipsis, or the whole text's length
+// when it fits. Characters as the port holds the text: ANSI bytes on Windows, UTF-16 units on
+// Linux, where a surrogate pair stays whole.
+template <typename Char>
+std::size_t RowLength(std::basic_string_view<Char> text) {
+  if (text.size() <= kRowLength) return text.size();
+  if constexpr (sizeof(Char) == 2) {
+    const auto last = static_cast<std::uint16_t>(text[kRowLength - 1]);
+    if (last >= 0xD800 && last <= 0xDBFF) return kRowLength - 1;
+  }
+  return kRowLength;
+}
 
 // The text with its ASCII letters in lower case, for ContainsFolded.
 std::string Folded(std::string_view text);

@@ -38,4 +38,14 @@ INSTANTIATE_TEST_SUITE_P(
                     NarrowCase{"aByteAbove127", "\xff", {8}}),
     [](const auto& info) { return info.param.name; });
 
+TEST(RowLengthTest, cutsRowsAtAThousandCharactersAndKeepsASurrogatePairWhole) {
+  EXPECT_EQ(RowLength(std::string_view(std::string(1000, 'a'))), 1000u);
+  EXPECT_EQ(RowLength(std::string_view(std::string(5000, 'a'))), 1000u);
+  // U+1F600 as its two UTF-16 units, the first of them the 1,000th character.
+  const std::u16string pair = std::u16string(999, u'a') + u"\xD83D\xDE00" + u"b";
+  EXPECT_EQ(RowLength(std::u16string_view(pair)), 999u);
+  const std::u16string fits = std::u16string(998, u'a') + u"\xD83D\xDE00";
+  EXPECT_EQ(RowLength(std::u16string_view(fits)), 1000u);
+}
+
 }  // namespace

@@ -182,7 +182,7 @@ class CmdLineWindowTest : public QObject {
     h->Start();
     QAbstractItemView* list = h->List();
     const QString shown = list->model()->index(1, 0).data().toString();
-    QVERIFY(shown.size() <= HistoryModel::kShownLength + 1);
+    QVERIFY(shown.size() <= 1001);
     QVERIFY(shown.endsWith(QChar(0x2026)));
     QVERIFY(QString::fromUtf8(entry).startsWith(shown.chopped(1)));
     QVERIFY(shown.size() > 100);

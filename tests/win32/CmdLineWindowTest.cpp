@@ -256,6 +256,27 @@ TEST_F(CmdLineWindowTest, recall_entryComesBackAsOneLine) {
   EXPECT_EQ(program->Window().Text(), "ab\tc");
 }
 
+// A click on a row puts its entry into the box, selected, with the focus there to type on.
+TEST_F(CmdLineWindowTest, click_picksTheRowIntoTheBox) {
+  WriteBytes(dir / "history.cfg", "first entry\r\nsecond entry\r\n");
+  Start();
+  SetFocus(Text1Edit());
+  const HWND list = Control(CmdLineWindow::kText1List);
+  RECT row{};
+  SendMessageA(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+  const LPARAM at = MAKELPARAM(row.left + 5, (row.top + row.bottom) / 2);
+  PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageA(list, WM_LBUTTONUP, 0, at);
+  Pump();
+  EXPECT_EQ(program->Window().Text(), "second entry");
+  EXPECT_EQ(GetFocus(), Text1Edit());
+  DWORD start = 0, end = 0;
+  SendMessageA(Text1Edit(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 12u);
+}
+
 // Typing narrows the list to the entries that contain the text, letters in either case; picks
 // step through them without narrowing; Shift+Delete removes the picked one and puts back the
 // typed text and the removed entry on the clipboard; Enter runs the box's text, not a row that
@@ -313,16 +334,13 @@ TEST_F(CmdLineWindowTest, typing_scrollsTheNewestMatchIntoView) {
   for (const char c : std::string("vell 1")) PostMessageA(Text1Edit(), WM_CHAR, c, 0);
   Pump();
   ASSERT_EQ(Text1List().size(), 11u);
-  const HWND box = Control(CmdLineWindow::kText1);
-  COMBOBOXINFO info{};
-  info.cbSize = sizeof info;
-  ASSERT_TRUE(GetComboBoxInfo(box, &info));
+  const HWND text1List = Control(CmdLineWindow::kText1List);
   RECT list;
-  GetClientRect(info.hwndList, &list);
-  const auto rows = list.bottom / SendMessageA(info.hwndList, LB_GETITEMHEIGHT, 0, 0);
+  GetClientRect(text1List, &list);
+  const auto rows = list.bottom / SendMessageA(text1List, LB_GETITEMHEIGHT, 0, 0);
   ASSERT_GT(rows, 0);
   ASSERT_LT(rows, 11);
-  EXPECT_EQ(SendMessageA(info.hwndList, LB_GETTOPINDEX, 0, 0), 11 - rows);
+  EXPECT_EQ(SendMessageA(text1List, LB_GETTOPINDEX, 0, 0), 11 - rows);
 }
 
 TEST_F(CmdLineWindowTest, resize_writesOuterSizeAndPosition) {
@@ -754,10 +772,7 @@ TEST_F(CmdLineWindowTest, application_pickedFromTheListRuns) {
   Type(Text1Edit(), "\b\b");
   Pump();
   ASSERT_EQ(Text1List(), (std::vector<std::string>{"old marker entry", line}));
-  COMBOBOXINFO info{};
-  info.cbSize = sizeof info;
-  GetComboBoxInfo(Control(CmdLineWindow::kText1), &info);
-  const std::vector<int> darkest = DarkestAtTextEnd(info.hwndList);
+  const std::vector<int> darkest = DarkestAtTextEnd(Control(CmdLineWindow::kText1List));
   ASSERT_EQ(darkest.size(), 2u);
   EXPECT_LT(darkest[0], 100);
   EXPECT_GE(darkest[1], 120);

@@ -83,14 +83,14 @@ class ProgramFixture : public testing::Test {
   }
   std::vector<std::string> Text1List() {
     std::vector<std::string> items;
-    const HWND box = Control(CmdLineWindow::kText1);
-    const int count = static_cast<int>(SendMessageA(box, CB_GETCOUNT, 0, 0));
+    // As a screen reader reads them.
+    const HWND list = Control(CmdLineWindow::kText1List);
+    const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
       std::string item(
-          static_cast<std::size_t>(SendMessageA(box, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0)),
+          static_cast<std::size_t>(SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0)),
           '\0');
-      SendMessageA(box, CB_GETLBTEXT, static_cast<WPARAM>(i),
-                   reinterpret_cast<LPARAM>(item.data()));
+      SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()));
       items.push_back(item.c_str());
     }
     return items;

@@ -7,8 +7,8 @@
 
 namespace {
 // No character takes more than four bytes: the start of an entry that a row decodes holds more
-// than kShownLength characters whenever the entry is longer than it.
-constexpr std::size_t kDecoded = 4 * HistoryModel::kShownLength + 4;
+// than kRowLength characters whenever the entry is longer than it.
+constexpr std::size_t kDecoded = 4 * kRowLength + 4;
 
 // A file name may hold a line break: a row shows each control character as its picture.
 QString OneLine(QString text) {
@@ -49,10 +49,10 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
 QString HistoryModel::Shown(std::string_view entry) {
   QString shown = QString::fromLocal8Bit(entry.data(),
                                          static_cast<qsizetype>(std::min(entry.size(), kDecoded)));
-  if (entry.size() <= kDecoded && shown.size() <= kShownLength) return shown;
-  qsizetype length = kShownLength;
-  if (shown.at(length - 1).isHighSurrogate()) --length;
-  shown.truncate(length);
+  const std::size_t length = RowLength(std::u16string_view(
+      reinterpret_cast<const char16_t*>(shown.utf16()), static_cast<std::size_t>(shown.size())));
+  if (length == static_cast<std::size_t>(shown.size())) return shown;
+  shown.truncate(static_cast<qsizetype>(length));
   return shown + QChar(0x2026);
 }
 

@@ -3,8 +3,7 @@
 #include <QAbstractListModel>
 #include <functional>
 #include <string>
-
-#include "commandwindow/CommandBox.h"
+#include <string_view>
 
 class Narrowing;
 
@@ -15,10 +14,7 @@ class Narrowing;
 class HistoryModel : public QAbstractListModel {
   Q_OBJECT
  public:
-  // The characters a row shows of an entry: laying out a whole entry of megabytes would hold
-  // the interface for seconds at each paint; the entry itself stays whole.
-  static constexpr int kShownLength = static_cast<int>(CommandBox::kShownStart);
-  // An entry as a row shows it: whole, or its first kShownLength characters and an ellipsis.
+  // An entry as a row shows it: whole, or cut as the core's RowLength says, with an ellipsis.
   static QString Shown(std::string_view entry);
   static constexpr int kRunsRole = Qt::UserRole;
 

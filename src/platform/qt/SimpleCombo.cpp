@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "commandwindow/CommandBox.h"
 #include "data/TextLines.h"
 #include "platform/qt/HistoryModel.h"
 

@@ -39,6 +39,13 @@ COLORREF Dimmed(COLORREF fore, COLORREF back) {
              (GetBValue(fore) + GetBValue(back)) / 2);
 }
 
+// A text as its row shows it: cut as the core's RowLength says, with an ellipsis.
+std::string RowShown(std::string_view text) {
+  const std::size_t length = RowLength(text);
+  if (length == text.size()) return std::string(text);
+  return std::string(text.substr(0, length)) + "...";
+}
+
 HWND AddChild(HWND parent, const char* windowClass, const char* text, DWORD style,
               const Rect& twips, int id, DWORD exStyle = 0) {
   const RECT r = TwipsToPixels(twips, GetDpiForWindow(parent));
@@ -51,11 +58,8 @@ HWND AddChild(HWND parent, const char* windowClass, const char* text, DWORD styl
 // How each designed control is made natively; its id is its row's number.
 constexpr NativeControl kNative[] = {
     {"Command1", "BUTTON", BS_DEFPUSHBUTTON, 0},
-    // Drawn here, so that a candidate row looks unlike an entry; the items keep their texts.
-    {"Text1", "COMBOBOX",
-     WS_VSCROLL | CBS_SIMPLE | CBS_AUTOHSCROLL | CBS_NOINTEGRALHEIGHT | CBS_OWNERDRAWFIXED |
-         CBS_HASSTRINGS,
-     0},
+    // The box's edit field; its rows show in Text1's own list, made below.
+    {"Text1", "COMBOBOX", CBS_SIMPLE | CBS_AUTOHSCROLL | CBS_NOINTEGRALHEIGHT, 0},
     {"Command2", "BUTTON", BS_PUSHBUTTON, 0},
 };
 static_assert(std::size(kNative) == std::size(CmdLine::kControls));
@@ -141,6 +145,19 @@ CmdLineWindow::CmdLineWindow(MenuWindow& menu)
     above = child;
   }
   SetWindowSubclass(Control(kCommand2), Command2Proc, 0, reinterpret_cast<DWORD_PTR>(this));
+  // Text1's rows: a list that asks for each row as it draws it, so that showing 32,767 of them
+  // costs one message instead of one per row (a combo box's own list copies every row, a third
+  // of a second and more under Wine). It takes the place of the combo box's list, which stays
+  // empty and hidden, lowest in the stacking order, so that Text1 keeps its designed place in
+  // it. Drawn here, so that a candidate row looks unlike an entry.
+  HWND list = CreateWindowExA(
+      WS_EX_CLIENTEDGE, "LISTBOX", "",
+      kChild | WS_VSCROLL | LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0,
+      0, 0, 0, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kText1List)), instance,
+      nullptr);
+  SetWindowPos(list, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowSubclass(list, Text1ListProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  ShowWindow(ComboList(), SW_HIDE);
   // The box holds one line of any length: entries are limited by memory, not by the edit.
   SendMessageA(Control(kText1), CB_LIMITTEXT, 0, 0);
   SetWindowSubclass(Text1Edit(), Text1EditProc, 0, 0);
@@ -164,7 +181,7 @@ void CmdLineWindow::ApplyDpi() {
   GetTextMetricsA(dc, &metrics);
   SelectObject(dc, old);
   ReleaseDC(hwnd(), dc);
-  SendMessageA(Control(kText1), CB_SETITEMHEIGHT, 0, metrics.tmHeight);
+  SendMessageA(Text1List(), LB_SETITEMHEIGHT, 0, metrics.tmHeight);
 }
 
 void CmdLineWindow::Show() {
@@ -181,11 +198,30 @@ HWND CmdLineWindow::Text1Edit() const {
   return info.hwndItem;
 }
 
-HWND CmdLineWindow::Text1List() const {
+HWND CmdLineWindow::ComboList() const {
   COMBOBOXINFO info{};
   info.cbSize = sizeof info;
   GetComboBoxInfo(Control(kText1), &info);
   return info.hwndList;
+}
+
+std::string CmdLineWindow::RowText(std::size_t row) const {
+  if (!rows_ || row >= rows_->size()) return {};
+  const std::string_view entry = (*rows_)[row];
+  if (!CommandBox::IsLong(entry)) return std::string(entry);
+  return std::string(entry.substr(0, CommandBox::kShownStart)) + "...";
+}
+
+// The combo box puts a picked row into its edit field, selected, before it tells of the pick.
+void CmdLineWindow::PickRow() {
+  const int row = ListIndex();
+  if (row < 0) return;
+  picking_ = true;
+  SetWindowTextA(Text1Edit(), RowText(static_cast<std::size_t>(row)).c_str());
+  picking_ = false;
+  if (GetFocus() == Text1List()) SetFocus(Text1Edit());
+  SendMessageA(Text1Edit(), EM_SETSEL, 0, -1);
+  form_->Text1_Click();
 }
 
 // Whatever the user did to the edit field (typed, pasted), it holds one line.
@@ -207,6 +243,11 @@ bool CmdLineWindow::PreTranslate(MSG& msg) {
         return true;
     } else if ((msg.hwnd == Text1Edit() || msg.hwnd == Text1List()) && msg.wParam <= 0xFF &&
                form_->Text1_KeyDown(static_cast<int>(msg.wParam), KeyShift())) {
+      return true;
+    } else if (msg.hwnd == Text1Edit() && (msg.wParam == VK_UP || msg.wParam == VK_DOWN ||
+                                           msg.wParam == VK_PRIOR || msg.wParam == VK_NEXT)) {
+      // As in a simple combo box, these keys in the edit field move through the list.
+      SendMessageA(Text1List(), WM_KEYDOWN, msg.wParam, 0);
       return true;
     }
   }
@@ -266,41 +307,31 @@ void CmdLineWindow::SetSelStart(std::size_t position) {
 void CmdLineWindow::ListReset(const Narrowing& rows, const std::function<void()>& change) {
   rows_ = &rows;
   change();
-  HWND box = Control(kText1);
-  SendMessageA(box, WM_SETREDRAW, FALSE, 0);
-  // The list's own reset: the combo box's would empty the edit field too.
-  SendMessageA(Text1List(), LB_RESETCONTENT, 0, 0);
-  for (std::size_t row = 0; row < rows.size(); ++row) AddRow(rows[row]);
-  SendMessageA(box, WM_SETREDRAW, TRUE, 0);
-  RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  const HWND list = Text1List();
+  // One redraw for the reset and the count, not one of the scroll bar for each.
+  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageA(list, LB_RESETCONTENT, 0, 0);
+  SendMessageA(list, LB_SETCOUNT, rows.size(), 0);
+  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
 }
 
 void CmdLineWindow::ListAppend(const std::function<void()>& change) {
   change();
-  AddRow((*rows_)[rows_->size() - 1]);
-}
-
-// A pick puts the row's text into the edit: a long entry goes in as its start, whole in the core.
-void CmdLineWindow::AddRow(std::string_view entry) {
-  std::string start;
-  if (CommandBox::IsLong(entry))
-    start = std::string(entry.substr(0, CommandBox::kShownStart)) + "...";
-  SendMessageA(Control(kText1), CB_ADDSTRING, 0,
-               reinterpret_cast<LPARAM>(start.empty() ? entry.data() : start.c_str()));
+  SendMessageA(Text1List(), LB_INSERTSTRING, static_cast<WPARAM>(-1), 0);
 }
 
 void CmdLineWindow::ListRemove(std::size_t row, const std::function<void()>& change) {
   change();
-  SendMessageA(Control(kText1), CB_DELETESTRING, static_cast<WPARAM>(row), 0);
+  SendMessageA(Text1List(), LB_DELETESTRING, static_cast<WPARAM>(row), 0);
 }
 
 void CmdLineWindow::ListShowRow(std::size_t row) {
-  // The list's own message: Wine's combo box leaves CB_SETTOPINDEX without effect.
   SendMessageA(Text1List(), LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
 }
 
 int CmdLineWindow::ListIndex() {
-  return static_cast<int>(SendMessageA(Control(kText1), CB_GETCURSEL, 0, 0));
+  return static_cast<int>(SendMessageA(Text1List(), LB_GETCURSEL, 0, 0));
 }
 
 void CmdLineWindow::SetReadOnly(bool readOnly) {
@@ -324,6 +355,7 @@ void CmdLineWindow::SetColors(Color fore, Color back) {
   back_ = back;
   brush_.reset(CreateSolidBrush(ColorOf(back_)));
   RedrawWindow(Control(kText1), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  RedrawWindow(Text1List(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
 }
 
 // A row as the list box draws one; a candidate's name, then dimmed what it runs.
@@ -342,24 +374,18 @@ void CmdLineWindow::DrawText1Row(const DRAWITEMSTRUCT& item) {
   if (!rows_ || item.itemID >= rows_->size()) {
     draw(r.left, {});
   } else if (!rows_->IsCandidate(item.itemID)) {
-    // The item's own text: a long entry shows its start.
-    const HWND box = item.hwndItem;
-    std::string text(
-        static_cast<std::size_t>(SendMessageA(box, CB_GETLBTEXTLEN, item.itemID, 0)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(
-        SendMessageA(box, CB_GETLBTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()))));
-    draw(r.left + 1, text);
+    draw(r.left + 1, RowShown((*rows_)[item.itemID]));
   } else {
     const Candidate& candidate = rows_->CandidateAt(item.itemID);
-    draw(r.left + 1, candidate.Name);
+    const std::string shownName = RowShown(candidate.Name), shownLine = RowShown(candidate.Line);
+    draw(r.left + 1, shownName);
     SIZE name{}, gap{};
-    GetTextExtentPoint32A(dc, candidate.Name.data(), static_cast<int>(candidate.Name.size()),
-                          &name);
+    GetTextExtentPoint32A(dc, shownName.data(), static_cast<int>(shownName.size()), &name);
     GetTextExtentPoint32A(dc, "   ", 3, &gap);
     SetTextColor(dc, Dimmed(fore, back));
     const RECT rest{r.left + 1 + name.cx + gap.cx, r.top, r.right, r.bottom};
-    ExtTextOutA(dc, rest.left, r.top, ETO_CLIPPED, &rest, candidate.Line.data(),
-                static_cast<UINT>(candidate.Line.size()), nullptr);
+    ExtTextOutA(dc, rest.left, r.top, ETO_CLIPPED, &rest, shownLine.data(),
+                static_cast<UINT>(shownLine.size()), nullptr);
   }
   if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &r);
 }
@@ -398,7 +424,16 @@ float CmdLineWindow::ScaleHeight() {
 }
 
 void CmdLineWindow::Layout(const Rect& text1, const Rect& command2) {
-  PlaceChild(Control(kText1), text1, Dpi());
+  const HWND box = Control(kText1);
+  PlaceChild(box, text1, Dpi());
+  // Text1's list takes the place of the combo box's own, which the box no longer shows.
+  RECT r{}, list{};
+  GetWindowRect(box, &r);
+  GetWindowRect(ComboList(), &list);
+  MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&r), 2);
+  MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&list), 2);
+  MoveWindow(Text1List(), r.left, list.top, r.right - r.left, r.bottom - list.top, TRUE);
+  SetWindowRgn(box, CreateRectRgn(0, 0, r.right - r.left, list.top - r.top), TRUE);
   PlaceChild(Control(kCommand2), command2, Dpi());
 }
 
@@ -468,15 +503,15 @@ LRESULT CmdLineWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == kCommand2) form_->Command2_Click();
       // The user's own edits only: a pick from the list changes the text without it. An edit
       // ends a pick, and the entry the combo box may have highlighted for the text is none.
-      if (HIWORD(wParam) == CBN_SELCHANGE && LOWORD(wParam) == kText1) form_->Text1_Click();
-      if (HIWORD(wParam) == CBN_EDITCHANGE && LOWORD(wParam) == kText1) {
+      if (HIWORD(wParam) == LBN_SELCHANGE && LOWORD(wParam) == kText1List) PickRow();
+      if (HIWORD(wParam) == CBN_EDITCHANGE && LOWORD(wParam) == kText1 && !picking_) {
         KeepText1OneLine();
         SendMessageA(Text1List(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
         form_->Text1_Change();
       }
       return 0;
     case WM_DRAWITEM:
-      if (wParam == kText1) {
+      if (wParam == kText1List) {
         DrawText1Row(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
       }
@@ -504,7 +539,7 @@ LRESULT CmdLineWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORLISTBOX: {
       // The combo box passes up its edit field's and list's colour requests.
       const HWND control = reinterpret_cast<HWND>(lParam);
-      if (control == Control(kText1) || IsChild(Control(kText1), control))
+      if (control == Control(kText1) || IsChild(Control(kText1), control) || control == Text1List())
         return reinterpret_cast<LRESULT>(ColorText1(reinterpret_cast<HDC>(wParam)));
       break;
     }
@@ -549,6 +584,31 @@ LRESULT CmdLineWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
   }
   return DefWindowProcA(hwnd(), message, wParam, lParam);
+}
+
+// The list holds no texts: a screen reader, as any other reader of the list, asks for a row's
+// text as it would from a list of strings, and gets what the row shows, in the window's
+// character set.
+LRESULT CALLBACK CmdLineWindow::Text1ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                              UINT_PTR, DWORD_PTR self) noexcept {
+  if (message != LB_GETTEXT && message != LB_GETTEXTLEN)
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+  const auto* window = reinterpret_cast<CmdLineWindow*>(self);
+  if (!window->rows_ || wParam >= window->rows_->size()) return LB_ERR;
+  const std::string text = window->RowText(wParam);
+  if (!IsWindowUnicode(hwnd)) {
+    if (message == LB_GETTEXT)
+      std::memcpy(reinterpret_cast<char*>(lParam), text.c_str(), text.size() + 1);
+    return static_cast<LRESULT>(text.size());
+  }
+  const int size = static_cast<int>(text.size());
+  const int units = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+  if (message == LB_GETTEXT) {
+    auto* out = reinterpret_cast<wchar_t*>(lParam);
+    MultiByteToWideChar(CP_ACP, 0, text.data(), size, out, units);
+    out[units] = L'\0';
+  }
+  return units;
 }
 
 LRESULT CALLBACK CmdLineWindow::Command2Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,

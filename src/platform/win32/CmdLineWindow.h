@@ -14,6 +14,8 @@ class CmdLineWindow : public CmdLineView {
   static constexpr int kCommand1 = 1;
   static constexpr int kText1 = 2;
   static constexpr int kCommand2 = 3;
+  // Text1's list, a window of its own beside the combo box that holds the edit field.
+  static constexpr int kText1List = 4;
   static constexpr const char* kClass = "VellCmdLine";
 
   // Created hidden at its designed size. It has no owner: a topmost owned window makes its
@@ -66,10 +68,17 @@ class CmdLineWindow : public CmdLineView {
   void DrawText1Row(const DRAWITEMSTRUCT& item);
   void ApplyDpi();
   HWND Text1Edit() const;
-  HWND Text1List() const;
+  HWND Text1List() const { return Control(kText1List); }
+  // The combo box's own list, empty and hidden.
+  HWND ComboList() const;
   void KeepText1OneLine();
-  // Adds a row to Text1's list as it shows an entry.
-  void AddRow(std::string_view entry);
+  // What a row of Text1's list puts into the box, and what a screen reader reads of it: a long
+  // entry, its start.
+  std::string RowText(std::size_t row) const;
+  // The row the user highlighted goes into the edit field, selected; then the form hears of it.
+  void PickRow();
+  static LRESULT CALLBACK Text1ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR id, DWORD_PTR self) noexcept;
   UINT Dpi() const { return GetDpiForWindow(hwnd()); }
 
   MenuWindow& menu_;
@@ -82,6 +91,7 @@ class CmdLineWindow : public CmdLineView {
   Color back_;
   bool shown_ = false;
   bool placing_ = false;  // inside Move's own SetWindowPos
+  bool picking_ = false;  // PickRow is setting the edit field's text
   RECT placed_{};         // where Move put the window last, in physical pixels
   HWND focus_ = nullptr;  // the control that had the focus when the window was deactivated
 };
