@@ -18,7 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t before = p.form.Text1.List().size();
   const std::size_t messagesBefore = p.msgbox.shown.size();
 
-  p.shell.result = input.ConsumeIntegralInRange(-1, 64);
+  const auto outcome = static_cast<ShellOutcome>(
+      input.ConsumeIntegralInRange(0, static_cast<int>(ShellOutcome::Failed)));
+  p.shell.result = {outcome, outcome == ShellOutcome::Failed ? input.ConsumeIntegral<int>() : 0};
   const std::string line = input.ConsumeRemainingBytesAsString();
   p.Run(line);
 
@@ -52,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CHECK(std::count(request.File.begin(), request.File.end(), c) <=
               std::count(command.begin(), command.end(), c));
     }
-    const bool started = p.shell.result > 32;
+    const bool started = p.shell.result.Outcome == ShellOutcome::Started;
     CHECK(p.msgbox.shown.size() - messagesBefore == (started ? 0u : 1u));
     CHECK(p.view.text == (started ? "" : line));
     CHECK(p.form.Text1.List().Contains(typed) || !started);
