@@ -19,11 +19,10 @@ class CommandBox {
     view_.ListReset(shown_, [] {});
   }
 
-  // An entry longer than this, picked into the box, shows there as its first kShownStart
-  // characters and an ellipsis, read-only, and stays whole here: laying out megabytes holds the
+  // An entry longer than this, picked into the box, shows there as its row does (its start, as
+  // RowLength cuts it, and an ellipsis), read-only, and stays whole here: laying out megabytes holds the
   // box for seconds (a 20 MB entry, 18 s on Windows). An edit replaces it whole.
   static constexpr std::size_t kLongEntry = std::size_t{1} << 16;
-  static constexpr std::size_t kShownStart = 1000;
   static bool IsLong(std::string_view entry) { return entry.size() > kLongEntry; }
 
   // The box's text as it runs: a long entry picked into it is the whole entry.

@@ -208,8 +208,7 @@ HWND CmdLineWindow::ComboList() const {
 std::string CmdLineWindow::RowText(std::size_t row) const {
   if (!rows_ || row >= rows_->size()) return {};
   const std::string_view entry = (*rows_)[row];
-  if (!CommandBox::IsLong(entry)) return std::string(entry);
-  return std::string(entry.substr(0, CommandBox::kShownStart)) + "...";
+  return CommandBox::IsLong(entry) ? RowShown(entry) : std::string(entry);
 }
 
 // The combo box puts a picked row into its edit field, selected, before it tells of the pick.
