@@ -49,8 +49,8 @@ const char* menuholder::Caption(int row, Platform platform) {
 }
 
 void menuholder::Run(int row) {
-  if (row < 0 || row >= kMenuCount || !kMenu[row].Click) return;
-  (this->*kMenu[row].Click)();
+  if (row < 0 || row >= kMenuCount) return;
+  if (const auto click = kMenu[row].Click) (this->*click)();
 }
 
 void menuholder::SetOnTopChecked(bool checked) {

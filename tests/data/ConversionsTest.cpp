@@ -85,7 +85,9 @@ TEST(ColorOfNumber, readsRgbAndTheSystemColoursThatHaveARole) {
   };
   for (const auto& [number, color] : cases) {
     EXPECT_EQ(ColorOfNumber(number), color) << number;
-    if (color) EXPECT_EQ(NumberOfColor(*color), number) << number;
+    if (color) {
+      EXPECT_EQ(NumberOfColor(*color), number) << number;
+    }
   }
 }
 
